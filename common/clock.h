@@ -1,0 +1,46 @@
+// Where the programs learn the time. Nothing below main() reads the system clock itself, so
+// tests and the simulation can set the time and let it run in virtual time.
+#pragma once
+
+#include <QDateTime>
+#include <QElapsedTimer>
+
+class Clock
+{
+public:
+    virtual ~Clock() = default;
+    // The local date and time now (its time zone is what "local" means to the pet).
+    virtual QDateTime now() const = 0;
+};
+
+class SystemClock : public Clock
+{
+public:
+    QDateTime now() const override { return QDateTime::currentDateTime(); }
+};
+
+// Starts at a given local time and runs on, speed times faster than real time (--at, --speed).
+class StartedClock : public Clock
+{
+public:
+    StartedClock(const QDateTime &start, double speed);
+    QDateTime now() const override;
+
+private:
+    QDateTime m_start;
+    double m_speed;
+    QElapsedTimer m_elapsed;
+};
+
+// A clock the test sets by hand.
+class ManualClock : public Clock
+{
+public:
+    explicit ManualClock(const QDateTime &t = QDateTime()) : m_now(t) {}
+    QDateTime now() const override { return m_now; }
+    void set(const QDateTime &t) { m_now = t; }
+    void advanceMs(qint64 ms) { m_now = m_now.addMSecs(ms); }
+
+private:
+    QDateTime m_now;
+};

@@ -1,0 +1,96 @@
+// Named timers the rules arm, re-arm and stop, in the manner of window timers: a timer has an
+// interval and an enabled flag; an enabled timer with interval 0 never fires; changing the
+// interval of an enabled timer restarts its countdown. QtTimers backs them with QTimer; the
+// VirtualTime of tests and the simulation runs them in virtual time and is also their clock.
+#pragma once
+
+#include "clock.h"
+
+#include <QObject>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QTimer;
+
+class Timers
+{
+public:
+    using Handler = std::function<void()>;
+    virtual ~Timers() = default;
+
+    virtual int create(Handler handler) = 0;
+    virtual void setInterval(int id, int ms) = 0;
+    virtual void setEnabled(int id, bool enabled) = 0;
+    virtual void setSingleShot(int id, bool singleShot) = 0;
+    virtual bool isEnabled(int id) const = 0;
+    virtual int interval(int id) const = 0;
+
+    // Disable, set the interval, enable: the next firing comes ms from now.
+    void start(int id, int ms)
+    {
+        setEnabled(id, false);
+        setInterval(id, ms);
+        setEnabled(id, true);
+    }
+    void stop(int id) { setEnabled(id, false); }
+};
+
+class QtTimers : public Timers
+{
+public:
+    // speed > 1 runs every timer that many times faster (the --speed time-lapse).
+    explicit QtTimers(double speed = 1.0);
+    ~QtTimers() override;
+
+    int create(Handler handler) override;
+    void setInterval(int id, int ms) override;
+    void setEnabled(int id, bool enabled) override;
+    void setSingleShot(int id, bool singleShot) override;
+    bool isEnabled(int id) const override;
+    int interval(int id) const override;
+
+private:
+    struct Entry;
+    void apply(Entry &e);
+    double m_speed;
+    std::vector<std::unique_ptr<Entry>> m_entries;
+};
+
+class VirtualTime : public Timers, public Clock
+{
+public:
+    explicit VirtualTime(const QDateTime &start);
+
+    int create(Handler handler) override;
+    void setInterval(int id, int ms) override;
+    void setEnabled(int id, bool enabled) override;
+    void setSingleShot(int id, bool singleShot) override;
+    bool isEnabled(int id) const override;
+    int interval(int id) const override;
+
+    QDateTime now() const override { return m_start.addMSecs(m_elapsed); }
+    qint64 elapsedMs() const { return m_elapsed; }
+    // Runs every timer that falls due within the next ms milliseconds, in order of time.
+    void advance(qint64 ms);
+    // Moves the clock without firing anything (the machine slept, the user came back later).
+    void jump(qint64 ms) { m_elapsed += ms; rebase(); }
+    // Milliseconds until the next timer fires, or -1 when none is armed.
+    qint64 nextDue() const;
+
+private:
+    struct Entry {
+        Handler handler;
+        int interval = 0;
+        bool enabled = false;
+        bool singleShot = false;
+        qint64 due = 0;
+        quint64 seq = 0;
+    };
+    void arm(Entry &e);
+    void rebase();
+    QDateTime m_start;
+    qint64 m_elapsed = 0;
+    quint64 m_seq = 0;
+    std::vector<std::unique_ptr<Entry>> m_entries;
+};

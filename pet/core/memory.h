@@ -1,0 +1,84 @@
+// What the pet remembers between runs: the in-memory copy of every settings key it owns, the one
+// table of keys (name, type, default) that loading, saving, the reset and the tests share, and
+// the rules that change those values at start and exit (friendship, return bonus and absence
+// penalty, the flower catch-up, the exit save). No window code here.
+#pragma once
+
+#include "common/settingsstore.h"
+
+#include <QDateTime>
+#include <QString>
+#include <array>
+#include <functional>
+#include <vector>
+
+// The screen and the pet window's outer size, in twips (15 twips to a pixel).
+struct ScreenGeometry {
+    qint32 width = 1920 * 15;
+    qint32 height = 1080 * 15;
+    qint32 petWidth = 4380;
+    qint32 petHeight = 3360;
+};
+
+struct Memory {
+    qint32 mleft = 0;
+    qint32 mtop = 0;
+    qint16 Firstflag = 0;
+    qint32 Totaltime = 0;
+    qint16 Loveval = 50;
+    std::array<qint16, 10> Item{}; // Item[1]..Item[9]
+    qint16 Flowerday = 0;
+    qint32 Lastday = 0;
+    qint32 Lastdate = 0;
+    qint16 Flowekind = 0;
+    bool option1 = false;
+    qint16 Precount = 0;
+    qint16 Totalpreno = 0;
+    std::array<qint16, 21> Preflag{}; // Preflag[1]..Preflag[15]
+};
+
+enum class KeyType { Int16, Int32, Bool };
+
+struct KeyDef {
+    QString key;
+    KeyType type;
+    qint32 def; // for Bool: 0 or 1; the window place computes its default from the screen
+    std::function<void *(Memory &)> field;
+};
+
+// Every key the pet program owns, in its loading order.
+const std::vector<KeyDef> &petKeys();
+// The game pack's keys, which the pet never reads but which its reset deletes.
+QStringList gamePackKeys();
+
+class PetMemory
+{
+public:
+    explicit PetMemory(SettingsStore &store) : m_store(store) {}
+
+    Memory m;
+
+    // Reads every key in loading order. A value that does not convert leaves that key alone at
+    // its default (with a warning naming it) and the rest are still read. The window place is
+    // clamped to the screen.
+    void Loaddata(const ScreenGeometry &screen);
+    // Friendship changes only here: 16-bit sum, kept in -20..120, written at once.
+    void Addloveval(qint16 d);
+    // Start-up: the flower catch-up (only with the seeds given), then the return bonus or the
+    // absence penalty from the day of the last exit.
+    void flowerCatchUp(const QDateTime &now);
+    void returnBonus(const QDateTime &now);
+    // Exit: window place, running time, then the day numbers.
+    void exitSave(const QDateTime &now, qint32 left, qint32 top);
+
+    void saveKey(const QString &key);
+    void saveInt(const QString &key, qint64 value);
+    SettingsStore &store() { return m_store; }
+
+    // Window place arithmetic, in twips: the centred default and the clamp into the screen.
+    static qint32 centred(qint32 screen, qint32 window);
+    static qint32 clampToScreen(qint32 pos, qint32 screen, qint32 window);
+
+private:
+    SettingsStore &m_store;
+};

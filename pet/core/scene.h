@@ -1,0 +1,122 @@
+// What the pet's windows show, as plain data the rules keep up to date: the pet's picture strip
+// and frame, the props, the six buttons, the labels, the speech and question windows' contents
+// and places. Windows render it and repaint only the parts whose change they are told of; tests
+// read it directly.
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <QString>
+#include <array>
+
+enum class Prop { Flower, Water, Tv, Comp, Mini4wd, Berg, Othermachine, Susuki, Awa1, Awa2, Count };
+enum class Button { About, Hobby, Present, Option, Leave, End, Count };
+enum class ButtonLook { Normal, Pressed, Unavailable };
+enum class Label { Date, Time, GermanTime, TotalTime, Level, Count };
+
+struct PropState {
+    bool visible = false;
+    int x = 0;
+    int y = 0;
+    int picture = 1; // which picture of the prop's set is shown (1-based; single props use 1)
+};
+
+struct ButtonState {
+    bool enabled = true;
+    ButtonLook look = ButtonLook::Normal;
+    QString toolTip;
+};
+
+// Design places of the props (pixels of the pet window) and their sizes.
+struct PropPlace {
+    int x, y, w, h;
+};
+PropPlace propDesignPlace(Prop p);
+
+class Scene : public QObject
+{
+    Q_OBJECT
+public:
+    enum Part {
+        PetPicture = 1 << 0,
+        Props = 1 << 1,
+        Buttons = 1 << 2,
+        Labels = 1 << 3,
+        Speech = 1 << 4,
+        Question = 1 << 5,
+        PetWindow = 1 << 6,
+        Presents = 1 << 7,
+    };
+
+    Scene();
+
+    // The pet picture.
+    QString strip() const { return m_strip; }
+    int frame() const { return m_frame; }
+    void setStrip(const QString &name);
+    void setFrame(int n);
+
+    const PropState &prop(Prop p) const { return m_props[size_t(p)]; }
+    void setPropVisible(Prop p, bool visible);
+    void moveProp(Prop p, int x, int y);
+    void setPropPicture(Prop p, int picture);
+
+    const ButtonState &button(Button b) const { return m_buttons[size_t(b)]; }
+    void setButtonAvailable(Button b, bool available);
+    void setButtonPressed(Button b, bool pressed);
+    void setButtonToolTip(Button b, const QString &tip);
+
+    QString label(Label l) const { return m_labels[size_t(l)]; }
+    void setLabel(Label l, const QString &text);
+    QString germanTimeToolTip() const { return m_germanTip; }
+    void setGermanTimeToolTip(const QString &tip);
+    bool summerMarkVisible() const { return m_stVisible; }
+    void setSummerMarkVisible(bool v);
+    QString petToolTip() const { return m_petTip; }
+    void setPetToolTip(const QString &tip);
+
+    // Speech window: its text and whether it is shown beside the pet (else parked).
+    bool speechOpen() const { return m_speechOpen; }
+    QString speechText() const { return m_speechText; }
+    QPoint speechPlace() const { return m_speechPlace; } // twips
+    void setSpeechText(const QString &text);
+    void showSpeech(QPoint placeTwips);
+    void parkSpeech();
+
+    bool questionOpen() const { return m_questionOpen; }
+    QString questionText() const { return m_questionText; }
+    QString answer(int i) const { return m_answers[size_t(i)]; } // 1..3
+    QPoint questionPlace() const { return m_questionPlace; }
+    void setQuestion(const QString &text, const QString &a1, const QString &a2, const QString &a3);
+    void showQuestion(QPoint placeTwips);
+    void parkQuestion();
+
+    // The pet window: shown, or hidden while a game runs; its place on the screen (twips).
+    bool petShown() const { return m_petShown; }
+    void setPetShown(bool shown);
+
+    void emitChanged(int parts) { emit changed(parts); }
+
+signals:
+    void changed(int parts);
+    // A dialog is being brought up: the pet window comes to the front (activate: take focus).
+    void raisePet(bool activate);
+
+private:
+    QString m_strip;
+    int m_frame = 0;
+    std::array<PropState, size_t(Prop::Count)> m_props;
+    std::array<ButtonState, size_t(Button::Count)> m_buttons;
+    std::array<QString, size_t(Label::Count)> m_labels;
+    QString m_germanTip;
+    bool m_stVisible = false;
+    QString m_petTip;
+    bool m_speechOpen = false;
+    QString m_speechText;
+    QPoint m_speechPlace;
+    bool m_questionOpen = false;
+    QString m_questionText;
+    std::array<QString, 4> m_answers;
+    QPoint m_questionPlace;
+    bool m_petShown = true;
+};
