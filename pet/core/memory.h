@@ -18,6 +18,9 @@ struct ScreenGeometry {
     qint32 height = 1080 * 15;
     qint32 petWidth = 4380;
     qint32 petHeight = 3360;
+    // Where the pet window stands now (the user may move it).
+    qint32 petLeft = 0;
+    qint32 petTop = 0;
 };
 
 struct Memory {

@@ -33,6 +33,9 @@ struct PropPlace {
 };
 PropPlace propDesignPlace(Prop p);
 
+// Texts are composed with CR LF between lines; widgets want plain line feeds.
+inline QString displayText(QString s) { return s.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
+
 class Scene : public QObject
 {
     Q_OBJECT

@@ -1,0 +1,54 @@
+#include "gamelaunch.h"
+
+#include "buttons.h"
+#include "common/logging.h"
+#include "common/values.h"
+#include "pet/events/engine.h"
+#include "presentation.h"
+
+#include <QDir>
+
+QString gameArgument(qint16 n)
+{
+    switch (n) {
+    case 1: return QStringLiteral("-a");
+    case 2: return QStringLiteral("-b");
+    case 3: return QStringLiteral("-c");
+    default: return QStringLiteral("-");
+    }
+}
+
+namespace {
+void comeBack(PetContext &ctx)
+{
+    Runtime &rt = ctx.rt;
+    ctx.engine->setTickEnabled(true);
+    rt.Talkflag = 0;
+    ctx.scene.setPetShown(true);
+    // The game pack may have raised the friendship: take its value rather than write ours over it.
+    ctx.store.reload();
+    if (auto v = values::toInt16(ctx.store.read(QStringLiteral("Loveval"), QString::number(ctx.mem().Loveval))))
+        ctx.mem().Loveval = *v;
+    ctx.presentation->Intolovavalfun();
+    rt.Ibentstep = 0;
+    ctx.engine->Clearfun();
+    ctx.engine->Firstsetibent();
+    ctx.buttons->Btncheckfun();
+}
+} // namespace
+
+void Playgame(PetContext &ctx, qint16 n)
+{
+    const QString program = QDir(ctx.programDir).filePath(QStringLiteral("korrigo"));
+    const bool started = ctx.launcher
+                         && ctx.launcher->start(program, {gameArgument(n)},
+                                                [&ctx] { comeBack(ctx); });
+    if (!started) {
+        qCWarning(lcCore) << "the game pack could not be started:" << program;
+        comeBack(ctx);
+        return;
+    }
+    ctx.scene.setPetShown(false);
+    ctx.rt.Talkflag = 3;
+    ctx.engine->setTickEnabled(false);
+}

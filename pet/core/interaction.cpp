@@ -1,0 +1,129 @@
+#include "interaction.h"
+
+#include "buttons.h"
+#include "pet/dialogs/speech.h"
+#include "pet/events/engine.h"
+#include "presentation.h"
+
+namespace {
+struct ClickRow {
+    qint16 from, to; // events from..to (single numbers have from == to)
+    qint16 lineSet;  // 0: the event's own number
+    int hour;        // -1: any hour
+};
+
+// Tried top to bottom; the first row that fits wins.
+const ClickRow kClickTable[] = {
+    {1, 4, 1, -1},
+    {14, 15, 14, 8}, {161, 163, 14, 8},
+    {171, 171, 17, -1},
+    {18, 20, 18, -1},
+    {21, 21, 21, -1},
+    {221, 222, 22, -1},
+    {23, 25, 23, -1},
+    {26, 26, 26, -1},
+    {27, 28, 27, -1},
+    {29, 30, 29, -1},
+    {31, 33, 31, -1},
+    {34, 37, 0, -1},
+    {38, 39, 38, -1},
+    {40, 40, 0, -1}, {42, 48, 0, -1},
+    {491, 494, 491, -1},
+    {495, 495, 495, -1},
+    {501, 502, 50, -1},
+    {53, 53, 53, -1},
+    {15, 15, 55, 21}, {55, 55, 55, 21}, {161, 162, 55, 21},
+    {631, 632, 0, -1}, {643, 643, 0, -1},
+    {651, 654, 0, -1},
+    {1001, 1006, 0, -1},
+};
+} // namespace
+
+qint16 Interaction::clickLineSet(qint16 n, int hour)
+{
+    for (const ClickRow &r : kClickTable) {
+        if (n < r.from || n > r.to)
+            continue;
+        if (r.hour >= 0 && r.hour != hour)
+            continue;
+        return r.lineSet == 0 ? n : r.lineSet;
+    }
+    return 0;
+}
+
+const QString &Interaction::refusalText()
+{
+    static const QString t = QStringLiteral("ちゃんとお留守番するって約束したんだから、\r\n勝手に終わらせないで！");
+    return t;
+}
+
+void Interaction::picMain_Click()
+{
+    Runtime &rt = m_ctx.rt;
+    Engine &e = *m_ctx.engine;
+    e.refreshNowhour();
+    if (rt.userAway())
+        return;
+    if (m_ctx.speech->closeTimerOn())
+        return; // a line that closes by itself is on display
+    if (rt.Ibentno >= 7 && rt.Ibentno <= 10) {
+        if (rt.Clickflag != 1) {
+            rt.Clickflag = 1;
+            rt.Ibentstep = 3;
+            e.Doibent(); // the pet stirs
+        } else {
+            rt.Clickflag = 0;
+            rt.Ibentstep = 0;
+            rt.Sleepkind = rt.Ibentno;
+            m_ctx.memory.Addloveval(-5);
+            m_ctx.presentation->Callfun3(54);
+            e.Setibent(54);
+        }
+        return;
+    }
+    if (m_ctx.draw(5) == 1)
+        m_ctx.memory.Addloveval(1);
+    if (const qint16 set = clickLineSet(rt.Ibentno, rt.Nowhour))
+        m_ctx.presentation->Callfun3(set);
+}
+
+void Interaction::btnHobby_Click()
+{
+    m_ctx.memory.Addloveval(1);
+    m_ctx.rt.Ibentstep = 0;
+    m_ctx.rt.Playflag = 1;
+    // The countdown is not reset: event 60 is measured from where the interrupted one stood.
+    m_ctx.engine->Setibent(60);
+}
+
+void Interaction::btnLeave_Click()
+{
+    Runtime &rt = m_ctx.rt;
+    Scene &s = m_ctx.scene;
+    Buttons &b = *m_ctx.buttons;
+    m_ctx.engine->CReset();
+    m_ctx.engine->Clearfun();
+    if (!rt.userAway()) {
+        rt.Awaytime = 0;
+        b.Btnofffun();
+        b.setAvailable(Button::Option, false);
+        b.setAvailable(Button::End, false);
+        rt.leaveTag = kAway;
+        s.setButtonToolTip(Button::Leave, QStringLiteral("早く帰ってこないかなぁ"));
+        s.setPetToolTip(QStringLiteral("お留守番中だよ"));
+        m_ctx.engine->Setibent(61);
+    } else {
+        b.setAvailable(Button::Option, true);
+        b.setAvailable(Button::End, true);
+        rt.leaveTag = kPresent;
+        s.setButtonToolTip(Button::Leave, QStringLiteral("どこかに行く時はぼくに言ってからね"));
+        s.setPetToolTip(QStringLiteral("たまにクリックしてね！"));
+        m_ctx.engine->Setibent(62);
+    }
+}
+
+bool Interaction::refuseClose() const
+{
+    const Runtime &rt = m_ctx.rt;
+    return rt.Nowhour >= 9 && rt.Nowhour <= 20 && rt.userAway();
+}

@@ -1,0 +1,77 @@
+#include "optionswindow.h"
+
+#include "pet.h"
+#include "pictureswidget.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+
+OptionsWindow::OptionsWindow(Pet &pet, QWidget *parent) : QDialog(parent), m_pet(pet)
+{
+    setWindowTitle(QStringLiteral("設定"));
+    setFixedSize(2295 / 15 + 20, 1455 / 15);
+    m_check = new QCheckBox(QStringLiteral("ドイツの時間で暮らす"), this);
+    m_check->setGeometry(8, 8, 160, 24);
+    m_check->setToolTip(QStringLiteral("-8時間(サマータイムの間は-7時間)の時差で生活するよ"));
+    m_check->setChecked(pet.ctx().mem().option1);
+    auto *reset = new QPushButton(QStringLiteral("リセット"), this);
+    reset->setGeometry(8, 56, 76, 26);
+    reset->setToolTip(QStringLiteral("最初の状態に戻すよ"));
+    auto *close = new QPushButton(QStringLiteral("閉じる"), this);
+    close->setGeometry(92, 56, 76, 26);
+    close->setToolTip(QStringLiteral("閉じるよ"));
+    confirmReset = [this] {
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("ピモ"), QStringLiteral("本当に初期化しちゃうの？"),
+                        QMessageBox::Yes | QMessageBox::No, this);
+        box.setDefaultButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes;
+    };
+    connect(reset, &QPushButton::clicked, this, [this] {
+        if (!confirmReset())
+            return;
+        done(QDialog::Rejected);
+        m_pet.reset();
+    });
+    connect(close, &QPushButton::clicked, this, [this] {
+        m_pet.applyOptions(m_check->isChecked());
+        done(QDialog::Accepted);
+    });
+}
+
+AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("ピモといっしょ Ver.1.81"));
+    setFixedSize(310, 221);
+    setAttribute(Qt::WA_DeleteOnClose);
+    auto *picture = new QLabel(this);
+    picture->setGeometry(8, 8, 110, 160);
+    picture->setAlignment(Qt::AlignCenter);
+    picture->setPixmap(PictureStore::instance().picture(QStringLiteral("about")));
+    struct Row {
+        const char *heading, *value, *tip;
+    };
+    const Row rows[] = {{"名前", "ピモでいいよ", nullptr},
+                        {"国籍", "ドイツ", "機会があったら遊びにおいでよ！"},
+                        {"血液型", "AB", "ちょっと変わってる？"},
+                        {"誕生日", "2月14日", "バレンタインデーだね"}};
+    int y = 12;
+    for (const Row &r : rows) {
+        auto *h = new QLabel(QString::fromUtf8(r.heading), this);
+        h->setGeometry(128, y, 56, 18);
+        auto *v = new QLabel(QString::fromUtf8(r.value), this);
+        v->setGeometry(186, y, 116, 18);
+        if (r.tip)
+            v->setToolTip(QString::fromUtf8(r.tip));
+        y += 22;
+    }
+    auto *free1 = new QLabel(QStringLiteral("動物と遊ぶのが大好き！"), this);
+    free1->setGeometry(128, y + 6, 178, 18);
+    auto *free2 = new QLabel(QStringLiteral("モータースポーツも好きなんだ"), this);
+    free2->setGeometry(128, y + 26, 178, 18);
+    auto *close = new QPushButton(QStringLiteral("閉じる"), this);
+    close->setGeometry(226, 186, 76, 26);
+    close->setToolTip(QStringLiteral("閉じるよ"));
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+}

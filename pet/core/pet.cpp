@@ -1,0 +1,95 @@
+#include "pet.h"
+
+#include "buttons.h"
+#include "interaction.h"
+#include "pet/dialogs/presents.h"
+#include "pet/dialogs/questions.h"
+#include "pet/dialogs/speech.h"
+#include "pet/events/engine.h"
+#include "presentation.h"
+
+Pet::Pet(SettingsStore &store, Clock &clock, Random &rnd, Timers &timers, const Setup &setup)
+    : m_ctx(store, clock, rnd, timers)
+{
+    m_ctx.screen = setup.screen;
+    m_ctx.programDir = setup.programDir;
+    m_ctx.datDir = setup.datDir;
+    m_ctx.desktopDir = setup.desktopDir;
+    m_engine = std::make_unique<Engine>(m_ctx);
+    m_buttons = std::make_unique<Buttons>(m_ctx);
+    m_presentation = std::make_unique<Presentation>(m_ctx);
+    m_interaction = std::make_unique<Interaction>(m_ctx);
+    m_speech = std::make_unique<Speech>(m_ctx);
+    m_questions = std::make_unique<Questions>(m_ctx);
+    m_presents = std::make_unique<Presents>(m_ctx);
+    m_ctx.engine = m_engine.get();
+    m_ctx.buttons = m_buttons.get();
+    m_ctx.presentation = m_presentation.get();
+    m_ctx.interaction = m_interaction.get();
+    m_ctx.speech = m_speech.get();
+    m_ctx.questions = m_questions.get();
+    m_ctx.presents = m_presents.get();
+}
+
+Pet::~Pet() = default;
+
+void Pet::Loaddata()
+{
+    m_ctx.memory.Loaddata(m_ctx.screen);
+    const Memory &m = m_ctx.mem();
+    m_ctx.screen.petLeft = m.mleft;
+    m_ctx.screen.petTop = m.mtop;
+    m_ctx.scene.emitChanged(Scene::PetWindow);
+    m_ctx.scene.setLabel(Label::TotalTime, QStringLiteral("%1").arg(m.Totaltime, 7, 10, QLatin1Char('0')));
+    m_presentation->Intolovavalfun();
+}
+
+void Pet::Form_Load()
+{
+    Loaddata();
+    const QDateTime now = m_ctx.clock.now();
+    m_ctx.memory.flowerCatchUp(now);
+    m_ctx.memory.returnBonus(now);
+    m_presentation->Intolovavalfun();
+    m_ctx.tables.load(m_ctx.datDir);
+    m_ctx.scene.setPetShown(true);
+    if (m_ctx.mem().Firstflag == 0) {
+        m_ctx.mem().Firstflag = 1;
+        m_ctx.memory.saveKey(QStringLiteral("Firstflag"));
+        m_engine->Setibent(0);
+    } else {
+        m_engine->Firstsetibent();
+    }
+    m_engine->Presentcheck();
+    m_engine->setTickEnabled(true);
+}
+
+void Pet::reset()
+{
+    m_ctx.store.removeApplication();
+    Loaddata();
+    m_ctx.mem().Firstflag = 1;
+    m_ctx.memory.saveKey(QStringLiteral("Firstflag"));
+    m_engine->CReset();
+    m_engine->Setibent(0);
+}
+
+void Pet::applyOptions(bool germanTime)
+{
+    const bool changed = germanTime != m_ctx.mem().option1;
+    m_ctx.mem().option1 = germanTime;
+    m_ctx.memory.saveKey(QStringLiteral("option1"));
+    if (changed) {
+        m_engine->CReset();
+        m_engine->Clearfun();
+        m_engine->Firstsetibent();
+    }
+}
+
+void Pet::exitSave(qint32 left, qint32 top) { m_ctx.memory.exitSave(m_ctx.clock.now(), left, top); }
+
+void Pet::petMoved(qint32 left, qint32 top)
+{
+    m_ctx.screen.petLeft = left;
+    m_ctx.screen.petTop = top;
+}

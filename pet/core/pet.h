@@ -1,0 +1,56 @@
+// The pet program's rules assembled: owns the shared context and every part (engine, buttons,
+// presentation, interaction, speech, questions, presents) and runs the start-up, the reset, the
+// options and the exit save. Windows and the headless simulation drive the pet through this.
+#pragma once
+
+#include "context.h"
+
+#include <memory>
+
+class Pet
+{
+public:
+    struct Setup {
+        ScreenGeometry screen;
+        QString programDir;
+        QString datDir;
+        QString desktopDir;
+    };
+
+    Pet(SettingsStore &store, Clock &clock, Random &rnd, Timers &timers, const Setup &setup);
+    ~Pet();
+
+    PetContext &ctx() { return m_ctx; }
+    Scene &scene() { return m_ctx.scene; }
+    Engine &engine() { return *m_engine; }
+    Buttons &buttons() { return *m_buttons; }
+    Presentation &presentation() { return *m_presentation; }
+    Interaction &interaction() { return *m_interaction; }
+    Speech &speech() { return *m_speech; }
+    Questions &questions() { return *m_questions; }
+    Presents &presents() { return *m_presents; }
+
+    // Start-up: settings, the flower catch-up, the return bonus, the data files, the first event
+    // (the first meeting on the very first run), one present check; then the clock starts.
+    void Form_Load();
+    // Reads every key, places the window, shows the running time and the friendship level.
+    void Loaddata();
+    // The options window's reset, after the user said yes: everything back to the first day.
+    void reset();
+    // The options window closed with the German-time box ticked or not.
+    void applyOptions(bool germanTime);
+    // The exit save, with the window's place at that moment (twips).
+    void exitSave(qint32 left, qint32 top);
+    // The user moved the pet window (twips).
+    void petMoved(qint32 left, qint32 top);
+
+private:
+    PetContext m_ctx;
+    std::unique_ptr<Engine> m_engine;
+    std::unique_ptr<Buttons> m_buttons;
+    std::unique_ptr<Presentation> m_presentation;
+    std::unique_ptr<Interaction> m_interaction;
+    std::unique_ptr<Speech> m_speech;
+    std::unique_ptr<Questions> m_questions;
+    std::unique_ptr<Presents> m_presents;
+};

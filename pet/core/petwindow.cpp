@@ -1,0 +1,268 @@
+#include "petwindow.h"
+
+#include "interaction.h"
+#include "pet.h"
+#include "pictureswidget.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+const char *const kButtonNames[] = {"about", "hobby", "present", "option", "leave", "end"};
+
+QString propPicture(Prop p, int picture)
+{
+    switch (p) {
+    case Prop::Flower: return QStringLiteral("flower%1").arg(picture);
+    case Prop::Water: return QStringLiteral("water");
+    case Prop::Tv: return QStringLiteral("tv%1").arg(picture);
+    case Prop::Comp: return QStringLiteral("comp%1").arg(picture);
+    case Prop::Mini4wd: return QStringLiteral("mini4wd");
+    case Prop::Berg: return QStringLiteral("berg");
+    case Prop::Othermachine: return QStringLiteral("othermachine");
+    case Prop::Susuki: return QStringLiteral("susuki%1").arg(picture);
+    case Prop::Awa1: return QStringLiteral("awa1");
+    case Prop::Awa2: return QStringLiteral("awa2");
+    case Prop::Count: break;
+    }
+    return QString();
+}
+
+QLabel *label(QWidget *parent, const QString &text, int x, int y, int w, int h,
+              Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    auto *l = new QLabel(text, parent);
+    l->setGeometry(x, y, w, h);
+    l->setAlignment(align);
+    return l;
+}
+} // namespace
+
+PetView::PetView(const Scene &scene, QWidget *parent) : QWidget(parent), m_scene(scene)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void PetView::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.fillRect(rect(), QColor(0xf4, 0xee, 0xe2));
+    const QPixmap f = PictureStore::instance().frame(m_scene.strip(), m_scene.frame());
+    if (!f.isNull())
+        p.drawPixmap(0, 0, f);
+    for (int i = 0; i < int(Prop::Count); ++i) {
+        const PropState &s = m_scene.prop(Prop(i));
+        if (!s.visible)
+            continue;
+        const QPixmap &pic = PictureStore::instance().picture(propPicture(Prop(i), s.picture));
+        if (!pic.isNull())
+            p.drawPixmap(s.x, s.y, pic);
+    }
+}
+
+void PetView::mouseReleaseEvent(QMouseEvent *e)
+{
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
+        emit clicked();
+}
+
+PictureButton::PictureButton(const QString &name, QWidget *parent) : QWidget(parent), m_name(name)
+{
+    setFixedSize(36, 36);
+}
+
+void PictureButton::setLook(ButtonLook look)
+{
+    if (m_look == look)
+        return;
+    m_look = look;
+    update();
+}
+
+void PictureButton::paintEvent(QPaintEvent *)
+{
+    static const char *const looks[] = {"normal", "pressed", "off"};
+    QPainter p(this);
+    const QPixmap &pic = PictureStore::instance().picture(
+        QStringLiteral("btn_") + m_name + u'_' + QString::fromLatin1(looks[int(m_look)]));
+    if (!pic.isNull()) {
+        p.drawPixmap(0, 0, pic);
+        return;
+    }
+    // Without its pictures the button still says what it is.
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(m_look == ButtonLook::Unavailable ? QColor(200, 200, 200) : QColor(250, 214, 165));
+    p.drawRoundedRect(rect().adjusted(1, 1, -1, -1), 6, 6);
+}
+
+void PictureButton::mousePressEvent(QMouseEvent *)
+{
+    if (isEnabled())
+        emit pressedChanged(true);
+}
+
+void PictureButton::mouseReleaseEvent(QMouseEvent *e)
+{
+    if (!isEnabled())
+        return;
+    emit pressedChanged(false);
+    if (rect().contains(e->position().toPoint()))
+        emit clicked();
+}
+
+PetWindow::PetWindow(Pet &pet, QWidget *parent) : QWidget(parent), m_pet(pet)
+{
+    setWindowTitle(QStringLiteral("ピモといっしょ"));
+    setFixedSize(292, 224);
+    QFont f(QStringLiteral("Noto Sans CJK JP"));
+    f.setPixelSize(11);
+    setFont(f);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(0xfb, 0xf7, 0xef));
+    setPalette(pal);
+
+    m_view = new PetView(pet.scene(), this);
+    m_view->setGeometry(0, 0, 154, 224);
+    connect(m_view, &PetView::clicked, this, [this] { m_pet.interaction().picMain_Click(); });
+
+    auto *deco = label(this, QString(), 156, 2, 134, 220); // Label1: decoration only
+    deco->setFrameShape(QFrame::StyledPanel);
+    m_date = label(this, QString(), 162, 6, 124, 16);
+    m_time = label(this, QString(), 162, 22, 56, 16);
+    m_time->setToolTip(QStringLiteral("日本の時間だよ"));
+    m_german = label(this, QString(), 212, 22, 66, 16, Qt::AlignRight | Qt::AlignVCenter);
+    m_st = label(this, QStringLiteral("*"), 279, 22, 8, 16);
+    m_st->setToolTip(QStringLiteral("3月末から10月末まではサマータイムだよ"));
+    m_st->hide();
+    label(this, QStringLiteral("仲良し度"), 162, 44, 124, 14);
+    m_level = label(this, QStringLiteral("普通"), 168, 58, 118, 16);
+    label(this, QStringLiteral("一緒にいる時間"), 162, 78, 124, 14);
+    m_total = label(this, QStringLiteral("0000000"), 168, 92, 90, 16);
+    label(this, QStringLiteral("分"), 262, 92, 20, 16);
+    QFont bold = f;
+    bold.setBold(true);
+    m_level->setFont(bold);
+    m_total->setFont(bold);
+
+    const QPoint places[] = {{162, 136}, {204, 136}, {246, 136}, {162, 178}, {204, 178}, {246, 178}};
+    const Button order[] = {Button::About, Button::Hobby, Button::Present,
+                            Button::Option, Button::Leave, Button::End};
+    for (int i = 0; i < 6; ++i) {
+        const Button b = order[i];
+        auto *btn = new PictureButton(QString::fromLatin1(kButtonNames[int(b)]), this);
+        btn->move(places[i]);
+        m_buttons[size_t(b)] = btn;
+        connect(btn, &PictureButton::pressedChanged, this,
+                [this, b](bool down) { m_pet.scene().setButtonPressed(b, down); });
+        connect(btn, &PictureButton::clicked, this, [this, b] { onButton(b); });
+    }
+
+    connect(&pet.scene(), &Scene::changed, this, &PetWindow::sceneChanged);
+    connect(&pet.scene(), &Scene::raisePet, this, [this](bool activate) {
+        if (isMinimized())
+            showNormal();
+        raise();
+        if (activate)
+            activateWindow();
+    });
+    refreshButtons();
+    refreshLabels();
+}
+
+void PetWindow::sceneChanged(int parts)
+{
+    if (parts & (Scene::PetPicture | Scene::Props)) {
+        m_view->setToolTip(m_pet.scene().petToolTip());
+        m_view->update();
+    }
+    if (parts & Scene::Buttons)
+        refreshButtons();
+    if (parts & Scene::Labels)
+        refreshLabels();
+    if (parts & Scene::PetWindow) {
+        const Memory &m = m_pet.ctx().mem();
+        if (m_pet.scene().petShown()) {
+            if (!isVisible())
+                show();
+        } else {
+            hide();
+        }
+        const QPoint place(m.mleft / 15, m.mtop / 15);
+        if (pos() != place && m_pet.ctx().screen.petLeft == m.mleft && m_pet.ctx().screen.petTop == m.mtop)
+            move(place);
+    }
+}
+
+void PetWindow::refreshButtons()
+{
+    for (int i = 0; i < int(Button::Count); ++i) {
+        const ButtonState &s = m_pet.scene().button(Button(i));
+        PictureButton *b = m_buttons[size_t(i)];
+        b->setEnabled(s.enabled);
+        b->setLook(s.look);
+        b->setToolTip(s.toolTip);
+    }
+}
+
+void PetWindow::refreshLabels()
+{
+    const Scene &s = m_pet.scene();
+    m_date->setText(s.label(Label::Date));
+    m_time->setText(s.label(Label::Time));
+    m_german->setText(s.label(Label::GermanTime));
+    m_german->setToolTip(s.germanTimeToolTip());
+    m_st->setVisible(s.summerMarkVisible());
+    m_level->setText(s.label(Label::Level));
+    m_total->setText(s.label(Label::TotalTime));
+}
+
+void PetWindow::onButton(Button b)
+{
+    switch (b) {
+    case Button::About:
+        emit aboutRequested();
+        break;
+    case Button::Hobby:
+        m_pet.interaction().btnHobby_Click();
+        break;
+    case Button::Present:
+        emit presentRequested();
+        break;
+    case Button::Option:
+        emit optionsRequested();
+        break;
+    case Button::Leave:
+        m_pet.interaction().btnLeave_Click();
+        break;
+    case Button::End:
+        close();
+        break;
+    case Button::Count:
+        break;
+    }
+}
+
+void PetWindow::moveEvent(QMoveEvent *e)
+{
+    QWidget::moveEvent(e);
+    m_pet.petMoved(qint32(pos().x()) * 15, qint32(pos().y()) * 15);
+}
+
+void PetWindow::closeEvent(QCloseEvent *e)
+{
+    if (m_pet.interaction().refuseClose()) {
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("ピモ"), displayText(Interaction::refusalText()),
+                        QMessageBox::Ok, this);
+        box.exec();
+        e->ignore();
+        return;
+    }
+    m_pet.exitSave(qint32(pos().x()) * 15, qint32(pos().y()) * 15);
+    e->accept();
+    QCoreApplication::quit();
+}

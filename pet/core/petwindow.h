@@ -1,0 +1,86 @@
+// The pet window "ピモといっしょ": the pet picture with its props, the six picture buttons and the
+// labels. It renders the scene and turns clicks into calls on the pet's rules; it holds no rule.
+#pragma once
+
+#include "scene.h"
+
+#include <QLabel>
+#include <QWidget>
+#include <array>
+
+class Pet;
+class PetView;
+class PictureButton;
+
+class PetWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit PetWindow(Pet &pet, QWidget *parent = nullptr);
+
+    PetView *view() const { return m_view; }
+    PictureButton *button(Button b) const { return m_buttons[size_t(b)]; }
+
+signals:
+    void aboutRequested();
+    void presentRequested();
+    void optionsRequested();
+
+protected:
+    void closeEvent(QCloseEvent *e) override;
+    void moveEvent(QMoveEvent *e) override;
+
+private:
+    void sceneChanged(int parts);
+    void refreshButtons();
+    void refreshLabels();
+    void onButton(Button b);
+
+    Pet &m_pet;
+    PetView *m_view;
+    std::array<PictureButton *, size_t(Button::Count)> m_buttons{};
+    QLabel *m_date, *m_time, *m_german, *m_st, *m_level, *m_total;
+    bool m_closing = false;
+};
+
+// The picture box of the pet: one frame of the current strip and the props over it.
+class PetView : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit PetView(const Scene &scene, QWidget *parent = nullptr);
+    QSize sizeHint() const override { return {154, 224}; }
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+
+private:
+    const Scene &m_scene;
+};
+
+// A 36 x 36 picture button with its normal, pressed and unavailable pictures.
+class PictureButton : public QWidget
+{
+    Q_OBJECT
+public:
+    PictureButton(const QString &name, QWidget *parent = nullptr);
+    void setLook(ButtonLook look);
+    ButtonLook look() const { return m_look; }
+
+signals:
+    void pressedChanged(bool down);
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent *e) override;
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+
+private:
+    QString m_name;
+    ButtonLook m_look = ButtonLook::Normal;
+};

@@ -1,0 +1,40 @@
+// How the speech and question windows come up beside the pet window and go away again, and the
+// friendship label. Places are in twips; the windows themselves only show what the scene says.
+#pragma once
+
+#include "context.h"
+
+#include <QPoint>
+
+inline constexpr qint32 kDialogWidth = 3015;
+inline constexpr qint32 kSpeechHeight = 2430;
+inline constexpr qint32 kQuestionHeight = 3615;
+inline constexpr qint32 kDialogOffset = 2350;
+
+class Presentation
+{
+public:
+    explicit Presentation(PetContext &ctx) : m_ctx(ctx) {}
+
+    // Speech line set by number (1..22; 0 shows what the window already holds). Only while the
+    // user is here, or while the pet sees the user off.
+    void Callfun2(qint16 n);
+    // The click and event line sets by number (IntoformD<n>, IntoformE1..E6). Always.
+    void Callfun3(qint16 n);
+    // The question window with question kind 1..4.
+    void Callquestfun(qint16 n);
+    void Form3closefun();
+    void Form4closefun();
+    // The friendship level name of Loveval in the label.
+    void Intolovavalfun();
+
+    static QString levelName(qint16 loveval);
+    // The place of a dialog beside the pet window: right of it at +2350, or left of it touching
+    // it when it would not fit; the speech window level with the pet window's bottom, the
+    // question window centred on it.
+    static QPoint dialogPlace(const ScreenGeometry &g, qint32 dialogHeight, bool centred);
+
+private:
+    void bringUpSpeech(bool activate, const QString &lineSet);
+    PetContext &m_ctx;
+};

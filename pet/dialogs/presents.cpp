@@ -1,0 +1,70 @@
+#include "presents.h"
+
+#include "pet/core/presentation.h"
+#include "pet/events/engine.h"
+
+const std::array<PresentInfo, 10> &Presents::table()
+{
+    static const std::array<PresentInfo, 10> t = {{
+        {0, 0, 0, 0, 0, "", ""},
+        {1, 100, 10, 10, 37, "ガルド人形", "イタリア人のガルドの人形"},
+        {4, 500, 5, 13, 42, "ソリティア", "イギリスで作られた一人用パズルゲーム"},
+        {2, 1500, 10, 11, 38, "ミニ四駆", "チーム・ブリッツのマシン「ブリッツ・ファルケ」のキット"},
+        {3, 3000, 10, 12, 40, "花の種", "色々な花の種ミックス"},
+        {5, 5000, 5, 14, 43, "バイオリン", "子供用の小さなバイオリン"},
+        {6, 10000, 10, 15, 44, "パソコン", "最新式のノートパソコン"},
+        {7, 15000, 10, 19, 631, "", "何だろう？楽しみだなぁ"},
+        {8, 20000, 5, 20, 641, "", "何だろう？楽しみだなぁ"},
+        {9, 30000, 15, 22, 651, "", "何だろう？楽しみだなぁ"},
+    }};
+    return t;
+}
+
+qint16 Presents::state(int p) const { return m_ctx.mem().Item[size_t(table()[size_t(p)].key)]; }
+
+void Presents::setWindowOpen(bool open)
+{
+    if (m_open == open)
+        return;
+    m_open = open;
+    m_ctx.scene.emitChanged(Scene::Presents);
+}
+
+void Presents::Setform()
+{
+    Memory &m = m_ctx.mem();
+    for (int p = 1; p <= 9; ++p) {
+        qint16 &s = m.Item[size_t(table()[size_t(p)].key)];
+        if (m.Totaltime > table()[size_t(p)].threshold && s != 3)
+            s = 1;
+    }
+    m_ctx.scene.emitChanged(Scene::Presents);
+}
+
+void Presents::Savedata()
+{
+    for (int k = 1; k <= 9; ++k)
+        m_ctx.memory.saveKey(QStringLiteral("Item%1").arg(k));
+    m_ctx.memory.saveKey(QStringLiteral("Loveval"));
+    m_ctx.presentation->Intolovavalfun();
+}
+
+bool Presents::give(int p)
+{
+    if (p < 1 || p > 9)
+        return false;
+    const PresentInfo &info = table()[size_t(p)];
+    qint16 &s = m_ctx.mem().Item[size_t(info.key)];
+    if (s != 1)
+        return false;
+    s = 3;
+    m_ctx.memory.Addloveval(info.friendship);
+    Savedata();
+    setWindowOpen(false);
+    m_ctx.rt.Ibentstep = 0;
+    m_ctx.rt.Ibentcount = 0;
+    m_ctx.engine->Clearfun();
+    m_ctx.presentation->Callfun2(info.thanks);
+    m_ctx.engine->Setibent(info.event);
+    return true;
+}

@@ -1,0 +1,27 @@
+// The present window "プレゼント": nine presents in colour when they can be given, grey when not,
+// with a red stamp once given. A click on a colour present gives it.
+#pragma once
+
+#include <QLabel>
+#include <QWidget>
+
+class Pet;
+
+class PresentWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit PresentWindow(Pet &pet, QWidget *parent = nullptr);
+    // The picture of window position p (1..9), for tests and clicks.
+    QLabel *presentPicture(int p) const { return m_pictures[p - 1]; }
+    QLabel *stamp(int p) const { return m_stamps[p - 1]; }
+    void refresh();
+
+protected:
+    bool eventFilter(QObject *o, QEvent *e) override;
+
+private:
+    Pet &m_pet;
+    QLabel *m_pictures[9];
+    QLabel *m_stamps[9];
+};

@@ -1,0 +1,126 @@
+#include "questions.h"
+
+#include "pet/core/presentation.h"
+#include "pet/events/engine.h"
+#include "speech.h"
+
+#include "pet/core/gamelaunch.h"
+
+QString Questions::gameName(int n)
+{
+    switch (n) {
+    case 1: return QStringLiteral("パネルめくり");
+    case 2: return QStringLiteral("あっち向いてほい");
+    case 3: return QStringLiteral("しりとり");
+    default: return QString();
+    }
+}
+
+void Questions::fill(qint16 kind)
+{
+    Runtime &rt = m_ctx.rt;
+    Scene &s = m_ctx.scene;
+    const DataTables &t = m_ctx.tables;
+    switch (kind) {
+    case 1: {
+        m_kind = 1;
+        const int a = m_ctx.draw(4);
+        const int b = m_ctx.draw(4);
+        rt.Studyno = qint16(a * b);
+        const StudyRecord &r = t.study[size_t(rt.Studyno)];
+        s.setQuestion(r.question, r.answer[1], r.answer[2], r.answer[3]);
+        break;
+    }
+    case 2:
+    case 3: {
+        m_kind = kind;
+        const qint16 no = qint16(m_ctx.draw(5));
+        (kind == 2 ? rt.Musicno : rt.Bookno) = no;
+        const TasteRecord &r = (kind == 2 ? t.music : t.book)[size_t(no)];
+        s.setQuestion(r.question, r.answer[1], r.answer[2], r.answer[3]);
+        break;
+    }
+    case 4: {
+        m_kind = 4;
+        QString text;
+        if (rt.Playflag == 1) {
+            rt.Playno = qint16(m_ctx.draw(3));
+            text = QStringLiteral("遊びたいの？いいよ！\r\nあのねー、ぼくは") + gameName(rt.Playno)
+                   + QStringLiteral("で遊びたいなぁ");
+        } else {
+            text = QStringLiteral("ねっ、ね、一緒に遊ぼうよ！\r\n何して遊ぶ？");
+        }
+        s.setQuestion(text, gameName(1), gameName(2), gameName(3));
+        break;
+    }
+    default:
+        break; // nothing to fill: the window shows what it already holds
+    }
+}
+
+void Questions::tasteAnswer(int index, const TasteRecord &rec, qint16 eventAtFreeHour, qint16 otherEvent)
+{
+    Runtime &rt = m_ctx.rt;
+    Memory &m = m_ctx.mem();
+    rt.Askflag = 1;
+    m_ctx.memory.Addloveval(12);
+    const QString text = rec.reply1[size_t(index)] + QStringLiteral("\r\n") + rec.reply2[size_t(index)];
+    // The answer's own amount goes straight onto the value; the zero change then clamps and saves.
+    m.Loveval = qint16(qBound<qint32>(-32768, qint32(m.Loveval) + rec.change[size_t(index)], 32767));
+    m_ctx.memory.Addloveval(0);
+    m_ctx.speech->IntoformC(text);
+    m_ctx.presentation->Callfun2(0);
+    rt.Ibentstep = 0;
+    rt.Ibentlimit = 300;
+    rt.Nowhour = qint16(m_ctx.clock.now().time().hour());
+    switch (rt.Nowhour) {
+    case 9: case 10: case 13: case 17: case 19: case 20:
+        m_ctx.engine->Setibent(eventAtFreeHour);
+        break;
+    default:
+        m_ctx.engine->Setibent(otherEvent);
+        break;
+    }
+}
+
+void Questions::btnans_Click(int index)
+{
+    if (index < 1 || index > 3)
+        return;
+    Runtime &rt = m_ctx.rt;
+    m_ctx.scene.parkQuestion();
+    switch (m_kind) {
+    case 1: {
+        const StudyRecord &r = m_ctx.tables.study[size_t(qBound<int>(0, rt.Studyno, 20))];
+        if (index == r.right) {
+            m_ctx.memory.Addloveval(12);
+            rt.Talkflag = 1;
+        } else {
+            m_ctx.memory.Addloveval(5);
+            rt.Talkflag = 2;
+        }
+        rt.Ibentstep = 0;
+        rt.Ibentlimit = 60;
+        m_ctx.engine->Setibent(26);
+        break;
+    }
+    case 2:
+        tasteAnswer(index, m_ctx.tables.music[size_t(qBound<int>(0, rt.Musicno, 10))], 29, 30);
+        break;
+    case 3:
+        tasteAnswer(index, m_ctx.tables.book[size_t(qBound<int>(0, rt.Bookno, 10))], 27, 28);
+        break;
+    case 4:
+        rt.Talkflag = 3;
+        if (rt.Playflag == 1)
+            m_ctx.memory.Addloveval(index == rt.Playno ? 13 : 9);
+        else
+            m_ctx.memory.Addloveval(12);
+        Playgame(m_ctx, qint16(index));
+        rt.Playflag = 0;
+        break;
+    default:
+        break;
+    }
+    m_ctx.presentation->Intolovavalfun();
+}

@@ -1,0 +1,32 @@
+// The speech window's rules: composing a line set's text (fixed change, header, draw, the
+// alternative's change, text, close timer), the three sets whose text follows a rule (the answer
+// report, the welcome back, a caller's text), and closing on a click or after 30 seconds.
+#pragma once
+
+#include "pet/core/context.h"
+
+class Speech
+{
+public:
+    explicit Speech(PetContext &ctx);
+
+    // Runs the named line set into the speech window's text. Unknown names do nothing.
+    void run(const QString &name);
+    void Intoform();
+    void Intoform10();
+    void IntoformC(const QString &text);
+
+    // A click on the text (not the margin), or the close timer.
+    void close();
+    bool closeTimerOn() const;
+    QString lastSet() const { return m_last; }
+
+    static constexpr int kCloseMs = 30000;
+
+private:
+    void compose(const struct LineSet &set);
+    void finish(const QString &text, bool autoClose);
+    PetContext &m_ctx;
+    int m_closetimer;
+    QString m_last;
+};

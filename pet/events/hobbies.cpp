@@ -1,0 +1,335 @@
+// The activities that presents, high friendship, visitors and the calendar bring: playing with
+// each present, the flower, baking, fortune telling, the visits, the race and the festivals.
+#include "everyday.h"
+
+#include "pet/core/buttons.h"
+#include "pet/core/presentation.h"
+#include "steps.h"
+
+using namespace steps;
+
+namespace {
+
+// Two frames in turn for the whole activity, from a strip of its own.
+template <int Event> struct Simple;
+#define SIMPLE(EV, STRIP, LEN, A, B, MS, CLEAR) \
+    template <> struct Simple<EV> { \
+        static void run(Engine &e) \
+        { \
+            if (e.rt().Ibentstep == 0) \
+                return begin(e, LEN, STRIP, A, MS); \
+            alternate(e, A, B, 0, 0, false, CLEAR); \
+        } \
+    };
+SIMPLE(36, "36", 600, 0, 1, 1000, false)
+SIMPLE(37, "37", 600, 0, 1, 2000, false)
+SIMPLE(38, "38", 600, 0, 1, 1000, false)
+SIMPLE(42, "42", 600, 0, 1, 2000, false)
+SIMPLE(43, "43", 600, 0, 1, 1000, false)
+SIMPLE(641, "62", 30, 0, 1, 500, true)
+SIMPLE(652, "67", 600, 0, 1, 1000, true)
+SIMPLE(653, "68", 600, 0, 1, 1000, true)
+SIMPLE(1003, "s3", 0, 0, 1, 2000, false)
+SIMPLE(1006, "s6", 0, 0, 1, 1000, false)
+#undef SIMPLE
+
+const GestureTable kWatering{0, 2000, 10, {{7, 9, 1, 500}, {10, 10, 2, 1500}}};
+const GestureTable kComputer{0, 500, 3, {{1, 1, 2, 1000}, {2, 3, 1, 0}}};
+const GestureTable kPainting{0, 1000, 5, {{1, 1, 2, 1500}, {2, 5, 1, 1000}}};
+const GestureTable kAnimalA{0, 2000, 5, {{1, 1, -1, 0}, {2, 5, 1, 0}}};
+const GestureTable kAnimalB{2, 1000, 5, {{1, 1, -1, 0}, {2, 5, 3, 0}}};
+const GestureTable kCookiesCool{6, 1000, 5, {{1, 1, 7, 200}}};
+const GestureTable kVisitA{1, 1000, 10, {{6, 7, 0, 500}, {8, 9, 2, 500}, {10, 10, -1, 0}}};
+const GestureTable kVisitB{4, 1000, 10, {{6, 7, 3, 500}, {8, 9, 5, 500}, {10, 10, -1, 0}}};
+const GestureTable kGardoArrives{0, 1000, 10, {{1, 1, 1, 100}}, 0, 0, true};
+const GestureTable kNewYearA{2, 2000, 10, {{7, 9, 2, 500}, {10, 10, -1, 0}}};
+const GestureTable kNewYearB{3, 2000, 10, {{7, 9, 3, 500}, {10, 10, -1, 0}}};
+const GestureTable kBeansA{0, 2000, 10, {{7, 9, 1, 200}, {10, 10, -1, 0}}};
+const GestureTable kBeansB{2, 2000, 10, {{7, 9, 3, 200}, {10, 10, -1, 0}}};
+const GestureTable kCarpA{0, 2000, 5, {{1, 1, -1, 0}, {2, 5, 1, 1000}}};
+const GestureTable kCarpB{2, 2000, 5, {{1, 1, -1, 0}, {2, 5, 3, 1000}}};
+
+void ibent39(Engine &e)
+{
+    Runtime &rt = e.rt();
+    switch (rt.Ibentstep) {
+    case 0:
+        return begin(e, 600, "39", 0, 1000);
+    case 1: // the car is put down and runs across the room again and again
+        e.Setframe(1);
+        e.ctx().scene.setPropVisible(Prop::Mini4wd, true);
+        e.startAnimation(Anim::Mini4wd);
+        e.Setibenttimer(100);
+        rt.Ibentstep = 2;
+        return;
+    case 3:
+        e.Setframe(2);
+        e.Setibenttimer(200);
+        rt.Ibentstep = 2;
+        return;
+    default:
+        e.Setframe(1);
+        e.Setibenttimer(2000);
+        rt.Ibentstep = e.draw(5) == 1 ? 3 : 2;
+        return;
+    }
+}
+
+void ibent40(Engine &e)
+{
+    if (e.rt().Ibentstep == 0) {
+        begin(e, 600, "40", 0, 100);
+        e.Setflower();
+        e.ctx().scene.setPropVisible(Prop::Flower, true);
+        e.ctx().scene.setPropVisible(Prop::Water, true);
+        e.startAnimation(Anim::Water);
+        return;
+    }
+    gestures(e, kWatering);
+}
+
+void ibent41(Engine &e)
+{
+    if (e.rt().Ibentstep == 0) {
+        begin(e, 600, "41", 0, 2000);
+        e.ctx().presentation->Callfun2(6);
+        return;
+    }
+    alternate(e, 0, 1, 0, 0, false, false);
+}
+
+void ibent44(Engine &e)
+{
+    if (e.rt().Ibentstep == 0) {
+        begin(e, 600, "44", 0, 100);
+        e.ctx().scene.setPropVisible(Prop::Comp, true);
+        e.startAnimation(Anim::Comp);
+        return;
+    }
+    gestures(e, kComputer);
+}
+
+template <int N> void painting(Engine &e)
+{
+    if (e.rt().Ibentstep == 0)
+        return begin(e, 600, N == 45 ? "45" : "47", 0, 100);
+    gestures(e, kPainting);
+}
+
+void ibent46(Engine &e)
+{
+    Runtime &rt = e.rt();
+    if (rt.Ibentstep == 0) {
+        begin(e, 600, "46", 0, 100);
+        e.ctx().scene.setPropVisible(Prop::Tv, true);
+        e.startAnimation(Anim::Tv);
+        return;
+    }
+    // The pet settles in front of the television; only the screen moves from now on.
+    e.Setframe(1);
+    e.Setibenttimer(0);
+    rt.Ibentstep = 2;
+}
+
+void ibent48(Engine &e)
+{
+    if (e.rt().Ibentstep == 0)
+        return begin(e, 600, "48", 0, 100);
+    postures(e, kAnimalA, kAnimalB);
+}
+
+template <int N> void baking(Engine &e)
+{
+    e.ctx().buttons->Btnofffun();
+    constexpr int first = (N - 491) * 2;
+    if (e.rt().Ibentstep == 0)
+        return begin(e, N == 494 ? 600 : N == 495 ? 30 : 300, "49", N == 494 ? 6 : N == 495 ? 8 : first,
+                     N == 494 ? 100 : N == 495 ? 2000 : 1000);
+    if (N == 494)
+        return gestures(e, kCookiesCool);
+    if (N == 495)
+        return alternate(e, 8, 9, 0, 0, false, false);
+    alternate(e, first, first + 1, 0, 0, false, false);
+}
+
+void ibent50a(Engine &e)
+{
+    e.ctx().buttons->Btnofffun();
+    if (e.rt().Ibentstep == 0) {
+        begin(e, 30, "50", 0, 1000);
+        e.ctx().presentation->Callfun2(4);
+        return;
+    }
+    alternate(e, 0, 1, 0, 0, false, false);
+}
+
+void ibent50b(Engine &e)
+{
+    e.ctx().buttons->Btnofffun();
+    if (e.rt().Ibentstep == 0)
+        return begin(e, 60, "50", 2, 1000);
+    alternate(e, 2, 3, 0, 0, false, false);
+}
+
+void ibent50c(Engine &e)
+{
+    e.ctx().buttons->Btnofffun();
+    if (e.rt().Ibentstep == 0) {
+        begin(e, 30, "50", 4, 0, 1);
+        e.beep();
+        e.ctx().presentation->Callfun2(5);
+    }
+}
+
+// The visitors' arrival and ガルド's walk: a pose, now and then the other frame.
+template <int N> void arrival(Engine &e)
+{
+    Runtime &rt = e.rt();
+    if (rt.Ibentstep == 0)
+        return begin(e, N == 631 ? 60 : 600, N == 631 ? "60" : "69", 0, 1000);
+    if (rt.Ibentstep == 2) {
+        e.Setframe(0);
+        rt.Ibentstep = 1;
+        return;
+    }
+    e.Setframe(1);
+    rt.Clickflag = 0;
+    rt.Ibentstep = e.draw(5) == 1 ? 2 : 1;
+}
+
+void ibent63b(Engine &e)
+{
+    if (e.rt().Ibentstep == 0)
+        return begin(e, 600, "61", 1, 100);
+    postures(e, kVisitA, kVisitB, 1);
+}
+
+void ibent64b(Engine &e)
+{
+    Runtime &rt = e.rt();
+    if (rt.Ibentstep == 0)
+        return begin(e, 5, "63", 0, 1000);
+    if (rt.Ibentstep == 1) {
+        Scene &s = e.ctx().scene;
+        e.Setframe(1);
+        rt.Clickflag = 0;
+        s.setPropVisible(Prop::Berg, true);
+        s.setPropVisible(Prop::Othermachine, true);
+        e.startAnimation(Anim::Rase1);
+        rt.Ibentstep = 2;
+    }
+}
+
+const std::vector<int> kRaceFrames{0, 1, 2, 3};
+const std::vector<int> kRaceMs{500, 300, 500, 300};
+const std::vector<bool> kRaceClears{true, true, false, false};
+
+void ibent64c(Engine &e)
+{
+    Runtime &rt = e.rt();
+    if (rt.Ibentstep == 0) {
+        begin(e, 100, "64", 0, 100);
+        Scene &s = e.ctx().scene;
+        s.moveProp(Prop::Mini4wd, 40, s.prop(Prop::Mini4wd).y);
+        s.setPropVisible(Prop::Mini4wd, true);
+        e.startAnimation(Anim::Rase2);
+        return;
+    }
+    loop(e, kRaceFrames, kRaceMs, kRaceClears, 1);
+}
+
+void ibent64d(Engine &e)
+{
+    if (e.rt().Ibentstep == 0) {
+        begin(e, 30, "65", 0, 500);
+        e.ctx().presentation->Callfun2(21);
+        return;
+    }
+    alternate(e, 0, 1, 0, 0, false, false);
+}
+
+void ibent65a(Engine &e)
+{
+    if (e.rt().Ibentstep == 0)
+        return begin(e, 60, "66", 0, 100);
+    gestures(e, kGardoArrives);
+}
+
+void ibents1(Engine &e)
+{
+    if (e.rt().Ibentstep == 0)
+        return begin(e, 0, "s1", 2, 100);
+    postures(e, kNewYearA, kNewYearB);
+}
+
+void ibents2(Engine &e)
+{
+    if (e.rt().Ibentstep == 0)
+        return begin(e, 0, "s2", 0, 100);
+    postures(e, kBeansA, kBeansB);
+}
+
+void ibents4(Engine &e)
+{
+    if (e.rt().Ibentstep == 0)
+        return begin(e, 0, "s4", 0, 100);
+    postures(e, kCarpA, kCarpB);
+}
+
+// Moon viewing: the pet sits still; the pampas grass sways in the wind.
+void ibents5(Engine &e)
+{
+    Runtime &rt = e.rt();
+    if (rt.Ibentstep == 0) {
+        begin(e, 0, "s5", 0, 100);
+        e.ctx().scene.setPropVisible(Prop::Susuki, true);
+        e.startAnimation(Anim::Susuki);
+        return;
+    }
+    e.Setframe(0);
+    e.Setibenttimer(e.draw(5) == 1 ? 200 : 2000);
+    rt.Ibentstep = 1;
+}
+
+} // namespace
+
+void registerHobbyEvents(EventTable &t)
+{
+    t[36] = Simple<36>::run;
+    t[37] = Simple<37>::run;
+    t[38] = Simple<38>::run;
+    t[39] = ibent39;
+    t[40] = ibent40;
+    t[41] = ibent41;
+    t[42] = Simple<42>::run;
+    t[43] = Simple<43>::run;
+    t[44] = ibent44;
+    t[45] = painting<45>;
+    t[46] = ibent46;
+    t[47] = painting<47>;
+    t[48] = ibent48;
+    t[491] = baking<491>;
+    t[492] = baking<492>;
+    t[493] = baking<493>;
+    t[494] = baking<494>;
+    t[495] = baking<495>;
+    t[501] = ibent50a;
+    t[502] = ibent50b;
+    t[503] = ibent50c;
+    t[631] = arrival<631>;
+    t[632] = ibent63b;
+    t[641] = Simple<641>::run;
+    t[642] = ibent64b;
+    t[643] = ibent64c;
+    t[644] = ibent64d;
+    t[651] = ibent65a;
+    t[652] = Simple<652>::run;
+    t[653] = Simple<653>::run;
+    t[654] = arrival<654>;
+    t[1001] = ibents1;
+    t[1002] = ibents2;
+    t[1003] = Simple<1003>::run;
+    t[1004] = ibents4;
+    t[1005] = ibents5;
+    t[1006] = Simple<1006>::run;
+}

@@ -1,0 +1,20 @@
+// What the pet does at each hour of the day: the hour table, as data. Each hour has rows tried
+// top to bottom (a condition on the rest flag, the minute or a festival day); a row either names
+// one action or draws 1..N and maps ranges of the draw to actions.
+#pragma once
+
+#include "engine.h"
+
+#include <functional>
+
+struct HourAction {
+    enum Kind { Night, RestToHour, Start, RestAndStart, Pick };
+    static constexpr qint32 kShort = -1; // a few minutes: (draw 1..5) x 60 seconds
+    Kind kind = Start;
+    qint16 event = 0;
+    Picker picker = Picker::Rest;
+    qint32 limit = 0; // 0: the event sets its own length
+};
+
+HourAction chooseHourAction(int hour, int minute, bool restflag, bool festday,
+                            const std::function<int(int)> &draw);
