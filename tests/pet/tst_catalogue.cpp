@@ -1,0 +1,426 @@
+// The pet's line sets and question data: every set has the shape, friendship changes and close
+// behaviour the pet window relies on, the opening numbers lead to the right sets, and every text
+// the user can be shown fits its panel.
+#include "pet/core/datatables.h"
+#include "pet/dialogs/catalogue.h"
+
+#include "common/cp932.h"
+#include "common/datreader.h"
+
+#include <QFile>
+#include <QFont>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QRegularExpression>
+#include <QtTest>
+
+#include <optional>
+#include <utility>
+
+namespace {
+
+using Pairs = QList<std::pair<int, int>>; // alternative k (1-based) → value
+
+// One row per set, as the catalogue table lists it. header: nullptr none, "*" any, else exact.
+// lines: lines per alternative, 0 for a conversation of minTalk..maxTalk utterances.
+struct Row {
+    const char *name;
+    Close close = Close::Auto;
+    int fixedChange = 0;
+    const char *header = nullptr;
+    QList<int> draws;
+    int lines = 2;
+    Pairs lineExceptions = {};
+    Pairs changes = {};
+    int minTalk = 2;
+    int maxTalk = 4;
+};
+
+const char *const kThanks = "Danke shoen!";
+const char *const kTwo = "ロウェルとフェンが遊びにきました";
+const char *const kOne = "ガルドが遊びにきました";
+constexpr Close Click = Close::Click;
+
+const QList<Row> &expectedRows()
+{
+    static const QList<Row> rows = {
+        {.name = "Intoform", .close = Click, .draws = {3, 3}, .lines = 1},
+        {.name = "Intoform0", .close = Click, .draws = {1}, .lines = 3},
+        {.name = "Intoform2", .close = Click, .header = "*", .draws = {6}, .lines = 1},
+        {.name = "Intoform3a", .close = Click, .draws = {1}, .lines = 3},
+        {.name = "Intoform3b", .close = Click, .header = "*", .draws = {6}, .lines = 1},
+        {.name = "Intoform4", .draws = {1}, .lines = 2},
+        {.name = "Intoform5", .header = "*", .draws = {6}, .lines = 1},
+        {.name = "Intoform6", .draws = {4, 6}, .lines = 1},
+        {.name = "Intoform7", .header = "*", .draws = {6}, .lines = 1},
+        {.name = "IntoformB1", .header = kThanks, .draws = {1}},
+        {.name = "IntoformB2", .header = kThanks, .draws = {1}},
+        {.name = "IntoformB3", .header = kThanks, .draws = {1}},
+        {.name = "IntoformB4", .header = kThanks, .draws = {1}},
+        {.name = "IntoformB5", .header = kThanks, .draws = {1}},
+        {.name = "IntoformB6", .header = kThanks, .draws = {1}},
+        {.name = "Intoform8", .draws = {4}},
+        {.name = "Intoform9", .fixedChange = -3, .draws = {4}},
+        {.name = "Intoform10", .draws = {4}},
+        {.name = "IntoformB7", .header = kTwo, .draws = {1}, .lines = 0, .maxTalk = 2},
+        {.name = "IntoformB8", .draws = {1}, .lines = 3},
+        {.name = "IntoformB9", .draws = {1}, .lines = 2},
+        {.name = "IntoformB10", .header = kOne, .draws = {1}, .lines = 0, .minTalk = 1,
+         .maxTalk = 1},
+        {.name = "IntoformD1", .draws = {6}, .changes = {{2, -2}, {3, 2}}},
+        {.name = "IntoformD14", .draws = {4}},
+        {.name = "IntoformD17", .draws = {4}, .lineExceptions = {{1, 1}},
+         .changes = {{1, -2}, {4, 2}}},
+        {.name = "IntoformD18", .draws = {4}, .changes = {{1, -2}, {3, 2}}},
+        {.name = "IntoformD21", .draws = {4}},
+        {.name = "IntoformD22", .draws = {3}, .lines = 1},
+        {.name = "IntoformD23", .draws = {4}},
+        {.name = "IntoformD26", .draws = {4}, .changes = {{1, -2}}},
+        {.name = "IntoformD27", .draws = {4}, .changes = {{2, 2}, {4, -2}}},
+        {.name = "IntoformD29", .draws = {4}, .changes = {{1, -2}}},
+        {.name = "IntoformD31", .draws = {4}},
+        {.name = "IntoformD34", .draws = {4}, .changes = {{2, 2}}},
+        {.name = "IntoformD35", .draws = {4}},
+        {.name = "IntoformD36", .draws = {3}, .changes = {{1, 1}}},
+        {.name = "IntoformD37", .draws = {3}, .changes = {{2, 1}}},
+        {.name = "IntoformD38", .draws = {4}, .changes = {{1, 1}, {3, 1}}},
+        {.name = "IntoformD40", .draws = {4}},
+        {.name = "IntoformD42", .draws = {4}, .changes = {{1, 2}, {3, -2}, {4, -2}}},
+        {.name = "IntoformD43", .draws = {4}, .changes = {{4, 2}}},
+        {.name = "IntoformD44", .draws = {4}, .changes = {{1, 1}}},
+        {.name = "IntoformD45", .draws = {4}, .changes = {{2, -2}, {3, 2}}},
+        {.name = "IntoformD46", .draws = {4}, .changes = {{1, -2}, {2, -2}, {3, 2}}},
+        {.name = "IntoformD47", .draws = {4}, .changes = {{3, 2}}},
+        {.name = "IntoformD48", .draws = {4}, .changes = {{3, 1}}},
+        {.name = "IntoformD491", .draws = {4}, .changes = {{2, 1}}},
+        {.name = "IntoformD495", .draws = {4}, .changes = {{3, 1}}},
+        {.name = "IntoformD50", .draws = {4}, .lineExceptions = {{4, 1}},
+         .changes = {{1, -1}, {2, -1}}},
+        {.name = "IntoformD53", .draws = {4}, .changes = {{3, 2}}},
+        {.name = "IntoformD54", .draws = {4}, .lineExceptions = {{2, 1}}},
+        {.name = "IntoformD55", .header = "*", .draws = {4}, .lines = 1},
+        {.name = "IntoformD631", .header = kTwo, .draws = {5}, .lines = 0},
+        {.name = "IntoformD632", .draws = {3}, .lines = 0},
+        {.name = "IntoformD643", .draws = {3}, .lines = 1},
+        // The visitor's own words only: one or two utterances.
+        {.name = "IntoformD651", .header = kOne, .draws = {5}, .lines = 0, .minTalk = 1,
+         .maxTalk = 2},
+        {.name = "IntoformD652", .draws = {3}, .lines = 0, .minTalk = 1, .maxTalk = 1},
+        {.name = "IntoformD653", .draws = {3}, .lines = 0},
+        {.name = "IntoformD654", .draws = {3}, .lines = 0},
+        {.name = "IntoformE1", .header = "*", .draws = {4}, .lines = 1},
+        {.name = "IntoformE2", .header = "*", .draws = {4}, .lines = 1},
+        {.name = "IntoformE3", .header = "*", .draws = {4}, .lines = 1},
+        {.name = "IntoformE4", .header = "*", .draws = {4}, .lines = 1, .changes = {{2, 2}}},
+        {.name = "IntoformE5", .header = "*", .draws = {4}, .lines = 1},
+        {.name = "IntoformE6", .header = "*", .draws = {4}, .lines = 1, .changes = {{3, 2}}},
+    };
+    return rows;
+}
+
+std::optional<int> lookup(const Pairs &pairs, int k)
+{
+    for (const auto &[key, value] : pairs)
+        if (key == k)
+            return value;
+    return std::nullopt;
+}
+
+const QString crlf = QStringLiteral("\r\n");
+
+QFont speechFont()
+{
+    QFont f(QStringLiteral("Noto Sans CJK JP"));
+    f.setPixelSize(12);
+    return f;
+}
+
+int wrappedHeight(const QString &text, int width)
+{
+    return QFontMetrics(speechFont())
+        .boundingRect(QRect(0, 0, width, 10000), Qt::TextWordWrap, text)
+        .height();
+}
+
+// Every text a set can show, labelled "alternative k" (or "piece p, comment c").
+QList<std::pair<QString, QString>> composedTexts(const LineSet &s)
+{
+    QList<std::pair<QString, QString>> out;
+    auto withHeader = [&s](const QStringList &lines) {
+        return s.header.isEmpty() ? lines.join(crlf) : s.header + crlf + lines.join(crlf);
+    };
+    if (s.name == QLatin1String("Intoform")) {
+        // The report names the right answer in its first line; answers run to 12 characters.
+        const QString a = QStringLiteral("ノイシュヴァンシュタイン");
+        const QString firsts[2] = {
+            QStringLiteral("さっきの答え、「") + a + QStringLiteral("」で合ってたよ！"),
+            QStringLiteral("さっきの答え、違ったよ！「") + a + QStringLiteral("」だったよぉ・・・")};
+        for (int d = 0; d < 2; ++d)
+            for (int k = 0; k < s.draws[d].size(); ++k)
+                out.append({QStringLiteral("draw %1 alternative %2").arg(d + 1).arg(k + 1),
+                            firsts[d] + crlf + s.draws[d][k].lines.join(crlf)});
+        return out;
+    }
+    if (s.draws.size() == 2) { // two independent draws shown together
+        for (int p = 0; p < s.draws[0].size(); ++p)
+            for (int c = 0; c < s.draws[1].size(); ++c)
+                out.append({QStringLiteral("piece %1, comment %2").arg(p + 1).arg(c + 1),
+                            withHeader(s.draws[0][p].lines + s.draws[1][c].lines)});
+        return out;
+    }
+    for (int k = 0; k < s.draws.value(0).size(); ++k)
+        out.append({QStringLiteral("alternative %1").arg(k + 1),
+                    withHeader(s.draws[0][k].lines)});
+    return out;
+}
+
+} // namespace
+
+class TestCatalogue : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        // Without the font the measurements below would judge a different typeface.
+        QCOMPARE(QFontInfo(speechFont()).family(), QStringLiteral("Noto Sans CJK JP"));
+    }
+
+    // A set missing, doubled or extra would leave a situation silent or speak the wrong text.
+    void catalogueHoldsExactlyTheListedSets()
+    {
+        QStringList names;
+        for (const LineSet &s : catalogue())
+            names << s.name;
+        QCOMPARE(names.size(), expectedRows().size());
+        QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), names.size());
+        for (const Row &r : expectedRows())
+            QVERIFY2(findLineSet(QString::fromUtf8(r.name)), r.name);
+        QVERIFY(!findLineSet(QStringLiteral("IntoformC")));
+        QVERIFY(!findLineSet(QStringLiteral("IntoformD2")));
+    }
+
+    // Shape, close behaviour and friendship changes are what the events and the pet window
+    // count on: a change on the wrong alternative shifts the pet's friendship unfairly.
+    void everySetHasItsShapeAndChanges_data()
+    {
+        QTest::addColumn<int>("row");
+        for (int i = 0; i < expectedRows().size(); ++i)
+            QTest::newRow(expectedRows()[i].name) << i;
+    }
+    void everySetHasItsShapeAndChanges()
+    {
+        QFETCH(int, row);
+        const Row &r = expectedRows()[row];
+        const LineSet *s = findLineSet(QString::fromUtf8(r.name));
+        QVERIFY(s);
+        QCOMPARE(s->close, r.close);
+        QCOMPARE(int(s->fixedChange), r.fixedChange);
+        if (!r.header)
+            QVERIFY2(s->header.isEmpty(), qPrintable(s->header));
+        else if (QByteArray(r.header) == "*")
+            QVERIFY(!s->header.isEmpty());
+        else
+            QCOMPARE(s->header, QString::fromUtf8(r.header));
+
+        QCOMPARE(s->draws.size(), r.draws.size());
+        for (int d = 0; d < r.draws.size(); ++d) {
+            QCOMPARE(s->draws[d].size(), r.draws[d]);
+            for (int k = 1; k <= r.draws[d]; ++k) {
+                const Alternative &a = s->draws[d][k - 1];
+                const QByteArray where = QByteArray(r.name) + " draw " + QByteArray::number(d + 1)
+                    + " alternative " + QByteArray::number(k);
+                QVERIFY2(a.change == lookup(r.changes, k).value_or(0), where);
+                if (r.lines > 0) {
+                    const int lines = lookup(r.lineExceptions, k).value_or(r.lines);
+                    QVERIFY2(a.lines.size() == lines, where);
+                    for (const QString &l : a.lines)
+                        QVERIFY2(!l.trimmed().isEmpty(), where + " has an empty line");
+                } else {
+                    const int talk = int(a.lines.size() + 1) / 2;
+                    QVERIFY2(a.lines.size() % 2 == 1, where);
+                    QVERIFY2(talk >= r.minTalk && talk <= r.maxTalk, where);
+                }
+            }
+        }
+    }
+
+    // A conversation is only readable when each utterance names its speaker and stands apart.
+    void conversationsUseTheSpeakerFormat()
+    {
+        static const QRegularExpression utterance(
+            QStringLiteral("^(ピモ|ガルド|ロウェル|フェン)「[^「」]+」$"));
+        int conversations = 0;
+        for (const Row &r : expectedRows()) {
+            if (r.lines != 0)
+                continue;
+            const LineSet *s = findLineSet(QString::fromUtf8(r.name));
+            QVERIFY(s);
+            for (int k = 0; k < s->draws[0].size(); ++k) {
+                const QStringList &lines = s->draws[0][k].lines;
+                for (int i = 0; i < lines.size(); ++i) {
+                    const QByteArray where = QByteArray(r.name) + " alternative "
+                        + QByteArray::number(k + 1) + " line " + QByteArray::number(i + 1);
+                    if (i % 2 == 1)
+                        QVERIFY2(lines[i].isEmpty(), where);
+                    else
+                        QVERIFY2(utterance.match(lines[i]).hasMatch(), where);
+                }
+                ++conversations;
+            }
+        }
+        QCOMPARE(conversations, 1 + 1 + 5 + 3 + 5 + 3 + 3 + 3);
+        // The visitor's own sets let only him speak.
+        for (const char *name : {"IntoformB10", "IntoformD651", "IntoformD652"})
+            for (const Alternative &a : findLineSet(QString::fromUtf8(name))->draws[0])
+                for (const QString &l : a.lines)
+                    QVERIFY2(l.isEmpty() || l.startsWith(QStringLiteral("ガルド「")), name);
+    }
+
+    // Texts the composer or the user relies on word for word.
+    void functionalTextsAreInPlace()
+    {
+        const LineSet *d50 = findLineSet(QStringLiteral("IntoformD50"));
+        const QString ellipsis = d50->draws[0][3].lines.value(0);
+        QVERIFY2(ellipsis == QStringLiteral("・・・") || ellipsis == QStringLiteral("……"),
+                 qPrintable(ellipsis));
+
+        const QString d1 = [] {
+            QStringList all;
+            for (const Alternative &a : findLineSet(QStringLiteral("IntoformD1"))->draws[0])
+                all << a.lines;
+            return all.join(u'\n');
+        }();
+        QVERIFY(d1.contains(QStringLiteral(TOBBERLY_VERSION)));
+        QVERIFY(d1.contains(QStringLiteral("トベリー工房")));
+
+        QVERIFY(findLineSet(QStringLiteral("Intoform5"))->header.startsWith(
+            QStringLiteral("Guten Morgen!")));
+        QVERIFY(findLineSet(QStringLiteral("Intoform2"))->header.startsWith(
+            QStringLiteral("Gute Nacht!")));
+    }
+
+    // Callfun2 numbers are fixed by the events that open them; a shift shows the wrong scene.
+    void callfun2NumbersOpenTheirSets()
+    {
+        const char *const expected[] = {
+            "Intoform",   "Intoform0",  "Intoform2",  "Intoform3a", "Intoform3b", "Intoform4",
+            "Intoform5",  "Intoform6",  "Intoform7",  "IntoformB1", "IntoformB2", "IntoformB3",
+            "IntoformB4", "IntoformB5", "IntoformB6", "Intoform8",  "Intoform9",  "Intoform10",
+            "IntoformB7", "IntoformB8", "IntoformB9", "IntoformB10"};
+        for (int n = 1; n <= 22; ++n) {
+            QCOMPARE(callfun2LineSet(n), QString::fromLatin1(expected[n - 1]));
+            QVERIFY(findLineSet(callfun2LineSet(n)));
+        }
+        for (int n : {0, -1, 23, 1001})
+            QVERIFY(callfun2LineSet(n).isEmpty());
+    }
+
+    // Every clicked event in the list must speak, and no other number may open a set.
+    void callfun3NumbersOpenTheirSets()
+    {
+        const QList<int> dNumbers = {1,  14, 17, 18, 21, 22, 23, 26, 27, 29, 31, 34, 35,
+                                     36, 37, 38, 40, 42, 43, 44, 45, 46, 47, 48, 50, 53,
+                                     54, 55, 491, 495, 631, 632, 643, 651, 652, 653, 654};
+        for (int n : dNumbers) {
+            QCOMPARE(callfun3LineSet(n), QStringLiteral("IntoformD%1").arg(n));
+            QVERIFY(findLineSet(callfun3LineSet(n)));
+        }
+        for (int n = 1001; n <= 1006; ++n)
+            QCOMPARE(callfun3LineSet(n), QStringLiteral("IntoformE%1").arg(n - 1000));
+        for (int n : {0, 2, 15, 19, 49, 56, 63, 492, 641, 1000, 1007})
+            QVERIFY2(callfun3LineSet(n).isEmpty(), qPrintable(QString::number(n)));
+    }
+
+    // The speech label cuts off what does not fit, so an overlong text loses its ending.
+    void everyComposedTextFitsTheSpeechPanel()
+    {
+        QStringList failures;
+        for (const LineSet &s : catalogue())
+            for (const auto &[label, text] : composedTexts(s)) {
+                const int h = wrappedHeight(text, 185);
+                if (h > 145)
+                    failures << s.name + u' ' + label + QStringLiteral(" is %1 px high").arg(h);
+            }
+        QVERIFY2(failures.isEmpty(), qPrintable(failures.join(u'\n')));
+    }
+
+    // The shipped files must keep one record per line with the field count the reader expects;
+    // a stray quote or comma would shift every later field.
+    void dataFilesHaveOneRecordPerLine_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("records");
+        QTest::addColumn<int>("fields");
+        QTest::newRow("study") << "Study.dat" << 16 << 5;
+        QTest::newRow("music") << "Music.dat" << 5 << 13;
+        QTest::newRow("book") << "Book.dat" << 5 << 13;
+    }
+    void dataFilesHaveOneRecordPerLine()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, records);
+        QFETCH(int, fields);
+        QFile f(QStringLiteral(TOBBERLY_BIN_DIR "/dat/") + file);
+        QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(f.fileName()));
+        bool ok = false;
+        const QString text = cp932::decode(f.readAll(), &ok);
+        QVERIFY(ok);
+        QVERIFY(text.endsWith(crlf));
+        const QStringList lines = text.chopped(2).split(crlf);
+        QCOMPARE(lines.size(), records);
+        for (int i = 0; i < lines.size(); ++i) {
+            DatReader r(lines[i]);
+            int n = 0;
+            while (!r.atEnd()) {
+                const QString field = r.nextText();
+                QVERIFY2(!field.isEmpty(), qPrintable(QStringLiteral("record %1").arg(i + 1)));
+                ++n;
+            }
+            QVERIFY2(n == fields, qPrintable(QStringLiteral("record %1: %2 fields").arg(i + 1).arg(n)));
+        }
+    }
+
+    // Quiz answers must be numbered 1..3 and every text must fit its label or button.
+    void studyQuestionsAreSoundAndFit()
+    {
+        DataTables t;
+        t.load(QStringLiteral(TOBBERLY_BIN_DIR "/dat"));
+        QSet<QString> questions;
+        for (int i = 1; i <= 16; ++i) {
+            const StudyRecord &s = t.study[i];
+            const QByteArray where = "study " + QByteArray::number(i);
+            QVERIFY2(s.right >= 1 && s.right <= 3, where);
+            questions.insert(s.question);
+            QVERIFY2(wrappedHeight(s.question, 185) <= 121, where);
+            QSet<QString> answers;
+            for (int a = 1; a <= 3; ++a) {
+                QVERIFY2(!s.answer[a].isEmpty() && s.answer[a].size() <= 12, where);
+                answers.insert(s.answer[a]);
+            }
+            QVERIFY2(answers.size() == 3, where + " repeats an answer");
+        }
+        QCOMPARE(questions.size(), 16);
+    }
+
+    void musicAndBookQuestionsAreSoundAndFit()
+    {
+        DataTables t;
+        t.load(QStringLiteral(TOBBERLY_BIN_DIR "/dat"));
+        for (const auto &[kind, table] : {std::pair{"music", &t.music}, std::pair{"book", &t.book}})
+            for (int i = 1; i <= 5; ++i) {
+                const TasteRecord &q = (*table)[i];
+                const QByteArray where = QByteArray(kind) + ' ' + QByteArray::number(i);
+                QVERIFY2(!q.question.isEmpty() && wrappedHeight(q.question, 185) <= 121, where);
+                for (int a = 1; a <= 3; ++a) {
+                    QVERIFY2(!q.answer[a].isEmpty() && q.answer[a].size() <= 12, where);
+                    QVERIFY2(!q.reply1[a].isEmpty() && !q.reply2[a].isEmpty(), where);
+                    QVERIFY2(wrappedHeight(q.reply1[a] + crlf + q.reply2[a], 185) <= 145, where);
+                    QVERIFY2(q.change[a] >= -10 && q.change[a] <= 10, where);
+                }
+            }
+    }
+};
+
+QTEST_MAIN(TestCatalogue)
+#include "tst_catalogue.moc"
