@@ -9,7 +9,7 @@ const QString kGroup = QStringLiteral("setting");
 }
 
 QtSettingsStore::QtSettingsStore()
-    : m_settings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+    : m_settings(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                              QStringLiteral("Tobberly"), QStringLiteral("Tobberly")))
 {
     if (m_settings->status() != QSettings::NoError)

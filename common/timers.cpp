@@ -1,5 +1,6 @@
 #include "timers.h"
 
+#include <QTimeZone>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
@@ -69,7 +70,12 @@ void QtTimers::setSingleShot(int id, bool singleShot)
 bool QtTimers::isEnabled(int id) const { return m_entries.at(id)->enabled; }
 int QtTimers::interval(int id) const { return m_entries.at(id)->interval; }
 
-VirtualTime::VirtualTime(const QDateTime &start) : m_start(start) {}
+VirtualTime::VirtualTime(const QDateTime &start)
+    // Local time through Qt's own zone data: the C library would read the zone file at each call.
+    : m_start(start.timeSpec() == Qt::LocalTime ? QDateTime(start.date(), start.time(), QTimeZone::systemTimeZone())
+                                                : start)
+{
+}
 
 int VirtualTime::create(Handler handler)
 {

@@ -1,6 +1,7 @@
 #include "simulation.h"
 
 #include "common/random.h"
+#include "common/settingsstore.h"
 #include "common/timers.h"
 #include "pet.h"
 
@@ -27,13 +28,18 @@ private:
 int runSimulation(const SimulationOptions &opt, SettingsStore &store, const QString &programDir,
                   const QString &desktopDir, QTextStream &out)
 {
+    // The life runs on a copy of the store; what changed is written back at the end, so a month
+    // takes a moment instead of thousands of file writes.
+    MemorySettingsStore copy;
+    for (const QString &k : store.keys())
+        copy.write(k, store.read(k, QString()));
     VirtualTime time(opt.start);
     SeededRandom rnd(opt.seed);
     Pet::Setup setup;
     setup.programDir = programDir;
     setup.datDir = programDir + QStringLiteral("/dat");
     setup.desktopDir = desktopDir;
-    Pet pet(store, time, rnd, time, setup);
+    Pet pet(copy, time, rnd, time, setup);
     PrintingTrace trace(time, out);
     pet.ctx().trace = &trace;
     pet.Form_Load();
@@ -41,5 +47,8 @@ int runSimulation(const SimulationOptions &opt, SettingsStore &store, const QStr
     const Memory &m = pet.ctx().mem();
     pet.exitSave(m.mleft, m.mtop);
     out.flush();
+    for (auto it = copy.values().cbegin(); it != copy.values().cend(); ++it)
+        if (!store.contains(it.key()) || store.read(it.key(), QString()) != it.value())
+            store.write(it.key(), it.value());
     return 0;
 }

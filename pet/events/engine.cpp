@@ -66,8 +66,12 @@ void Engine::tick()
         rt.Secondtick = 0;
         minuteSteps(now);
     }
-    clockLabels(now);
-    refreshNowhour();
+    const qint64 key = m_view.key;
+    const MinuteView &v = minuteView(now);
+    if (v.key != key)
+        clockLabels(now);
+    rt.Nowhour = qint16(m_ctx.mem().option1 ? v.germanHour : v.localHour);
+    rt.Timelag = qint16(v.timelag);
 
     if (rt.Ibentlimit == 0)
         return;
@@ -79,6 +83,20 @@ void Engine::tick()
     CReset();
     Clearfun();
     followUp(ended);
+}
+
+const Engine::MinuteView &Engine::minuteView(const QDateTime &now)
+{
+    const qint64 key = now.toSecsSinceEpoch() / 60;
+    if (key != m_view.key) {
+        const QDateTime g = germanTime(now);
+        m_view.key = key;
+        m_view.localHour = now.time().hour();
+        m_view.germanHour = g.time().hour();
+        m_view.germanMinute = g.time().minute();
+        m_view.timelag = (now.offsetFromUtc() - g.offsetFromUtc()) / 3600;
+    }
+    return m_view;
 }
 
 void Engine::minuteSteps(const QDateTime &now)
@@ -127,7 +145,6 @@ void Engine::clockLabels(const QDateTime &now)
 
     // Germany's clock from the real time-zone rules; "Gestern" while its date lags behind ours.
     const QDateTime g = germanTime(now);
-    m_ctx.rt.Timelag = qint16((now.offsetFromUtc() - g.offsetFromUtc()) / 3600);
     s.setSummerMarkVisible(true);
     const QString hm = QStringLiteral("%1:%2").arg(g.time().hour()).arg(g.time().minute(), 2, 10, QLatin1Char('0'));
     if (g.date() < d) {
@@ -141,10 +158,9 @@ void Engine::clockLabels(const QDateTime &now)
 
 void Engine::Germanhour()
 {
-    const QDateTime now = m_ctx.clock.now();
-    const QDateTime g = germanTime(now);
-    m_ctx.rt.Timelag = qint16((now.offsetFromUtc() - g.offsetFromUtc()) / 3600);
-    m_ctx.rt.Nowhour = qint16(g.time().hour());
+    const MinuteView &v = minuteView(m_ctx.clock.now());
+    m_ctx.rt.Timelag = qint16(v.timelag);
+    m_ctx.rt.Nowhour = qint16(v.germanHour);
 }
 
 void Engine::refreshNowhour()
@@ -152,7 +168,7 @@ void Engine::refreshNowhour()
     if (m_ctx.mem().option1)
         Germanhour();
     else
-        m_ctx.rt.Nowhour = qint16(m_ctx.clock.now().time().hour());
+        m_ctx.rt.Nowhour = qint16(minuteView(m_ctx.clock.now()).localHour);
 }
 
 void Engine::Setibent(qint16 n)
@@ -219,7 +235,7 @@ void Engine::Firstsetibent()
     rt.Nowminute = qint16(now.time().minute());
     refreshNowhour();
     if (m_ctx.mem().option1)
-        rt.Nowminute = qint16(germanTime(now).time().minute());
+        rt.Nowminute = qint16(minuteView(now).germanMinute);
     m_ctx.buttons->Btncheckfun();
 
     const HourAction a = chooseHourAction(rt.Nowhour, rt.Nowminute, rt.Restflag == 1,

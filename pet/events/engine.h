@@ -66,6 +66,16 @@ public:
     void Setflower();
 
 private:
+    // The clock as the engine reads it, worked out once a minute: the labels and the hours only
+    // change when the minute does.
+    struct MinuteView {
+        qint64 key = -1;
+        int localHour = 0;
+        int germanHour = 0;
+        int germanMinute = 0;
+        int timelag = 0;
+    };
+    const MinuteView &minuteView(const QDateTime &now);
     void minuteSteps(const QDateTime &now);
     void clockLabels(const QDateTime &now);
     void followUp(qint16 ended);
@@ -77,6 +87,7 @@ private:
     int m_nextibenttimer;
     int m_ibenttimer;
     int m_anim[8];
+    MinuteView m_view;
     int m_awaPhase = 0;
     bool m_waterToggle = false;
     bool m_susukiToggle = false;
