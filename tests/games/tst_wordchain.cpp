@@ -72,6 +72,15 @@ struct Game {
         for (qint64 t = 0; t < maxMs && game->whose() == WordChainGame::Pet && !game->resultShown(); t += 50)
             time.advance(50);
     }
+    // The result on show as "frame|message|pet/user/draws": one comparison shows all of it.
+    QString outcome() const
+    {
+        if (!game->resultShown())
+            return u"no result"_s;
+        const auto count = [this](const char *key) { return store.read(QLatin1String(key), u"0"_s); };
+        return u"%1|%2|%3/%4/%5"_s.arg(game->frame()).arg(game->message(), count("winno31"),
+                                                          count("winno32"), count("winno33"));
+    }
     QString userList(int index) const
     {
         return cp932::decode(readFile(userDir() + u'/' + kana::fileName(index)));
@@ -159,10 +168,7 @@ private slots:
 
         // The user must now start with す.
         g->submit(u"かさ"_s);
-        QVERIFY(g->resultShown());
-        QCOMPARE(g->frame(), 2);
-        QCOMPARE(g->message(), u"それじゃつながらないよー\nぼくの勝ちだね！\nもっと語彙を増やさないと駄目だよぉ"_s);
-        QCOMPARE(g.store.read(u"winno31"_s, u"0"_s), u"1"_s);
+        QCOMPARE(g.outcome(), u"2|それじゃつながらないよー\nぼくの勝ちだね！\nもっと語彙を増やさないと駄目だよぉ|1/0/0"_s);
         QVERIFY(g.random.remaining() == 0 && !g.random.failed());
     }
 
@@ -210,35 +216,42 @@ private slots:
         QCOMPARE(g->timeLeft(), 7);
         // The user's 20 seconds run out: the pet wins.
         g.time.advance(14000);
-        QVERIFY(g->resultShown());
-        QCOMPARE(g->frame(), 2);
-        QCOMPARE(g->message(), u"時間切れだよー\nぼくの勝ちだね！\n日本語は君の方が得意じゃないの？？"_s);
-        QCOMPARE(g.store.read(u"winno31"_s, u"0"_s), u"1"_s);
+        QCOMPARE(g.outcome(), u"2|時間切れだよー\nぼくの勝ちだね！\n日本語は君の方が得意じゃないの？？|1/0/0"_s);
     }
 
-    // The first word connects to nothing, but ending in ん loses even then.
-    void firstWordNeedsNoConnectionButNStillLoses()
+    // Short games and their results: the first word connects to nothing but ending in ん loses
+    // even then; repeating the word just played (one that starts and ends on the same kana) is a
+    // repeat; the pet's own word ending in ん loses for the pet.
+    void shortGamesEndWithTheirResult_data()
     {
-        Game g;
-        g.start();
-        g->submit(u"みかん"_s);
-        QVERIFY(g->resultShown());
-        QCOMPARE(g->message(), u"あー！ 最後が「ん」だよ\nぼくの勝ちだね！\n慌てたの？しょうがないなぁ"_s);
-        QCOMPARE(g.store.read(u"winno31"_s, u"0"_s), u"1"_s);
+        QTest::addColumn<int>("kana");
+        QTest::addColumn<QString>("petWord");
+        QTest::addColumn<QStringList>("userWords");
+        QTest::addColumn<QString>("outcome");
+        QTest::newRow("first word ends in ん") << 0 << QString() << QStringList{u"みかん"_s}
+            << u"2|あー！ 最後が「ん」だよ\nぼくの勝ちだね！\n慌てたの？しょうがないなぁ|1/0/0"_s;
+        QTest::newRow("the word just played") << 20 << u"とまと"_s << QStringList{u"いと"_s, u"とまと"_s}
+            << u"2|それ、前にでたよっ\nぼくの勝ちだね！\nまた、いつでも相手してあげるよ|1/0/0"_s;
+        QTest::newRow("pet's word ends in ん") << 22 << u"にんじん"_s << QStringList{u"かに"_s}
+            << u"4|あー！ 最後に「ん」がついちゃった！\nぼくの負けだね\nうっかりしちゃったなぁ・・・|0/1/0"_s;
     }
-
-    // Repeating the word just played (one that starts and ends on the same kana) is a repeat.
-    void repeatingTheWordJustPlayedLoses()
+    void shortGamesEndWithTheirResult()
     {
-        Game g({{20, {u"とまと"_s}}});
+        QFETCH(int, kana);
+        QFETCH(QString, petWord);
+        QFETCH(QStringList, userWords);
+        QFETCH(QString, outcome);
+        Game g(kana ? std::map<int, QStringList>{{kana, {petWord}}} : std::map<int, QStringList>{});
         g.start();
-        g.random.push(1);
-        g->submit(u"いと"_s);
+        if (kana)
+            g.random.push(1);
+        for (const QString &w : userWords) {
+            g.runPetTurn();
+            g->submit(w);
+        }
         g.runPetTurn();
-        QCOMPARE(g->petWord(), u"とまと"_s);
-        g->submit(u"とまと"_s);
-        QCOMPARE(g->message(), u"それ、前にでたよっ\nぼくの勝ちだね！\nまた、いつでも相手してあげるよ"_s);
-        QCOMPARE(g.store.read(u"winno31"_s, u"0"_s), u"1"_s);
+        QCOMPARE(g->petWord(), petWord);
+        QCOMPARE(g.outcome(), outcome);
     }
 
     // When the pet cannot find a word (ー after ん, or no list words at all) it keeps thinking,
@@ -260,25 +273,9 @@ private slots:
         QVERIFY(!g->resultShown());
         QCOMPARE(g->timeLeft(), 1);
         g.time.advance(1);
-        QVERIFY(g->resultShown());
-        QCOMPARE(g->frame(), 4);
-        QCOMPARE(g->message(), u"あー、時間切れになっちゃった\nあーあ、ぼくの負けかぁ\n思いつかなかったなぁ・・・"_s);
-        QCOMPARE(g.store.read(u"winno32"_s, u"0"_s), u"1"_s);
+        QCOMPARE(g.outcome(), u"4|あー、時間切れになっちゃった\nあーあ、ぼくの負けかぁ\n思いつかなかったなぁ・・・|0/1/0"_s);
         QVERIFY(g.random.asked().isEmpty()); // an empty list needs no draw to come up empty
         QCOMPARE(g.time.nextDue(), qint64(3000)); // only the closing timer is left
-    }
-
-    // The pet's word ending in ん loses for the pet.
-    void petWordEndingInNLoses()
-    {
-        Game g({{22, {u"にんじん"_s}}});
-        g.start();
-        g.random.push(1);
-        g->submit(u"かに"_s);
-        g.runPetTurn();
-        QCOMPARE(g->petWord(), u"にんじん"_s);
-        QCOMPARE(g->message(), u"あー！ 最後に「ん」がついちゃった！\nぼくの負けだね\nうっかりしちゃったなぁ・・・"_s);
-        QCOMPARE(g.store.read(u"winno32"_s, u"0"_s), u"1"_s);
     }
 
     // New words of the user land at the end of their kana's list in the user's folder; words that
@@ -374,12 +371,11 @@ private slots:
         g.start();
         g->submit(u"みかん"_s);
         const int writes = g.store.writeCount();
-        const QString msg = g->message();
+        const QString shown = g.outcome();
         g->giveUp();
         g->submit(u"りんご"_s);
         QCOMPARE(g.store.writeCount(), writes);
-        QCOMPARE(g->message(), msg);
-        QCOMPARE(g.store.read(u"winno33"_s, u"0"_s), u"0"_s);
+        QCOMPARE(g.outcome(), shown);
     }
 
     // Three seconds after any result friendship rises by 2 in 16-bit arithmetic, with no bound
@@ -405,8 +401,7 @@ private slots:
         QCOMPARE(g->wins(WordChainGame::Draws), qint16(4));
         QSignalSpy ends(g.game.get(), &WordChainGame::programEnds);
         g->giveUp();
-        QCOMPARE(g->message(), u"えーっ、まだ途中だよぉ？？\nしょうがないなぁ・・・\nじゃあ、この勝負は引き分けだね"_s);
-        QCOMPARE(g.store.read(u"winno33"_s, u"0"_s), u"5"_s);
+        QCOMPARE(g.outcome(), u"4|えーっ、まだ途中だよぉ？？\nしょうがないなぁ・・・\nじゃあ、この勝負は引き分けだね|0/0/5"_s);
         g.time.advance(2999);
         QCOMPARE(ends.count(), 0);
         QCOMPARE(g.store.read(u"Loveval"_s, u"none"_s), before.isNull() ? u"none"_s : before);
@@ -524,9 +519,7 @@ private slots:
             QCOMPARE(g->whose(), WordChainGame::User);
             QCOMPARE(g->petWord(), petWords.at(nextFiller - 1));
         } else {
-            QVERIFY(g->resultShown());
-            QCOMPARE(g->message(), u"あれっ、これ、前にでた？？\nあーあ、ぼくの負けかぁ\n悔しいな、次は負けないからね！"_s);
-            QCOMPARE(g.store.read(u"winno32"_s, u"0"_s), u"1"_s);
+            QCOMPARE(g.outcome(), u"4|あれっ、これ、前にでた？？\nあーあ、ぼくの負けかぁ\n悔しいな、次は負けないからね！|0/1/0"_s);
         }
     }
 };
