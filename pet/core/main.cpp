@@ -144,8 +144,5 @@ int main(int argc, char **argv)
     });
 
     pet.Form_Load();
-    const Memory &m = pet.ctx().mem();
-    window.move(m.mleft / 15, m.mtop / 15);
-    window.show();
     return app->exec();
 }

@@ -185,16 +185,14 @@ void PetWindow::sceneChanged(int parts)
     if (parts & Scene::Labels)
         refreshLabels();
     if (parts & Scene::PetWindow) {
-        const Memory &m = m_pet.ctx().mem();
-        if (m_pet.scene().petShown()) {
-            if (!isVisible())
-                show();
-        } else {
-            hide();
-        }
-        const QPoint place(m.mleft / 15, m.mtop / 15);
-        if (pos() != place && m_pet.ctx().screen.petLeft == m.mleft && m_pet.ctx().screen.petTop == m.mtop)
+        const ScreenGeometry &g = m_pet.ctx().screen;
+        const QPoint place(g.petLeft / 15, g.petTop / 15);
+        if (pos() != place)
             move(place);
+        if (m_pet.scene().petShown())
+            show();
+        else
+            hide();
     }
 }
 
