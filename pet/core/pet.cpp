@@ -61,6 +61,7 @@ void Pet::Form_Load()
         m_engine->Firstsetibent();
     }
     m_engine->Presentcheck();
+    m_engine->refreshClockLabels();
     m_engine->setTickEnabled(true);
 }
 

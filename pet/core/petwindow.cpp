@@ -133,9 +133,9 @@ PetWindow::PetWindow(Pet &pet, QWidget *parent) : QWidget(parent), m_pet(pet)
     auto *deco = label(this, QString(), 156, 2, 134, 220); // Label1: decoration only
     deco->setFrameShape(QFrame::StyledPanel);
     m_date = label(this, QString(), 162, 6, 124, 16);
-    m_time = label(this, QString(), 162, 22, 56, 16);
+    m_time = label(this, QString(), 162, 22, 36, 16);
     m_time->setToolTip(QStringLiteral("日本の時間だよ"));
-    m_german = label(this, QString(), 212, 22, 66, 16, Qt::AlignRight | Qt::AlignVCenter);
+    m_german = label(this, QString(), 196, 22, 82, 16, Qt::AlignRight | Qt::AlignVCenter);
     m_st = label(this, QStringLiteral("*"), 279, 22, 8, 16);
     m_st->setToolTip(QStringLiteral("3月末から10月末まではサマータイムだよ"));
     m_st->hide();

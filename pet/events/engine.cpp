@@ -41,6 +41,8 @@ Engine::Engine(PetContext &ctx) : m_ctx(ctx)
         t.setInterval(m_anim[i], intervals[i]);
 }
 
+void Engine::refreshClockLabels() { clockLabels(m_ctx.clock.now()); }
+
 void Engine::setTickEnabled(bool on) { m_ctx.timers.setEnabled(m_nextibenttimer, on); }
 bool Engine::tickEnabled() const { return m_ctx.timers.isEnabled(m_nextibenttimer); }
 
@@ -66,9 +68,8 @@ void Engine::tick()
         rt.Secondtick = 0;
         minuteSteps(now);
     }
-    const qint64 key = m_view.key;
     const MinuteView &v = minuteView(now);
-    if (v.key != key)
+    if (v.key != m_labelKey)
         clockLabels(now);
     rt.Nowhour = qint16(m_ctx.mem().option1 ? v.germanHour : v.localHour);
     rt.Timelag = qint16(v.timelag);
@@ -136,6 +137,7 @@ void Engine::minuteSteps(const QDateTime &now)
 
 void Engine::clockLabels(const QDateTime &now)
 {
+    m_labelKey = minuteView(now).key;
     Scene &s = m_ctx.scene;
     const QDate d = now.date();
     s.setLabel(Label::Date, QStringLiteral("%1月%2日 (%3)").arg(d.month()).arg(d.day())

@@ -19,6 +19,8 @@ public:
     // The once-a-second tick (nextibenttimer).
     void tick();
     void setTickEnabled(bool on);
+    // The date, time and German time labels, as the tick shows them.
+    void refreshClockLabels();
     bool tickEnabled() const;
 
     void Setibent(qint16 n);
@@ -88,6 +90,7 @@ private:
     int m_ibenttimer;
     int m_anim[8];
     MinuteView m_view;
+    qint64 m_labelKey = -1;
     int m_awaPhase = 0;
     bool m_waterToggle = false;
     bool m_susukiToggle = false;
