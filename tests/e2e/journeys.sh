@@ -1,0 +1,202 @@
+#!/usr/bin/env bash
+# End-to-end journeys of a user with the real programs under a virtual display: first start, a
+# click on the pet, giving a present, house-sitting with the close refused, the options reset, and
+# the Hobby button through the play question to a finished game and back. Each journey checks the
+# settings file and leaves a screenshot in the shots folder.
+# usage: journeys.sh BIN_DIR TOOL_DIR SHOTS_DIR   (run inside xvfb-run)
+set -u
+BIN=$1
+TOOLS=$2
+SHOTS=$3
+mkdir -p "$SHOTS"
+export LC_ALL=C.UTF-8
+PET_TITLE='^ピモといっしょ$'
+failures=0
+PID=
+
+fail() { echo "FAIL [$JOURNEY]: $*"; failures=$((failures + 1)); }
+ok() { echo "ok   [$JOURNEY]: $*"; }
+
+fresh() {
+    JOURNEY=$1
+    SCRATCH=$(mktemp -d)
+    export XDG_CONFIG_HOME=$SCRATCH/config XDG_DATA_HOME=$SCRATCH/data HOME=$SCRATCH/home
+    mkdir -p "$XDG_CONFIG_HOME/Tobberly" "$HOME/Desktop"
+    CONF=$XDG_CONFIG_HOME/Tobberly/Tobberly.conf
+}
+
+seed_conf() { printf '[setting]\n%s\n' "$*" | tr ' ' '\n' >"$CONF"; }
+conf() { sed -n "s/^$1=//p" "$CONF" 2>/dev/null | head -1; }
+
+wait_window() { # NAME-REGEX [seconds] -> prints the window id
+    local i
+    for ((i = 0; i < ${2:-15} * 10; i++)); do
+        local id
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1)
+        if [ -n "$id" ]; then echo "$id"; return 0; fi
+        sleep 0.1
+    done
+    return 1
+}
+
+gone_window() { # NAME-REGEX [seconds]
+    local i
+    for ((i = 0; i < ${2:-10} * 10; i++)); do
+        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+start_pet() {
+    "$BIN/lunetta" "$@" >"$SCRATCH/pet.log" 2>&1 &
+    PID=$!
+    PETWIN=$(wait_window "$PET_TITLE" 20) || { fail "the pet window did not open"; return 1; }
+    eval "$(xdotool getwindowgeometry --shell "$PETWIN")"
+    PX=$X
+    PY=$Y
+    sleep 0.5
+}
+
+click() { xdotool mousemove $((PX + $1)) $((PY + $2)) click 1; sleep 0.4; }
+shot() { import -window root "$SHOTS/journey-$1.png" 2>/dev/null; }
+stop_pet() {
+    "$TOOLS/xclose" 'ピモといっしょ' >/dev/null 2>&1
+    for _ in $(seq 50); do kill -0 "$PID" 2>/dev/null || return 0; sleep 0.1; done
+    kill "$PID" 2>/dev/null
+    wait "$PID" 2>/dev/null
+    fail "the pet did not end when asked to close"
+}
+
+# 1. First start: the window opens centred, friendship 普通, Firstflag written; exit saves.
+fresh first-start
+if start_pet --at 2026-12-07T10:00; then
+    [ "$PX" -eq $(((1280 - 292) / 2)) ] && [ "$PY" -eq $(((800 - 224) / 2)) ] && ok "window centred" \
+        || fail "window at $PX,$PY, not centred"
+    [ "$(conf Firstflag)" = 1 ] && ok "Firstflag=1 written" || fail "Firstflag not written"
+    wait_window '^ピモ$' 5 >/dev/null && ok "the first greeting is shown" || fail "no first greeting"
+    shot first-start
+    stop_pet
+    [ -n "$(conf Lastdate)" ] && [ "$(conf Totaltime)" = 0 ] && ok "exit saved" || fail "exit save missing"
+fi
+
+# 2. A click on the pet at lunch opens its line for the meal.
+fresh click-pet
+seed_conf Firstflag=1 Loveval=50
+if start_pet --at 2026-12-07T12:30; then
+    gone_window '^ピモ$' 1 || { "$TOOLS/xclose" 'ピモ' >/dev/null 2>&1; sleep 0.3; }
+    click 77 112
+    wait_window '^ピモ$' 5 >/dev/null && ok "the pet answers a click" || fail "no speech after a click"
+    shot click-pet
+    stop_pet
+fi
+
+# 3. Giving the first present: state 3 under Item1, friendship +10, the thanks shown.
+fresh present
+seed_conf Firstflag=1 Loveval=50 Totaltime=200
+if start_pet --at 2026-12-07T10:20; then
+    click 264 154
+    if PRES=$(wait_window '^プレゼント$' 5); then
+        eval "$(xdotool getwindowgeometry --shell "$PRES")"
+        xdotool mousemove $((X + 32)) $((Y + 50)) click 1
+        sleep 0.8
+        [ "$(conf Item1)" = 3 ] && ok "present 1 given" || fail "Item1 is '$(conf Item1)'"
+        [ "$(conf Loveval)" = 60 ] && ok "friendship +10" || fail "Loveval is '$(conf Loveval)'"
+        wait_window '^ピモ$' 3 >/dev/null && ok "thanks shown" || fail "no thanks"
+        shot present
+    else
+        fail "the present window did not open"
+    fi
+    stop_pet
+fi
+
+# 4. House-sitting: the close is refused by day, the return is greeted, then the close works.
+fresh house-sitting
+seed_conf Firstflag=1 Loveval=50
+if start_pet --at 2026-12-07T10:20; then
+    click 222 196
+    "$TOOLS/xclose" 'ピモといっしょ' >/dev/null 2>&1
+    if BOX=$(wait_window '^ピモ$' 5); then
+        sleep 0.3
+        shot house-sitting-refused
+        kill -0 "$PID" 2>/dev/null && ok "close refused while away" || fail "the pet ended while away"
+        eval "$(xdotool getwindowgeometry --shell "$BOX")"
+        xdotool windowfocus --sync "$BOX" 2>/dev/null
+        xdotool key Return
+        sleep 0.5
+        gone_window '^ピモ$' 3 || fail "the refusal message did not close"
+    else
+        fail "no refusal message"
+    fi
+    [ "$(conf Loveval)" = 47 ] && ok "going out costs 3" || fail "Loveval after leaving is '$(conf Loveval)'"
+    click 222 196
+    sleep 0.5
+    shot house-sitting-back
+    [ "$(conf Loveval)" = 50 ] && ok "welcome back +3" || fail "Loveval after return is '$(conf Loveval)'"
+    stop_pet
+    kill -0 "$PID" 2>/dev/null && fail "still running" || ok "closed after the return"
+fi
+
+# 5. The options reset deletes everything, the game pack's counters too, and starts over.
+fresh reset
+seed_conf Firstflag=1 Loveval=90 Totaltime=5000 Item1=3 winno11=4
+if start_pet --at 2026-12-07T10:20; then
+    click 180 196
+    if OPT=$(wait_window '^設定$' 5); then
+        eval "$(xdotool getwindowgeometry --shell "$OPT")"
+        shot options
+        xdotool mousemove $((X + 46)) $((Y + 69)) click 1
+        sleep 0.5
+        xdotool key alt+y
+        sleep 0.8
+        keys=$(grep -c '=' "$CONF")
+        [ "$(conf Firstflag)" = 1 ] && [ -z "$(conf winno11)" ] && [ -z "$(conf Totaltime)" ] \
+            && ok "store reset ($keys keys)" || fail "store after reset: $(tr '\n' ' ' <"$CONF")"
+        shot reset
+    else
+        fail "the options window did not open"
+    fi
+    stop_pet
+fi
+
+# 6. The Hobby button, the play question, a finished word-chain game, and the pet back again.
+fresh play
+seed_conf Firstflag=1 Loveval=50
+if start_pet --at 2026-12-07T10:20; then
+    click 222 154
+    if Q=$(wait_window '^ピモの質問$' 5); then
+        eval "$(xdotool getwindowgeometry --shell "$Q")"
+        xdotool mousemove $((X + 100)) $((Y + 220)) click 1
+        if G=$(wait_window '^しりとり$' 10); then
+            gone_window "$PET_TITLE" 3 && ok "the pet hides while the game runs" || fail "pet still shown"
+            sleep 0.5
+            xdotool windowactivate --sync "$G" 2>/dev/null
+            xdotool type --delay 50 'みかん'
+            xdotool key Return
+            sleep 1
+            shot play-result
+            if gone_window '^しりとり$' 10; then
+                ok "the game ended after its result"
+                wait_window "$PET_TITLE" 5 >/dev/null && ok "the pet is back" || fail "the pet did not come back"
+                [ "$(conf winno31)" = 1 ] && ok "the pet's win recorded" || fail "winno31 is '$(conf winno31)'"
+                sleep 0.5
+                shot play-back
+            else
+                fail "the game did not end"
+            fi
+        else
+            fail "the game pack did not open"
+        fi
+    else
+        fail "no play question after the Hobby button"
+    fi
+    stop_pet
+    # 50, +1 for the button, -10 for the question, +13 or +9 for the answer, +2 from the game.
+    case "$(conf Loveval)" in
+    52 | 56) ok "friendship kept after the game" ;;
+    *) fail "Loveval is '$(conf Loveval)'" ;;
+    esac
+fi
+
+echo "journeys: $failures failure(s); screenshots in $SHOTS"
+[ "$failures" -eq 0 ]

@@ -1,0 +1,22 @@
+# End-to-end journeys: the real programs under a virtual display, driven with xdotool. They run
+# when a display server can be started here, and say so plainly when it cannot.
+find_package(X11)
+find_program(XVFB_RUN xvfb-run)
+find_program(XDOTOOL xdotool)
+find_program(IMPORT import)
+if(X11_FOUND)
+  add_executable(xclose ${CMAKE_CURRENT_SOURCE_DIR}/e2e/xclose.c)
+  set_target_properties(xclose PROPERTIES LINKER_LANGUAGE C RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/testbin)
+  target_link_libraries(xclose PRIVATE ${X11_LIBRARIES})
+  target_include_directories(xclose PRIVATE ${X11_INCLUDE_DIR})
+endif()
+if(X11_FOUND AND XVFB_RUN AND XDOTOOL AND IMPORT)
+  add_test(NAME e2e.journeys
+    COMMAND ${XVFB_RUN} -a -s "-screen 0 1280x800x24"
+            ${CMAKE_CURRENT_SOURCE_DIR}/e2e/journeys.sh ${TOBBERLY_BIN_DIR} ${CMAKE_BINARY_DIR}/testbin
+            ${CMAKE_BINARY_DIR}/shots)
+  set_tests_properties(e2e.journeys PROPERTIES TIMEOUT 600 ENVIRONMENT "LC_ALL=C.UTF-8")
+else()
+  add_test(NAME e2e.journeys COMMAND ${CMAKE_COMMAND} -E echo
+    "end-to-end journeys skipped: xvfb-run, xdotool, ImageMagick or the X11 headers are missing")
+endif()
