@@ -1,3 +1,106 @@
+#include "lookawaywindow.h"
+
+#include "choicedialog.h"
 #include "gamepack.h"
-// The look-away game arrives with the game pack; until then the letter starts nothing.
-int playLookAway() { return 0; }
+#include "gamepicturewidget.h"
+#include "gamewindowparts.h"
+#include "lookaway.h"
+
+#include "common/random.h"
+#include "common/settingsstore.h"
+#include "common/timers.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+
+LookAwayWindow::LookAwayWindow(LookAway &game, QWidget *parent) : QDialog(parent), m_game(game)
+{
+    using namespace gamewindow;
+    setWindowTitle(QStringLiteral("あっち向いてホイ"));
+    setFixedSize(400, 192);
+
+    m_pet = new GamePictureWidget(QSize(120, 176), this);
+    m_pet->move(8, 8);
+    m_msg = speechBox(this, {136, 8, 256, 72});
+
+    caption(this, QStringLiteral("あなたの手"), {136, 88, 110, 18});
+    m_yourbox = countBox(this, {136, 108, 110, 26});
+    m_yourbox->clear();
+    QFont big = m_yourbox->font();
+    big.setPointSizeF(big.pointSizeF() * 1.3);
+    m_yourbox->setFont(big);
+
+    caption(this, QStringLiteral("勝った数"), {136, 140, 120, 18});
+    caption(this, QStringLiteral("Pimo"), {136, 162, 36, 22});
+    m_getbox[LookAway::Pet] = countBox(this, {172, 162, 26, 22});
+    caption(this, QStringLiteral("You"), {204, 162, 28, 22});
+    m_getbox[LookAway::User] = countBox(this, {232, 162, 26, 22});
+
+    caption(this, QStringLiteral("対戦成績"), {270, 88, 122, 18});
+    caption(this, QStringLiteral("Pim"), {270, 108, 58, 18})->setAlignment(Qt::AlignCenter);
+    caption(this, QStringLiteral("You"), {334, 108, 58, 18})->setAlignment(Qt::AlignCenter);
+    m_winbox[LookAway::Pet] = countBox(this, {270, 128, 58, 22});
+    m_winbox[LookAway::User] = countBox(this, {334, 128, 58, 22});
+
+    QStringList hands, arrows;
+    for (int h = 0; h < 3; ++h)
+        hands << LookAway::handName(h);
+    for (int d = 0; d < 4; ++d)
+        arrows << LookAway::arrowName(d);
+    m_handDialog = new ChoiceDialog(hands, this);
+    m_directionDialog = new ChoiceDialog(arrows, this);
+    connect(m_handDialog, &ChoiceDialog::chosen, &m_game, &LookAway::chooseHand);
+    connect(m_directionDialog, &ChoiceDialog::chosen, &m_game, &LookAway::chooseDirection);
+    // Closing a choice dialog leaves the game, as closing the window does.
+    for (ChoiceDialog *d : {m_handDialog, m_directionDialog})
+        connect(d, &ChoiceDialog::dismissed, this, &QDialog::reject);
+    connect(&m_game, &LookAway::handRequested, this,
+            [this] { m_handDialog->askAt(this, LookAway::handDialogOffset()); });
+    connect(&m_game, &LookAway::directionRequested, this,
+            [this] { m_directionDialog->askAt(this, LookAway::directionDialogOffset()); });
+
+    connect(&m_game, &LookAway::changed, this, &LookAwayWindow::refresh);
+    connect(&m_game, &LookAway::finished, this, &QDialog::accept);
+    refresh();
+}
+
+void LookAwayWindow::refresh()
+{
+    m_pet->showPicture(QStringLiteral("look%1").arg(m_game.frame()),
+                       QString::number(m_game.frame()));
+    m_msg->setText(gamewindow::shownText(m_game.msg()));
+    m_yourbox->setText(m_game.yourbox());
+    for (int p = LookAway::Pet; p <= LookAway::User; ++p) {
+        m_getbox[p]->setNum(m_game.boutwins(p));
+        m_winbox[p]->setNum(m_game.score(p));
+    }
+}
+
+void LookAwayWindow::done(int result)
+{
+    // Closed before the result, or after it: either way nothing more is played or written.
+    m_game.abandon();
+    m_handDialog->hide();
+    m_directionDialog->hide();
+    QDialog::done(result);
+}
+
+void LookAwayWindow::keyPressEvent(QKeyEvent *event)
+{
+    // Escape would close the game by accident; the window's close button ends it on purpose.
+    if (event->key() == Qt::Key_Escape)
+        return;
+    QDialog::keyPressEvent(event);
+}
+
+int playLookAway()
+{
+    QtSettingsStore store;
+    QtTimers timers;
+    SeededRandom random(gamewindow::clockSeed());
+    LookAway game(random, timers, store);
+    game.Newgame();
+    LookAwayWindow window(game);
+    window.exec();
+    return 0;
+}

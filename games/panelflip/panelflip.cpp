@@ -31,21 +31,14 @@ int drawPanel(Random &random, Wanted wanted)
 } // namespace
 
 PanelFlip::PanelFlip(Random &random, Timers &timers, SettingsStore &store, QObject *parent)
-    : QObject(parent), m_random(random), m_timers(timers), m_store(store)
+    : QObject(parent), m_random(random), m_timers(timers), m_store(store),
+      m_waitloop(timers, WaitloopMs)
 {
     m_turnpanel1 = m_timers.create([this] { turnpanel1Timer(); });
     m_turnpanel2 = m_timers.create([this] { turnpanel2Timer(); });
-    m_waitTimer = m_timers.create([this] {
-        auto then = std::move(m_afterWait);
-        m_afterWait = nullptr;
-        if (then && !m_abandoned)
-            then();
-    });
     m_closetimer = m_timers.create([this] { closetimerTimer(); });
     m_timers.setInterval(m_turnpanel1, FlipDelayMs);
     m_timers.setInterval(m_turnpanel2, FlipDelayMs);
-    m_timers.setSingleShot(m_waitTimer, true);
-    m_timers.setInterval(m_waitTimer, WaitloopMs);
     m_timers.setInterval(m_closetimer, CloseDelayMs);
 }
 
@@ -84,9 +77,9 @@ void PanelFlip::abandon()
 {
     m_abandoned = true;
     m_enabled = false;
-    for (int id : {m_turnpanel1, m_turnpanel2, m_waitTimer, m_closetimer})
+    for (int id : {m_turnpanel1, m_turnpanel2, m_closetimer})
         m_timers.stop(id);
-    m_afterWait = nullptr;
+    m_waitloop.cancel();
 }
 
 // Every flip, the user's and the pet's, takes this path.
@@ -253,7 +246,7 @@ void PanelFlip::Checkpanel()
         }
         ++m_pairs[m_turn];
         emit changed();
-        Waitloop([this] {
+        m_waitloop.then([this] {
             if (pairsSum() == 6) {
                 Gameend();
             } else if (m_turn == PetTurn) {
@@ -273,7 +266,7 @@ void PanelFlip::Checkpanel()
             m_msg = QStringLiteral("あれー？");
         }
         emit changed();
-        Waitloop([this, first, second] {
+        m_waitloop.then([this, first, second] {
             turnBack(first);
             turnBack(second);
             if (m_turn == PetTurn) {
@@ -291,12 +284,6 @@ void PanelFlip::Checkpanel()
             }
         });
     }
-}
-
-void PanelFlip::Waitloop(std::function<void()> then)
-{
-    m_afterWait = std::move(then);
-    m_timers.start(m_waitTimer, WaitloopMs);
 }
 
 void PanelFlip::Gameend()

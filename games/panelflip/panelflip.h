@@ -7,11 +7,11 @@
 #include "common/random.h"
 #include "common/settingsstore.h"
 #include "common/timers.h"
+#include "pause.h"
 
 #include <QObject>
 #include <QString>
 #include <array>
-#include <functional>
 
 class PanelFlip : public QObject
 {
@@ -77,7 +77,6 @@ private:
     void Myturn(int first);
     void Checkpanel();
     void Gameend();
-    void Waitloop(std::function<void()> then);
     void Setpicture(int n) { m_frame = n; }
     int pairsSum() const { return m_pairs[Pet] + m_pairs[User]; }
     int drawFaceDown();
@@ -89,9 +88,9 @@ private:
     SettingsStore &m_store;
     int m_turnpanel1;
     int m_turnpanel2;
-    int m_waitTimer;
     int m_closetimer;
-    std::function<void()> m_afterWait;
+    // The pause while a turn is judged; the judging goes on when it runs out.
+    Pause m_waitloop;
 
     std::array<int, PanelCount + 1> m_tag{};
     std::array<bool, PanelCount + 1> m_faceUp{};
