@@ -19,28 +19,30 @@ LookAwayWindow::LookAwayWindow(LookAway &game, QWidget *parent) : QDialog(parent
     setWindowTitle(QStringLiteral("あっち向いてホイ"));
     setFixedSize(400, 192);
 
+    // The choice dialogs stand over the upper right part of the window, so the pet's call sits
+    // below them where it stays readable while the user chooses.
     m_pet = new GamePictureWidget(QSize(120, 176), this);
     m_pet->move(8, 8);
-    m_msg = speechBox(this, {136, 8, 256, 72});
+    m_msg = speechBox(this, {136, 120, 260, 64});
 
-    caption(this, QStringLiteral("あなたの手"), {136, 88, 110, 18});
-    m_yourbox = countBox(this, {136, 108, 110, 26});
+    caption(this, QStringLiteral("勝った数"), {136, 8, 140, 18});
+    caption(this, QStringLiteral("Pimo"), {136, 28, 36, 22});
+    m_getbox[LookAway::Pet] = countBox(this, {174, 28, 30, 22});
+    caption(this, QStringLiteral("You"), {214, 28, 30, 22});
+    m_getbox[LookAway::User] = countBox(this, {246, 28, 30, 22});
+
+    caption(this, QStringLiteral("対戦成績"), {136, 60, 140, 18});
+    caption(this, QStringLiteral("Pim"), {136, 80, 36, 22});
+    m_winbox[LookAway::Pet] = countBox(this, {174, 80, 30, 22});
+    caption(this, QStringLiteral("You"), {214, 80, 30, 22});
+    m_winbox[LookAway::User] = countBox(this, {246, 80, 30, 22});
+
+    caption(this, QStringLiteral("あなたの手"), {290, 8, 106, 18});
+    m_yourbox = countBox(this, {290, 28, 106, 36});
     m_yourbox->clear();
     QFont big = m_yourbox->font();
-    big.setPointSizeF(big.pointSizeF() * 1.3);
+    big.setPointSizeF(big.pointSizeF() * 1.5);
     m_yourbox->setFont(big);
-
-    caption(this, QStringLiteral("勝った数"), {136, 140, 120, 18});
-    caption(this, QStringLiteral("Pimo"), {136, 162, 36, 22});
-    m_getbox[LookAway::Pet] = countBox(this, {172, 162, 26, 22});
-    caption(this, QStringLiteral("You"), {204, 162, 28, 22});
-    m_getbox[LookAway::User] = countBox(this, {232, 162, 26, 22});
-
-    caption(this, QStringLiteral("対戦成績"), {270, 88, 122, 18});
-    caption(this, QStringLiteral("Pim"), {270, 108, 58, 18})->setAlignment(Qt::AlignCenter);
-    caption(this, QStringLiteral("You"), {334, 108, 58, 18})->setAlignment(Qt::AlignCenter);
-    m_winbox[LookAway::Pet] = countBox(this, {270, 128, 58, 22});
-    m_winbox[LookAway::User] = countBox(this, {334, 128, 58, 22});
 
     QStringList hands, arrows;
     for (int h = 0; h < 3; ++h)
