@@ -1,7 +1,21 @@
 #include "gamewindowparts.h"
 
 #include <QDateTime>
+#include <QKeyEvent>
 #include <QLabel>
+
+void GameWindow::done(int result)
+{
+    stopGame();
+    QDialog::done(result);
+}
+
+void GameWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape)
+        return;
+    QDialog::keyPressEvent(event);
+}
 
 namespace gamewindow {
 

@@ -2,11 +2,31 @@
 // the pet's text shown with its CR LF line breaks.
 #pragma once
 
+#include "common/random.h"
+#include "common/settingsstore.h"
+#include "common/timers.h"
+
+#include <QDialog>
 #include <QRect>
 #include <QString>
 
 class QLabel;
 class QWidget;
+
+// A game window shown modally. Escape does not close it (a stray key would throw the game
+// away); its close button does, and closing at any time stops the game so nothing more is played
+// or written.
+class GameWindow : public QDialog
+{
+    Q_OBJECT
+public:
+    using QDialog::QDialog;
+    void done(int result) override;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    virtual void stopGame() = 0;
+};
 
 namespace gamewindow {
 
@@ -19,5 +39,19 @@ QLabel *speechBox(QWidget *parent, const QRect &place);
 QString shownText(const QString &msg);
 // The game pack's chance is seeded once from the clock when a game window opens.
 quint64 clockSeed();
+
+// Plays one game in its window with the real store, timers and a clock-seeded chance.
+template <typename Game, typename Window>
+int play()
+{
+    QtSettingsStore store;
+    QtTimers timers;
+    SeededRandom random(clockSeed());
+    Game game(random, timers, store);
+    game.Newgame();
+    Window window(game);
+    window.exec();
+    return 0;
+}
 
 } // namespace gamewindow

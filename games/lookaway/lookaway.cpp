@@ -198,80 +198,77 @@ void LookAway::Hantei1()
     });
 }
 
+// What differs between the two look-aways: who points, what the pet shows, and its words.
+struct LookAway::Round {
+    int pointer;           // Pet or User: who takes the bout when the directions meet
+    TableKind learned;     // the table of the user's choice
+    int firstFrame;        // the pet pointing (6..9) or looking (10..13), plus the direction
+    const char *call;
+    int hitFrame;
+    const char *firstWin;
+    const char *secondWin;
+    const char *secondWinAtTwoAll;
+    const char *matchWon;
+    int missFrame;
+    const char *miss;
+};
+
+const LookAway::Round LookAway::PetPointsRound = {
+    Pet, LookTable, 6, "ほい！", 14, "ぼくの1勝だね！", "これでぼくの2勝、後がないよ！",
+    "これで2対2・・・お互い後がないね",
+    "あははっ！ぼくの勝ちだね！\r\nまた、いつでも相手してあげるよっ", 15, "あれー？"};
+
+const LookAway::Round LookAway::UserPointsRound = {
+    User, PointTable, 10, "「ほい！」", 15, "君の1勝だね", "むぅ・・・", "むぅ・・・",
+    "あーあ、負けちゃった・・・\r\nでも、次は絶対負けないからね！", 1, "はずれちゃったね"};
+
 // The pet points, after the user's looking direction.
 void LookAway::Hantei2()
 {
     Choosepoint();
-    Setpicture(6 + m_dirs[Pet]);
-    m_msg = QStringLiteral("ほい！");
-    m_yourbox = arrowName(m_dirs[User]);
-    emit changed();
-    m_waitloop.then([this] {
-        learn(m_tables[LookTable], m_dirs[User]);
-        if (m_dirs[Pet] == m_dirs[User]) {
-            Setpicture(14);
-            switch (m_boutwins[Pet]) {
-            case 0:
-                m_boutwins[Pet] = 1;
-                m_msg = QStringLiteral("ぼくの1勝だね！");
-                break;
-            case 1:
-                m_boutwins[Pet] = 2;
-                m_msg = m_boutwins[User] == 2 ? QStringLiteral("これで2対2・・・お互い後がないね")
-                                              : QStringLiteral("これでぼくの2勝、後がないよ！");
-                break;
-            default:
-                m_msg = QStringLiteral("あははっ！ぼくの勝ちだね！") + CrLf
-                        + QStringLiteral("また、いつでも相手してあげるよっ");
-                Matchend(Pet);
-                return;
-            }
-            m_state = Throw;
-            m_timers.start(m_starttimer, AfterBoutMs);
-        } else {
-            Setpicture(15);
-            m_msg = QStringLiteral("あれー？");
-            m_state = Throw;
-            m_timers.setEnabled(m_starttimer, true);
-        }
-        emit changed();
-    });
+    lookAway(PetPointsRound);
 }
 
 // The user points, after the user's pointing direction.
 void LookAway::Hantei3()
 {
     Chooselook();
-    Setpicture(10 + m_dirs[Pet]);
-    m_msg = QStringLiteral("「ほい！」");
+    lookAway(UserPointsRound);
+}
+
+void LookAway::lookAway(const Round &round)
+{
+    Setpicture(round.firstFrame + m_dirs[Pet]);
+    m_msg = QString::fromUtf8(round.call);
     m_yourbox = arrowName(m_dirs[User]);
     emit changed();
-    m_waitloop.then([this] {
-        learn(m_tables[PointTable], m_dirs[User]);
+    m_waitloop.then([this, &round] {
+        learn(m_tables[round.learned], m_dirs[User]);
         if (m_dirs[Pet] == m_dirs[User]) {
-            Setpicture(15);
-            switch (m_boutwins[User]) {
+            const int other = round.pointer == Pet ? User : Pet;
+            Setpicture(round.hitFrame);
+            switch (m_boutwins[round.pointer]) {
             case 0:
-                m_boutwins[User] = 1;
-                m_msg = QStringLiteral("君の1勝だね");
+                m_boutwins[round.pointer] = 1;
+                m_msg = QString::fromUtf8(round.firstWin);
                 break;
             case 1:
-                m_boutwins[User] = 2;
-                m_msg = QStringLiteral("むぅ・・・");
+                m_boutwins[round.pointer] = 2;
+                m_msg = QString::fromUtf8(m_boutwins[other] == 2 ? round.secondWinAtTwoAll
+                                                                  : round.secondWin);
                 break;
             default:
-                m_msg = QStringLiteral("あーあ、負けちゃった・・・") + CrLf
-                        + QStringLiteral("でも、次は絶対負けないからね！");
-                Matchend(User);
+                m_msg = QString::fromUtf8(round.matchWon);
+                Matchend(round.pointer);
                 return;
             }
             m_state = Throw;
             m_timers.start(m_starttimer, AfterBoutMs);
         } else {
-            Setpicture(1);
-            m_msg = QStringLiteral("はずれちゃったね");
+            Setpicture(round.missFrame);
+            m_msg = QString::fromUtf8(round.miss);
             m_state = Throw;
-            m_timers.setEnabled(m_starttimer, true);
+            m_timers.setEnabled(m_starttimer, true); // the call's 0.8 s
         }
         emit changed();
     });

@@ -88,6 +88,10 @@ private:
     void Hantei1();
     void Hantei2();
     void Hantei3();
+    struct Round;
+    static const Round PetPointsRound;
+    static const Round UserPointsRound;
+    void lookAway(const Round &round);
     void Choosehand();
     void Choosepoint();
     void Chooselook();

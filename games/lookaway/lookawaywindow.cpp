@@ -6,14 +6,9 @@
 #include "gamewindowparts.h"
 #include "lookaway.h"
 
-#include "common/random.h"
-#include "common/settingsstore.h"
-#include "common/timers.h"
-
-#include <QKeyEvent>
 #include <QLabel>
 
-LookAwayWindow::LookAwayWindow(LookAway &game, QWidget *parent) : QDialog(parent), m_game(game)
+LookAwayWindow::LookAwayWindow(LookAway &game, QWidget *parent) : GameWindow(parent), m_game(game)
 {
     using namespace gamewindow;
     setWindowTitle(QStringLiteral("あっち向いてホイ"));
@@ -78,31 +73,11 @@ void LookAwayWindow::refresh()
     }
 }
 
-void LookAwayWindow::done(int result)
+void LookAwayWindow::stopGame()
 {
-    // Closed before the result, or after it: either way nothing more is played or written.
     m_game.abandon();
     m_handDialog->hide();
     m_directionDialog->hide();
-    QDialog::done(result);
 }
 
-void LookAwayWindow::keyPressEvent(QKeyEvent *event)
-{
-    // Escape would close the game by accident; the window's close button ends it on purpose.
-    if (event->key() == Qt::Key_Escape)
-        return;
-    QDialog::keyPressEvent(event);
-}
-
-int playLookAway()
-{
-    QtSettingsStore store;
-    QtTimers timers;
-    SeededRandom random(gamewindow::clockSeed());
-    LookAway game(random, timers, store);
-    game.Newgame();
-    LookAwayWindow window(game);
-    window.exec();
-    return 0;
-}
+int playLookAway() { return gamewindow::play<LookAway, LookAwayWindow>(); }

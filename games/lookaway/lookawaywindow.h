@@ -3,7 +3,8 @@
 // the user's answers to it; it keeps no rule of its own.
 #pragma once
 
-#include <QDialog>
+#include "gamewindowparts.h"
+
 #include <array>
 
 class LookAway;
@@ -11,7 +12,7 @@ class ChoiceDialog;
 class GamePictureWidget;
 class QLabel;
 
-class LookAwayWindow : public QDialog
+class LookAwayWindow : public GameWindow
 {
     Q_OBJECT
 public:
@@ -25,10 +26,8 @@ public:
     ChoiceDialog *handDialog() const { return m_handDialog; }
     ChoiceDialog *directionDialog() const { return m_directionDialog; }
 
-    void done(int result) override;
-
 protected:
-    void keyPressEvent(QKeyEvent *event) override;
+    void stopGame() override;
 
 private:
     void refresh();

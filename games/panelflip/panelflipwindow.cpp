@@ -5,11 +5,6 @@
 #include "gamewindowparts.h"
 #include "panelflip.h"
 
-#include "common/random.h"
-#include "common/settingsstore.h"
-#include "common/timers.h"
-
-#include <QKeyEvent>
 #include <QLabel>
 
 namespace {
@@ -25,7 +20,7 @@ QPoint PanelFlipWindow::panelPosition(int index)
     return {Margin + (i % 4) * Pitch, Margin + (i / 4) * Pitch};
 }
 
-PanelFlipWindow::PanelFlipWindow(PanelFlip &game, QWidget *parent) : QDialog(parent), m_game(game)
+PanelFlipWindow::PanelFlipWindow(PanelFlip &game, QWidget *parent) : GameWindow(parent), m_game(game)
 {
     using namespace gamewindow;
     setWindowTitle(QStringLiteral("パネルめくり"));
@@ -79,29 +74,6 @@ void PanelFlipWindow::refresh()
         m_winbox[w]->setNum(m_game.wins(w));
 }
 
-void PanelFlipWindow::done(int result)
-{
-    // Closed before the result, or after it: either way nothing more is played or written.
-    m_game.abandon();
-    QDialog::done(result);
-}
+void PanelFlipWindow::stopGame() { m_game.abandon(); }
 
-void PanelFlipWindow::keyPressEvent(QKeyEvent *event)
-{
-    // Escape would close the game by accident; the window's close button ends it on purpose.
-    if (event->key() == Qt::Key_Escape)
-        return;
-    QDialog::keyPressEvent(event);
-}
-
-int playPanelFlip()
-{
-    QtSettingsStore store;
-    QtTimers timers;
-    SeededRandom random(gamewindow::clockSeed());
-    PanelFlip game(random, timers, store);
-    game.Newgame();
-    PanelFlipWindow window(game);
-    window.exec();
-    return 0;
-}
+int playPanelFlip() { return gamewindow::play<PanelFlip, PanelFlipWindow>(); }

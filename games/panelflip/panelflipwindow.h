@@ -2,14 +2,15 @@
 // what the PanelFlip game holds and passes panel clicks to it; it keeps no rule of its own.
 #pragma once
 
-#include <QDialog>
+#include "gamewindowparts.h"
+
 #include <array>
 
 class PanelFlip;
 class GamePictureWidget;
 class QLabel;
 
-class PanelFlipWindow : public QDialog
+class PanelFlipWindow : public GameWindow
 {
     Q_OBJECT
 public:
@@ -24,10 +25,8 @@ public:
     QLabel *getbox(int i) const { return m_getbox.at(i); }
     QLabel *winbox(int i) const { return m_winbox.at(i); }
 
-    void done(int result) override;
-
 protected:
-    void keyPressEvent(QKeyEvent *event) override;
+    void stopGame() override;
 
 private:
     void refresh();
