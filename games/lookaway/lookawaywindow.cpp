@@ -1,3 +1,83 @@
+#include "lookawaywindow.h"
+
+#include "choicedialog.h"
 #include "gamepack.h"
-// The look-away game arrives with the game pack; until then the letter starts nothing.
-int playLookAway() { return 0; }
+#include "gamepicturewidget.h"
+#include "gamewindowparts.h"
+#include "lookaway.h"
+
+#include <QLabel>
+
+LookAwayWindow::LookAwayWindow(LookAway &game, QWidget *parent) : GameWindow(parent), m_game(game)
+{
+    using namespace gamewindow;
+    setWindowTitle(QStringLiteral("あっち向いてホイ"));
+    setFixedSize(400, 192);
+
+    // The choice dialogs stand over the upper right part of the window, so the pet's call sits
+    // below them where it stays readable while the user chooses.
+    m_pet = new GamePictureWidget(QSize(120, 176), this);
+    m_pet->move(8, 8);
+    m_msg = speechBox(this, {136, 120, 260, 64});
+
+    caption(this, QStringLiteral("勝った数"), {136, 8, 140, 18});
+    caption(this, QStringLiteral("Pimo"), {136, 28, 36, 22});
+    m_getbox[LookAway::Pet] = countBox(this, {174, 28, 30, 22});
+    caption(this, QStringLiteral("You"), {214, 28, 30, 22});
+    m_getbox[LookAway::User] = countBox(this, {246, 28, 30, 22});
+
+    caption(this, QStringLiteral("対戦成績"), {136, 60, 140, 18});
+    caption(this, QStringLiteral("Pim"), {136, 80, 36, 22});
+    m_winbox[LookAway::Pet] = countBox(this, {174, 80, 30, 22});
+    caption(this, QStringLiteral("You"), {214, 80, 30, 22});
+    m_winbox[LookAway::User] = countBox(this, {246, 80, 30, 22});
+
+    caption(this, QStringLiteral("あなたの手"), {290, 8, 106, 18});
+    m_yourbox = countBox(this, {290, 28, 106, 36});
+    m_yourbox->clear();
+    QFont big = m_yourbox->font();
+    big.setPointSizeF(big.pointSizeF() * 1.5);
+    m_yourbox->setFont(big);
+
+    QStringList hands, arrows;
+    for (int h = 0; h < 3; ++h)
+        hands << LookAway::handName(h);
+    for (int d = 0; d < 4; ++d)
+        arrows << LookAway::arrowName(d);
+    m_handDialog = new ChoiceDialog(hands, this);
+    m_directionDialog = new ChoiceDialog(arrows, this);
+    connect(m_handDialog, &ChoiceDialog::chosen, &m_game, &LookAway::chooseHand);
+    connect(m_directionDialog, &ChoiceDialog::chosen, &m_game, &LookAway::chooseDirection);
+    // Closing a choice dialog leaves the game, as closing the window does.
+    for (ChoiceDialog *d : {m_handDialog, m_directionDialog})
+        connect(d, &ChoiceDialog::dismissed, this, &QDialog::reject);
+    connect(&m_game, &LookAway::handRequested, this,
+            [this] { m_handDialog->askAt(this, LookAway::handDialogOffset()); });
+    connect(&m_game, &LookAway::directionRequested, this,
+            [this] { m_directionDialog->askAt(this, LookAway::directionDialogOffset()); });
+
+    connect(&m_game, &LookAway::changed, this, &LookAwayWindow::refresh);
+    connect(&m_game, &LookAway::finished, this, &QDialog::accept);
+    refresh();
+}
+
+void LookAwayWindow::refresh()
+{
+    m_pet->showPicture(QStringLiteral("look%1").arg(m_game.frame()),
+                       QString::number(m_game.frame()));
+    m_msg->setText(gamewindow::shownText(m_game.msg()));
+    m_yourbox->setText(m_game.yourbox());
+    for (int p = LookAway::Pet; p <= LookAway::User; ++p) {
+        m_getbox[p]->setNum(m_game.boutwins(p));
+        m_winbox[p]->setNum(m_game.score(p));
+    }
+}
+
+void LookAwayWindow::stopGame()
+{
+    m_game.abandon();
+    m_handDialog->hide();
+    m_directionDialog->hide();
+}
+
+int playLookAway() { return gamewindow::play<LookAway, LookAwayWindow>(); }

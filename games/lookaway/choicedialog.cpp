@@ -1,0 +1,53 @@
+#include "choicedialog.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPushButton>
+
+ChoiceDialog::ChoiceDialog(const QStringList &captions, QWidget *parent) : QDialog(parent)
+{
+    // A plain titled box without a help button; closing it counts as giving up the game.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowCloseButtonHint);
+    setWindowTitle(parent ? parent->windowTitle() : QString());
+    setModal(true);
+    auto *row = new QHBoxLayout(this);
+    row->setContentsMargins(10, 10, 10, 10);
+    row->setSpacing(8);
+    for (int i = 0; i < captions.size(); ++i) {
+        auto *b = new QPushButton(captions.at(i), this);
+        b->setMinimumSize(56, 36);
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, [this, i] {
+            m_answered = true;
+            hide();
+            emit chosen(i);
+        });
+        row->addWidget(b);
+        m_buttons << b;
+    }
+    setFixedSize(sizeHint());
+}
+
+void ChoiceDialog::askAt(QWidget *gameWindow, QPoint offset)
+{
+    m_answered = false;
+    move(gameWindow->frameGeometry().topLeft() + offset);
+    open();
+}
+
+void ChoiceDialog::keyPressEvent(QKeyEvent *event)
+{
+    // Escape must not slip past the one choice the call is waiting for.
+    if (event->key() == Qt::Key_Escape)
+        return;
+    QDialog::keyPressEvent(event);
+}
+
+void ChoiceDialog::closeEvent(QCloseEvent *event)
+{
+    QDialog::closeEvent(event);
+    if (event->isAccepted() && !m_answered)
+        emit dismissed();
+}

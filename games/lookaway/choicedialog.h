@@ -1,0 +1,34 @@
+// The small modal dialog of the look-away game that asks for one choice: the hand (ぐー ちょき ぱー)
+// or the direction (↑ ↓ ← →). A button press hides it and reports the button's index.
+#pragma once
+
+#include <QDialog>
+#include <QList>
+#include <QStringList>
+
+class QPushButton;
+
+class ChoiceDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    ChoiceDialog(const QStringList &captions, QWidget *parent = nullptr);
+
+    // Shows the dialog modally at offset from the top-left corner of the game window, without
+    // blocking: the answer arrives through chosen().
+    void askAt(QWidget *gameWindow, QPoint offset);
+    QPushButton *button(int index) const { return m_buttons.at(index); }
+
+signals:
+    void chosen(int index);
+    // Closed without an answer.
+    void dismissed();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    QList<QPushButton *> m_buttons;
+    bool m_answered = false;
+};
