@@ -51,7 +51,7 @@ QFont SpeechWindow::textFont()
 
 SpeechWindow::SpeechWindow(Pet &pet) : QWidget(nullptr, dialogFlags()), m_pet(pet)
 {
-    setWindowTitle(QStringLiteral("ピモ"));
+    setWindowTitle(QStringLiteral("ピモのおしゃべり"));
     setFixedSize(201, 162);
     whitePanel(this, 201, 161);
     m_text = new ClickLabel(this, [this] { m_pet.speech().close(); });
