@@ -5,6 +5,8 @@
 #include "pictureswidget.h"
 
 #include <QCloseEvent>
+#include <QDateTime>
+#include <cstdio>
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -49,6 +51,13 @@ PetView::PetView(const Scene &scene, QWidget *parent) : QWidget(parent), m_scene
 
 void PetView::paintEvent(QPaintEvent *)
 {
+    // The benchmark asks when the pet is first on the screen.
+    static bool reported = !qEnvironmentVariableIsSet("TOBBERLY_REPORT_FIRST_PAINT");
+    if (!reported) {
+        reported = true;
+        std::printf("first-paint %lld\n", (long long)QDateTime::currentMSecsSinceEpoch());
+        std::fflush(stdout);
+    }
     QPainter p(this);
     p.fillRect(rect(), QColor(0xf4, 0xee, 0xe2));
     const QPixmap f = PictureStore::instance().frame(m_scene.strip(), m_scene.frame());
