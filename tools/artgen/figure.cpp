@@ -69,6 +69,13 @@ QPainterPath torsoPath(double hem)
     return t;
 }
 
+// The top of long trousers; the legs below are drawn as limbs.
+QPainterPath trousersPath()
+{
+    return paint::polyPath(
+        QPolygonF{{-24, 84}, {24, 84}, {25, 104}, {3, 104}, {0, 98}, {-3, 104}, {-25, 104}});
+}
+
 QPainterPath rightShade(double from, double to)
 {
     return paint::polyPath(QPolygonF{{12, from}, {40, from}, {40, to}, {15, to}});
@@ -147,9 +154,7 @@ void drawTorso(QPainter &p, const Pose &pose, const Clothes &c)
         break;
     }
     case Outfit::Pyjamas: {
-        QPainterPath trousers = paint::polyPath(QPolygonF{{-24, 84}, {24, 84}, {25, 104},
-                                                          {3, 104}, {0, 98}, {-3, 104},
-                                                          {-25, 104}});
+        const QPainterPath trousers = trousersPath();
         paint::shaded(p, trousers, c.bottom, rightShade(80, 110), c.bottomShade);
         paint::shaded(p, torsoPath(90), c.main, rightShade(30, 100), c.shade);
         for (QPointF d : {QPointF(-14, 56), QPointF(12, 62), QPointF(-8, 78), QPointF(15, 84),
@@ -188,9 +193,7 @@ void drawTorso(QPainter &p, const Pose &pose, const Clothes &c)
         paint::shaded(p, torsoPath(96), skin, rightShade(30, 110), skinShade);
         break;
     case Outfit::Racing: {
-        QPainterPath trousers = paint::polyPath(QPolygonF{{-24, 84}, {24, 84}, {25, 104},
-                                                          {3, 104}, {0, 98}, {-3, 104},
-                                                          {-25, 104}});
+        const QPainterPath trousers = trousersPath();
         paint::shaded(p, trousers, c.bottom, rightShade(80, 110), c.bottomShade);
         paint::shaded(p, torsoPath(90), c.main, rightShade(30, 100), c.shade);
         p.save();
@@ -203,9 +206,7 @@ void drawTorso(QPainter &p, const Pose &pose, const Clothes &c)
         break;
     }
     case Outfit::Jacket: {
-        QPainterPath trousers = paint::polyPath(QPolygonF{{-24, 84}, {24, 84}, {25, 104},
-                                                          {3, 104}, {0, 98}, {-3, 104},
-                                                          {-25, 104}});
+        const QPainterPath trousers = trousersPath();
         paint::fill(p, trousers, c.bottom);
         paint::shaded(p, torsoPath(90), c.main, rightShade(30, 100), c.shade);
         paint::polygon(p, QPolygonF{{-8, 37}, {8, 37}, {3, 88}, {-3, 88}}, white);
@@ -367,8 +368,8 @@ void drawEye(QPainter &p, QPointF c, bool leftEye, Eyes e, QPointF gaze, const L
         } else if (e == Eyes::Sad) {
             p.drawLine(c + QPointF(8.5 * out, -3), c + QPointF(-8.5 * out, -8));
         } else {
-            QPainterPath l(c + QPointF(-8.5, -5));
-            l.quadTo(c + QPointF(0, wide ? -14 : -12.5), c + QPointF(8.5, -5));
+            QPainterPath l(c + QPointF(-8.5, -6));
+            l.quadTo(c + QPointF(0, wide ? -15 : -14), c + QPointF(8.5, -6));
             p.drawPath(l);
         }
         break;

@@ -147,7 +147,7 @@ void drawRoom(QPainter &p, Place place, bool night)
         break;
     case Place::Bedroom:
     case Place::Night:
-        drawWindow(p, {98, 18, 38, 46}, night);
+        drawWindow(p, {14, 10, 34, 40}, night);
         break;
     default:
         break;
@@ -191,8 +191,8 @@ void drawBedHead(QPainter &p)
 {
     paint::rect(p, {6, 58, 138, 40}, wood, true, 8);
     paint::rect(p, {12, 64, 126, 8}, woodLight, false, 3);
-    paint::shaded(p, paint::roundRect({20, 76, 110, 44}, 14), pillow,
-                  paint::roundRect({20, 108, 110, 20}, 0), pillowShade);
+    paint::shaded(p, paint::roundRect({8, 74, 134, 56}, 16), pillow,
+                  paint::roundRect({8, 116, 134, 20}, 0), pillowShade);
 }
 
 void drawBlanket(QPainter &p, double top, double bulge)

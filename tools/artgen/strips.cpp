@@ -69,8 +69,6 @@ void sleepScene(QPainter &p, int f, const Sleeper &s)
 {
     drawRoom(p, Place::Bedroom, true);
     drawBedHead(p);
-    if (s.doll)
-        drawDoll(p, {112, 100}, 0.34);
     Pose head;
     head.at = {75, 100};
     head.scale = 0.92;
@@ -80,6 +78,8 @@ void sleepScene(QPainter &p, int f, const Sleeper &s)
     head.brows = f == 2 ? Brows::Worried : Brows::None;
     head.hat = Hat::Nightcap;
     drawHead(p, head);
+    if (s.doll)
+        drawDoll(p, {122, 112}, 0.32);
     if (s.sprawled)
         paint::stroke(p, {{36, 134}, {22, 110}, {30, 86}}, 9, pyjama);
     if (s.sprawled)
@@ -238,7 +238,8 @@ QList<Strip> buildStrips()
                   }
                   if (f >= 2) {
                       pose.left = arms::down(Side::Left);
-                      pose.right = arms::point(Side::Right, 0, -1);
+                      pose.right = arms::wave(Side::Right);
+                      pose.right.finger = true;
                       pose.mouth = Mouth::Open;
                       pose.brows = Brows::Raised;
                   }
@@ -336,10 +337,10 @@ QList<Strip> buildStrips()
     // ---- morning and evening routine ----
     t.append({QStringLiteral("14"), 4, [](QPainter &p, int f) {
                   drawRoom(p, Place::Bedroom, false);
-                  paint::rect(p, {4, 40, 40, 126}, woodLight, true, 3); // wardrobe
-                  paint::line(p, {24, 40}, {24, 166}, woodShade, 2);
+                  paint::rect(p, {108, 40, 40, 126}, woodLight, true, 3); // wardrobe
+                  paint::line(p, {128, 40}, {128, 166}, woodShade, 2);
                   Pose pose = standing(f < 2 ? Outfit::Pyjamas : Outfit::Day);
-                  pose.at = {82, 64};
+                  pose.at = {68, 64};
                   if (f == 0) {
                       pose = withArms(pose, arms::chest);
                       pose.gaze = {0, 1};
@@ -359,7 +360,7 @@ QList<Strip> buildStrips()
                   }
                   drawFigure(p, pose);
                   if (f == 3)
-                      paint::sparkle(p, {134, 40}, 7, yellow);
+                      paint::sparkle(p, {20, 70}, 7, yellow);
               }});
     auto basin = [](QPainter &p) {
         drawRoom(p, Place::Bathroom, false);
@@ -727,21 +728,22 @@ QList<Strip> buildStrips()
                 paint::note(p, {124, 40}, 9, pink);
             return;
         }
-        // on the tummy: feet kicking up behind the head, the book flat on the floor
+        // on the tummy: the back and the feet kicking up behind the head, the book on the floor
         const bool kick = f == 4;
-        paint::stroke(p, {{60, 150}, {kick ? 50.0 : 56.0, 112}}, 9, skin);
-        paint::stroke(p, {{90, 150}, {kick ? 96.0 : 92.0, 118}}, 9, skin);
-        paint::ellipse(p, {kick ? 50.0 : 56.0, 108}, 6, 8, sock);
-        paint::ellipse(p, {kick ? 96.0 : 92.0, 114}, 6, 8, sock);
+        paint::ellipse(p, {75, 112}, 30, 16, top);
+        paint::stroke(p, {{64, 112}, {kick ? 46.0 : 54.0, 74}}, 10, skin);
+        paint::stroke(p, {{86, 112}, {kick ? 100.0 : 96.0, 80}}, 10, skin);
+        paint::ellipse(p, {kick ? 46.0 : 54.0, 70}, 7, 9, sock);
+        paint::ellipse(p, {kick ? 100.0 : 96.0, 76}, 7, 9, sock);
         Pose pose;
-        pose.at = {75, 132};
+        pose.at = {75, 138};
         pose.gaze = {0, 1};
         pose.eyes = f == 4 ? Eyes::Closed : (f == 5 ? Eyes::Happy : Eyes::Open);
         pose.mouth = f == 5 ? Mouth::Grin : Mouth::Smile;
         drawHead(p, pose);
         drawBook(p, {75, 190}, 70, 30, cover, true);
-        for (double x : {36.0, 114.0}) {
-            paint::stroke(p, {{x < 75 ? 30.0 : 120.0, 162}, {x, 186}}, 10, top);
+        for (double x : {40.0, 110.0}) {
+            paint::stroke(p, {{x < 75 ? 34.0 : 116.0, 168}, {x, 190}}, 10, top);
             paint::ellipse(p, {x, 188}, 5.5, 5.5, skin);
         }
         if (f == 5)
