@@ -1113,10 +1113,11 @@ QList<Strip> buildStrips()
                   pose.at = {75, 136};
                   pose.scale = 0.8;
                   pose.back = true;
+                  pose.left = arms::hidden();
+                  pose.right = arms::hidden();
                   if (f == 1) {
-                      pose = withArms(pose, arms::cheek);
-                      pose.back = true;
-                      pose.tilt = 8;
+                      pose.tilt = 12;
+                      pose.at += QPointF(0, 4);
                   }
                   drawFigure(p, pose);
               }});
