@@ -1,0 +1,22 @@
+// The pet's picture strips: one row of 150 × 220 frames per file, frame n at x = 150·n. The table
+// in strips.cpp names every strip with its frame count and says what each frame shows.
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QPainter>
+#include <QString>
+
+#include <functional>
+
+struct Strip {
+    QString name;   // the file is gif/pimmo<name>.gif
+    int frames;
+    std::function<void(QPainter &, int frame)> draw;
+};
+
+constexpr int kFrameWidth = 150;
+constexpr int kFrameHeight = 220;
+
+const QList<Strip> &strips();
+QImage renderStrip(const Strip &strip);
