@@ -8,5 +8,10 @@ set(gameart_names panel0.png panel1.png panel2.png panel3.png panel4.png panel5.
     chain1.png chain2.png chain3.png chain4.png chain5.png chain6.png)
 list(TRANSFORM gameart_names PREPEND ${GAMEART_DIR}/ OUTPUT_VARIABLE gameart_files)
 set_source_files_properties(${gameart_files} PROPERTIES GENERATED TRUE)
-qt_add_resources(gameui gameart PREFIX /gameart BASE ${GAMEART_DIR} FILES ${gameart_files})
+qt_add_resources(gameui gameart PREFIX /gameart BASE ${GAMEART_DIR} FILES ${gameart_files}
+                 OUTPUT_TARGETS gameart_targets)
+# The resource compiler must wait for the pictures, in parallel builds too.
 add_dependencies(gameui art)
+foreach(t ${gameart_targets})
+  add_dependencies(${t} art)
+endforeach()
