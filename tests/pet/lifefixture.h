@@ -183,6 +183,19 @@ private:
                 continue;
             QFile::copy(from.filePath(name), dataDir.filePath(name));
         }
+        // Until the real present files ship, fifteen small stand-ins (plain ASCII, so the same
+        // bytes in CP932) let the pet deliver presents in the tests.
+        if (!QFile::exists(dataDir.filePath(QStringLiteral("Present.dat")))) {
+            QFile list(dataDir.filePath(QStringLiteral("Present.dat")));
+            if (!list.open(QIODevice::WriteOnly))
+                qFatal("cannot write the present list");
+            for (int k = 1; k <= 15; ++k) {
+                list.write(QStringLiteral("\"present%1.txt\",\"from-pimo-%1.txt\"\r\n").arg(k).toLatin1());
+                QFile f(dataDir.filePath(QStringLiteral("present%1.txt").arg(k)));
+                if (f.open(QIODevice::WriteOnly))
+                    f.write("Danke!\r\n");
+            }
+        }
     }
 };
 

@@ -293,6 +293,7 @@ void HobbiesTest::aMonthWithEveryPresentPlaysEveryActivity()
     for (int k = 1; k <= 9; ++k)
         keys.append({QStringLiteral("Item%1").arg(k), QStringLiteral("3")});
     QSet<int> started;
+    int presents = 0;
     auto live = [&](const QDateTime &from, int hours, quint64 seed) {
         Life l(from, keys);
         l.rnd.seed(seed);
@@ -305,11 +306,20 @@ void HobbiesTest::aMonthWithEveryPresentPlaysEveryActivity()
             QVERIFY2(procs.contains(qint16(n)), qPrintable(QString::number(n)));
             started << n;
         }
+        // Present files left on the desktop: each one at most once, all counted.
+        const QSet<int> delivered(l.trace.presents.cbegin(), l.trace.presents.cend());
+        QCOMPARE(delivered.size(), l.trace.presents.size());
+        QCOMPARE(int(l.mem().Totalpreno), l.trace.presents.size());
+        for (int k : delivered)
+            QVERIFY(QFile::exists(l.ctx().desktopDir + QStringLiteral("/from-pimo-%1.txt").arg(k)));
+        presents += l.trace.presents.size();
     };
     live(at(2025, 12, 1, 7, 0), 31 * 24, 2025);
     for (const QDateTime &day : {at(2026, 1, 1, 8, 0), at(2026, 2, 3, 8, 0), at(2026, 3, 4, 8, 0),
                                  at(2026, 5, 6, 8, 0), at(2026, 9, 16, 16, 0)})
         live(day, day.time().hour() == 8 ? 15 : 7, quint64(day.date().month()));
+
+    QVERIFY(presents > 0);
 
     QList<int> wanted{36, 37, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47, 48, 491, 492, 493, 494, 495,
                       501, 502, 503, 631, 632, 641, 642, 643, 644, 651, 652, 653, 654};

@@ -18,6 +18,7 @@ private slots:
     void clickOpensTheEventsLineSet_data();
     void clickOpensTheEventsLineSet();
     void clickIsIgnoredWhileAwayOrWhileAShortLineShows();
+    void livingOnGermanTimeTheClickUsesTheGermanHour();
     void hobbyButtonAsksToPlayWithoutRestartingTheCountdown();
     void leavingLocksTheWindowUntilTheUserIsBack();
     void returnGreetingKnowsHowLongTheUserWasAway();
@@ -116,7 +117,7 @@ void InteractionTest::clickOpensTheEventsLineSet_data()
     };
     const QString none;
     for (int n : {1, 2, 3, 4}) row(n, 10, "IntoformD1");
-    for (int n : {0, 5, 6, 11, 12, 13, 41, 51, 52, 56, 57, 58, 59, 60, 61, 62, 172, 503, 641, 642, 644})
+    for (int n : {0, 5, 6, 11, 12, 13, 41, 51, 52, 54, 56, 57, 58, 59, 60, 61, 62, 172, 503, 641, 642, 644})
         row(n, 10, none);
     row(14, 8, "IntoformD14");
     row(14, 9, none);
@@ -192,6 +193,25 @@ void InteractionTest::clickIsIgnoredWhileAwayOrWhileAShortLineShows()
     l.interaction().picMain_Click();
     QCOMPARE(l.trace.speeches, QStringList{"IntoformD18"});
     QCOMPARE(l.rnd.scripted.asked().value(0), 5);
+}
+
+// Guards against the hour rules reading the local clock while the pet lives on German time: at
+// 15:30 in Tokyo in summer it is 8:30 in Germany, so a click while dressing opens D14; at 19:30
+// (a free hour here, noon there) Present and Hobby stay closed.
+void InteractionTest::livingOnGermanTimeTheClickUsesTheGermanHour()
+{
+    const QDateTime tokyo(QDate(2025, 6, 11), QTime(15, 30), QTimeZone("Asia/Tokyo"));
+    for (bool german : {false, true}) {
+        Life l(tokyo, {{"option1", german ? "True" : "False"}});
+        l.rnd.seed(15);
+        l.rt().Ibentno = 14;
+        l.interaction().picMain_Click();
+        QCOMPARE(l.rt().Nowhour, german ? 8 : 15);
+        QCOMPARE(l.trace.speeches, german ? QStringList{"IntoformD14"} : QStringList());
+        l.time.jump(4 * 3600 * 1000); // 19:30 here, the pet's lunch hour in Germany
+        l.buttons().Btncheckfun();
+        QCOMPARE(l.available(Button::Hobby), !german);
+    }
 }
 
 // Guards against the Hobby button: +1, Playflag 1, the play question (event 60) from step 0,
