@@ -394,9 +394,14 @@ void EventsTest::everyReachableEventHasAProcedureAndAKnownStrip()
                                       at(2025, 9, 16, 19, 0), at(2025, 12, 24, 14, 0)};
     quint64 seed = 100;
     for (const QDateTime &when : moments) {
+        Life l(when, {{"Item1", "3"}, {"Item2", "3"}, {"Item3", "3"}, {"Item7", "3"}, {"Item9", "3"}});
+        l.rnd.seed(++seed);
         for (qint16 n : known) {
-            Life l(when, {{"Loveval", "100"}, {"Item1", "3"}, {"Item2", "3"}, {"Item3", "3"}, {"Item7", "3"}, {"Item9", "3"}});
-            l.rnd.seed(++seed);
+            l.trace.clear();
+            l.engine().Clearfun();
+            l.rt() = Runtime{};
+            l.engine().refreshNowhour();
+            l.mem().Loveval = 100;
             l.rt().Ibentlimit = 50;
             l.rt().Sleepkind = 9;
             l.start(n);
