@@ -12,12 +12,24 @@ class GameLaunchTest : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void gameNumberBecomesTheGamePacksArgument_data();
     void gameNumberBecomesTheGamePacksArgument();
     void gamePackThatCannotStartBringsThePetBackAtOnce();
     void clockStandsStillWhileAGameRuns();
     void petTakesOverTheFriendshipTheGamePackWrote();
+    void friendshipIsTakenOverFromTheSharedSettingsFile();
+
+private:
+    QTemporaryDir m_config;
 };
+
+void GameLaunchTest::initTestCase()
+{
+    // The real settings file lands in a scratch folder.
+    QVERIFY(m_config.isValid());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
+}
 
 // Guards against the wrong game being started: 1, 2, 3 pass -a, -b, -c; any other number a bare
 // dash; while the game runs the pet hides and Talkflag is 3.
@@ -125,6 +137,34 @@ void GameLaunchTest::petTakesOverTheFriendshipTheGamePackWrote()
     QCOMPARE(l.scene().label(Label::Level), QStringLiteral("大の仲良し"));
     l.ctx().memory.Addloveval(0);
     QCOMPARE(l.stored("Loveval"), "120");
+}
+
+// Guards against the pet reading a cached copy: with the real settings file, what a second
+// program wrote while the game ran is what the pet shows and keeps afterwards.
+void GameLaunchTest::friendshipIsTakenOverFromTheSharedSettingsFile()
+{
+    QtSettingsStore store;
+    QVERIFY(store.fileName().startsWith(m_config.path()));
+    store.write(QStringLiteral("Loveval"), QStringLiteral("40"));
+    store.write(QStringLiteral("Firstflag"), QStringLiteral("1"));
+    VirtualTime time(on(10));
+    SeededRandom rnd(44);
+    ScriptedLauncher launcher;
+    Pet pet(store, time, rnd, time, Pet::Setup{});
+    pet.ctx().launcher = &launcher;
+    pet.Loaddata();
+    QCOMPARE(pet.ctx().mem().Loveval, 40);
+    Playgame(pet.ctx(), 3);
+    {
+        QtSettingsStore gamePack;
+        QCOMPARE(gamePack.read(QStringLiteral("Loveval"), QString()), QStringLiteral("40"));
+        gamePack.write(QStringLiteral("Loveval"), QStringLiteral("105"));
+    }
+    launcher.end();
+    QCOMPARE(pet.ctx().mem().Loveval, 105);
+    pet.ctx().memory.Addloveval(1);
+    QtSettingsStore after;
+    QCOMPARE(after.read(QStringLiteral("Loveval"), QString()), QStringLiteral("106"));
 }
 
 QTEST_GUILESS_MAIN(GameLaunchTest)
