@@ -1,0 +1,211 @@
+// The question window's rules: which question is asked, what each answer is worth, which
+// activity follows it, and how the play question proposes a game.
+#include "lifefixture.h"
+
+#include <QSet>
+
+using namespace life;
+
+class QuestionsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void studyAnswerIsRewardedRightOrWrong_data();
+    void studyAnswerIsRewardedRightOrWrong();
+    void studyQuestionNumberIsAProductOfTwoDraws();
+    void tasteAnswerClampsBeforeItsOwnAmount();
+    void tasteAnswerChoosesTheActivityByTheHour_data();
+    void tasteAnswerChoosesTheActivityByTheHour();
+    void playAnswerRewardsTakingTheProposal_data();
+    void playAnswerRewardsTakingTheProposal();
+    void unansweredPlayQuestionProposesAgainNextTime();
+};
+
+// Guards against a wrong answer going unrewarded or the report getting the wrong verdict: right
+// gives +12 and Talkflag 1, wrong still +5 and Talkflag 2; both send the pet to study for 60 s.
+void QuestionsTest::studyAnswerIsRewardedRightOrWrong_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<int>("love");
+    QTest::addColumn<int>("talk");
+    QTest::newRow("right") << 2 << 52 << 1;
+    QTest::newRow("wrong 1") << 1 << 45 << 2;
+    QTest::newRow("wrong 3") << 3 << 45 << 2;
+}
+
+void QuestionsTest::studyAnswerIsRewardedRightOrWrong()
+{
+    QFETCH(int, answer);
+    QFETCH(int, love);
+    QFETCH(int, talk);
+    Life l(on(10), {{"Loveval", "50"}});
+    l.rnd.script({2, 3});
+    l.start(51);
+    QCOMPARE(l.rt().Studyno, 6);
+    l.ctx().tables.study[6].right = 2;
+    QCOMPARE(l.mem().Loveval, 40);
+    l.questions().btnans_Click(answer);
+    QCOMPARE(l.mem().Loveval, love);
+    QCOMPARE(l.stored("Loveval"), QString::number(love));
+    QCOMPARE(l.rt().Talkflag, talk);
+    QCOMPARE(l.rt().Ibentno, 26);
+    QCOMPARE(l.rt().Ibentlimit, 60);
+    QVERIFY(!l.scene().questionOpen());
+    QCOMPARE(l.scene().label(Label::Level), Presentation::levelName(qint16(love)));
+
+    // Once the study is over the pet reports: 56 after a right answer, 57 after a wrong one.
+    l.rnd.seed(7);
+    l.rt().Ibentcount = 60;
+    l.engine().tick();
+    QCOMPARE(l.rt().Ibentno, talk == 1 ? 56 : 57);
+    QCOMPARE(l.trace.speeches.last(), "Intoform");
+    QVERIFY(l.scene().speechText().contains(l.ctx().tables.study[6].answer[2]));
+}
+
+// Guards against the question number being drawn in one go: it is the product of two draws
+// 1..4, so only nine records are ever asked and record 5 never.
+void QuestionsTest::studyQuestionNumberIsAProductOfTwoDraws()
+{
+    Life l(on(10));
+    QSet<int> asked;
+    for (int a = 1; a <= 4; ++a)
+        for (int b = 1; b <= 4; ++b) {
+            l.rnd.script({a, b});
+            l.questions().fill(1);
+            asked << l.rt().Studyno;
+            const StudyRecord &r = l.ctx().tables.study[size_t(l.rt().Studyno)];
+            QCOMPARE(l.scene().questionText(), r.question);
+            QCOMPARE(l.scene().answer(3), r.answer[3]);
+        }
+    QCOMPARE(asked, (QSet<int>{1, 2, 3, 4, 6, 8, 9, 12, 16}));
+    QVERIFY(l.drawsAsScripted());
+}
+
+// Guards against the answer's own amount being lost in the clamp: at 115 a music answer adds 12
+// (clamped to 120) and then its -8, leaving 112, and the reply shows for 30 seconds.
+void QuestionsTest::tasteAnswerClampsBeforeItsOwnAmount()
+{
+    Life l(on(11), {{"Loveval", "115"}});
+    l.rnd.script({3});
+    l.questions().fill(2);
+    QCOMPARE(l.rt().Musicno, 3);
+    TasteRecord &rec = l.ctx().tables.music[3];
+    rec.change[2] = -8;
+    rec.reply1[2] = QStringLiteral("いいね！");
+    rec.reply2[2] = QStringLiteral("ぼくも好き");
+    l.questions().btnans_Click(2);
+    QCOMPARE(l.mem().Loveval, 112);
+    QCOMPARE(l.stored("Loveval"), "112");
+    QCOMPARE(l.scene().speechText(), QStringLiteral("いいね！\r\nぼくも好き"));
+    QVERIFY(l.scene().speechOpen());
+    QVERIFY(l.speech().closeTimerOn());
+    l.time.advance(30000);
+    QVERIFY(!l.scene().speechOpen());
+}
+
+// Guards against the pet picking the wrong activity after a music or book answer: at the hours
+// 9, 10, 13, 17, 19 and 20 it is 29 (music) or 27 (book), at the others 30 or 28.
+void QuestionsTest::tasteAnswerChoosesTheActivityByTheHour_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("hour");
+    QTest::addColumn<int>("event");
+    QTest::newRow("music at 11") << 2 << 11 << 30;
+    QTest::newRow("music at 13") << 2 << 13 << 29;
+    QTest::newRow("music at 16") << 2 << 16 << 30;
+    QTest::newRow("music at 20") << 2 << 20 << 29;
+    QTest::newRow("book at 11") << 3 << 11 << 28;
+    QTest::newRow("book at 13") << 3 << 13 << 27;
+    QTest::newRow("book at 9") << 3 << 9 << 27;
+}
+
+void QuestionsTest::tasteAnswerChoosesTheActivityByTheHour()
+{
+    QFETCH(int, kind);
+    QFETCH(int, hour);
+    QFETCH(int, event);
+    Life l(on(hour, 30), {{"Loveval", "90"}});
+    l.rnd.script({2});
+    l.questions().fill(qint16(kind));
+    l.questions().btnans_Click(1);
+    QCOMPARE(l.rt().Ibentno, event);
+    QCOMPARE(l.rt().Askflag, 0);
+    QCOMPARE(l.trace.speeches, QStringList{"IntoformC"}); // the reply, no opening lines
+    QVERIFY(l.drawsAsScripted());
+}
+
+// Guards against the play rewards being mixed up: taking the pet's own proposal gives +13, any
+// other game +9, and when the pet invited the user any game gives +12; the game starts.
+void QuestionsTest::playAnswerRewardsTakingTheProposal_data()
+{
+    QTest::addColumn<int>("playflag");
+    QTest::addColumn<int>("choice");
+    QTest::addColumn<int>("gain");
+    QTest::newRow("proposal taken") << 1 << 2 << 13;
+    QTest::newRow("other game 1") << 1 << 1 << 9;
+    QTest::newRow("other game 3") << 1 << 3 << 9;
+    QTest::newRow("invited, game 1") << 0 << 1 << 12;
+    QTest::newRow("invited, game 2") << 0 << 2 << 12;
+}
+
+void QuestionsTest::playAnswerRewardsTakingTheProposal()
+{
+    QFETCH(int, playflag);
+    QFETCH(int, choice);
+    QFETCH(int, gain);
+    Life l(on(10), {{"Loveval", "60"}});
+    l.rt().Playflag = qint16(playflag);
+    if (playflag)
+        l.rnd.script({2});
+    l.start(60);
+    if (playflag) {
+        QCOMPARE(l.rt().Playno, 2);
+        QVERIFY(l.scene().questionText().contains(QStringLiteral("ぼくはあっち向いてほいで遊びたいなぁ")));
+    } else {
+        QVERIFY(l.scene().questionText().startsWith(QStringLiteral("ねっ、ね、一緒に遊ぼうよ！")));
+    }
+    QCOMPARE(l.scene().answer(3), QStringLiteral("しりとり"));
+    QCOMPARE(l.mem().Loveval, 50);
+    l.questions().btnans_Click(choice);
+    QCOMPARE(l.mem().Loveval, 50 + gain);
+    QCOMPARE(l.rt().Playflag, 0);
+    QCOMPARE(l.rt().Talkflag, 3);
+    QVERIFY(l.launcher.running());
+    QCOMPARE(l.launcher.args, QStringList{QStringLiteral("-") + QChar(u'a' + choice - 1)});
+    QVERIFY(!l.scene().petShown());
+    QVERIFY(l.drawsAsScripted());
+}
+
+// Guards against a lost wish: when the play question the user asked for runs out unanswered,
+// Playflag stays set, and the next play
+// question (even one the pet starts itself) proposes a game again.
+void QuestionsTest::unansweredPlayQuestionProposesAgainNextTime()
+{
+    Life l(on(10), {{"Loveval", "60"}});
+    l.rnd.script({3});
+    l.rnd.seed(11);
+    l.interaction().btnHobby_Click();
+    QCOMPARE(l.rt().Playno, 3);
+    QVERIFY(l.scene().questionOpen());
+    l.engine().setTickEnabled(true);
+    for (int s = 0; s < 62 && l.rt().Ibentno == 60; ++s)
+        l.time.advance(1000);
+    QVERIFY(l.rt().Ibentno != 60);
+    QVERIFY(!l.scene().questionOpen());
+    QCOMPARE(l.rt().Talkflag, 0);
+    QCOMPARE(l.rt().Playflag, 1);
+    QCOMPARE(l.trace.questions.size(), 1);
+
+    l.engine().setTickEnabled(false);
+    l.rt().Ibentno = 1;
+    l.rnd.seeded.reset();
+    l.rnd.script({1, 1}); // the chat's chance switch, then the proposal
+    QVERIFY(l.engine().Chanceibent(l.rnd.draw(200), 60));
+    QCOMPARE(l.rt().Playno, 1);
+    QVERIFY(l.scene().questionText().startsWith(QStringLiteral("遊びたいの？いいよ！")));
+    QVERIFY(l.drawsAsScripted());
+}
+
+QTEST_GUILESS_MAIN(QuestionsTest)
+#include "tst_questions.moc"
