@@ -215,7 +215,12 @@ bool Engine::Chanceibent(int r, qint16 n)
 
 qint32 Engine::Nightlength()
 {
-    const Runtime &rt = m_ctx.rt;
+    // Reckoned from the clock now: after bedtime the minute of the last hour's choice is stale,
+    // and the pet would sleep far past a few minutes after eight.
+    Runtime &rt = m_ctx.rt;
+    refreshNowhour();
+    const MinuteView &v = minuteView(m_ctx.clock.now());
+    rt.Nowminute = qint16(m_ctx.mem().option1 ? v.germanMinute : m_ctx.clock.now().time().minute());
     const qint32 h = (rt.Nowhour >= 0 && rt.Nowhour <= 7) ? 8 - rt.Nowhour : 24 - rt.Nowhour + 8;
     return h * 3600 - qint32(rt.Nowminute) * 60 + qint32(draw(5)) * 60;
 }
