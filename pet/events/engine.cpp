@@ -66,10 +66,12 @@ void Engine::tick()
         rt.Secondtick = 0;
         minuteSteps(now);
     }
-    const qint64 key = m_view.key;
+    // The labels follow their own minute: the choice of an event may already have read this one.
     const MinuteView &v = minuteView(now);
-    if (v.key != key)
+    if (v.key != m_labelMinute) {
+        m_labelMinute = v.key;
         clockLabels(now);
+    }
     rt.Nowhour = qint16(m_ctx.mem().option1 ? v.germanHour : v.localHour);
     rt.Timelag = qint16(v.timelag);
 

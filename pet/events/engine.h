@@ -88,6 +88,7 @@ private:
     int m_ibenttimer;
     int m_anim[8];
     MinuteView m_view;
+    qint64 m_labelMinute = -1; // the minute the clock labels show
     int m_awaPhase = 0;
     bool m_waterToggle = false;
     bool m_susukiToggle = false;
