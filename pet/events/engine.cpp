@@ -220,10 +220,18 @@ qint32 Engine::Nightlength()
     return h * 3600 - qint32(rt.Nowminute) * 60 + qint32(draw(5)) * 60;
 }
 
+// The flag says this hour's meal or sweets are over. It only holds for the hour it was set in: a
+// rest cut short by a question would otherwise leave it set and cost the pet its later meals.
+void Engine::setRestflag()
+{
+    m_ctx.rt.Restflag = 1;
+    m_ctx.rt.restHour = m_ctx.rt.Nowhour;
+}
+
 void Engine::restToTheHour()
 {
     Runtime &rt = m_ctx.rt;
-    rt.Restflag = 1;
+    setRestflag();
     rt.Ibentlimit = draw(5) * 60 + (60 - rt.Nowminute) * 60;
     pick(Picker::Rest);
 }
@@ -239,6 +247,8 @@ void Engine::Firstsetibent()
     if (m_ctx.mem().option1)
         rt.Nowminute = qint16(minuteView(now).germanMinute);
     m_ctx.buttons->Btncheckfun();
+    if (rt.Restflag == 1 && rt.restHour != rt.Nowhour)
+        rt.Restflag = 0;
 
     const HourAction a = chooseHourAction(rt.Nowhour, rt.Nowminute, rt.Restflag == 1,
                                           Festday(rt.Nowmonth, rt.Nowday),
@@ -257,7 +267,7 @@ void Engine::Firstsetibent()
         Setibent(a.event);
         break;
     case HourAction::RestAndStart:
-        rt.Restflag = 1;
+        setRestflag();
         Setibent(a.event);
         break;
     case HourAction::Pick:
@@ -307,7 +317,7 @@ void Engine::followUp(qint16 ended)
         pick(Picker::Meal);
         return;
     case 18: case 19: case 20: case 21:
-        rt.Restflag = 1;
+        setRestflag();
         next(221);
         return;
     case 221:

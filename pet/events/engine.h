@@ -80,6 +80,7 @@ private:
     void clockLabels(const QDateTime &now);
     void followUp(qint16 ended);
     void restToTheHour();
+    void setRestflag();
     bool deliverPresent(int k);
     int timerOf(Anim a) const;
 
