@@ -3,6 +3,7 @@
 #include "petfixture.h"
 
 #include "pet/core/presentation.h"
+#include "testfiles.h"
 
 #include <QtTest>
 
@@ -13,19 +14,6 @@ QString presentList()
     for (int k = 1; k <= 15; ++k)
         s += QStringLiteral("\"gift%1.txt\",\"ピモの絵%1.txt\"\n").arg(k);
     return s;
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 } // namespace
 
