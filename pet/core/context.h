@@ -25,6 +25,7 @@ struct Runtime {
     qint32 Ibentlimit = 0;
     qint32 Ibentcount = 0;
     qint16 Restflag = 0;
+    qint16 restHour = -1; // the hour whose main activity Restflag marks as over
     qint16 Nowmonth = 0;
     qint16 Nowday = 0;
     qint16 Nowhour = 0;

@@ -68,6 +68,7 @@ void Engine::tick()
         rt.Secondtick = 0;
         minuteSteps(now);
     }
+    // The labels follow their own minute: the choice of an event may already have read this one.
     const MinuteView &v = minuteView(now);
     if (v.key != m_labelKey)
         clockLabels(now);
@@ -225,10 +226,18 @@ qint32 Engine::Nightlength()
     return h * 3600 - qint32(rt.Nowminute) * 60 + qint32(draw(5)) * 60;
 }
 
+// The flag says this hour's meal or sweets are over. It only holds for the hour it was set in: a
+// rest cut short by a question would otherwise leave it set and cost the pet its later meals.
+void Engine::setRestflag()
+{
+    m_ctx.rt.Restflag = 1;
+    m_ctx.rt.restHour = m_ctx.rt.Nowhour;
+}
+
 void Engine::restToTheHour()
 {
     Runtime &rt = m_ctx.rt;
-    rt.Restflag = 1;
+    setRestflag();
     rt.Ibentlimit = draw(5) * 60 + (60 - rt.Nowminute) * 60;
     pick(Picker::Rest);
 }
@@ -244,6 +253,8 @@ void Engine::Firstsetibent()
     if (m_ctx.mem().option1)
         rt.Nowminute = qint16(minuteView(now).germanMinute);
     m_ctx.buttons->Btncheckfun();
+    if (rt.Restflag == 1 && rt.restHour != rt.Nowhour)
+        rt.Restflag = 0;
 
     const HourAction a = chooseHourAction(rt.Nowhour, rt.Nowminute, rt.Restflag == 1,
                                           Festday(rt.Nowmonth, rt.Nowday),
@@ -262,7 +273,7 @@ void Engine::Firstsetibent()
         Setibent(a.event);
         break;
     case HourAction::RestAndStart:
-        rt.Restflag = 1;
+        setRestflag();
         Setibent(a.event);
         break;
     case HourAction::Pick:
@@ -312,7 +323,7 @@ void Engine::followUp(qint16 ended)
         pick(Picker::Meal);
         return;
     case 18: case 19: case 20: case 21:
-        rt.Restflag = 1;
+        setRestflag();
         next(221);
         return;
     case 221:

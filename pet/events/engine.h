@@ -82,6 +82,7 @@ private:
     void clockLabels(const QDateTime &now);
     void followUp(qint16 ended);
     void restToTheHour();
+    void setRestflag();
     bool deliverPresent(int k);
     int timerOf(Anim a) const;
 
@@ -90,7 +91,7 @@ private:
     int m_ibenttimer;
     int m_anim[8];
     MinuteView m_view;
-    qint64 m_labelKey = -1;
+    qint64 m_labelKey = -1; // the minute the clock labels show
     int m_awaPhase = 0;
     bool m_waterToggle = false;
     bool m_susukiToggle = false;

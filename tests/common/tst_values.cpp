@@ -1,5 +1,8 @@
 // Values as the store holds them: rounding ties to even, 16-bit ranges, Booleans, saturation.
+#include "common/daynumber.h"
 #include "common/values.h"
+
+#include <QTimeZone>
 
 #include <QtTest>
 
@@ -47,6 +50,20 @@ private slots:
         QCOMPARE(values::add16(32767, 1), qint16(32767));
         QCOMPARE(values::add16(-32768, -5), qint16(-32768));
         QCOMPARE(values::add16(118, 5), qint16(123));
+    }
+
+    // Day numbers count from 30 December 1899 with the time as a fraction; the stored form
+    // rounds half days to the even day, so an exit at noon may count as today or tomorrow.
+    void dayNumbers()
+    {
+        const QTimeZone tokyo("Asia/Tokyo");
+        QCOMPARE(daynumber::fromDateTime(QDateTime(QDate(2026, 12, 6), QTime(0, 0), tokyo)), 46362.0);
+        QCOMPARE(daynumber::fromDateTime(QDateTime(QDate(2026, 12, 6), QTime(18, 0), tokyo)), 46362.75);
+        QCOMPARE(daynumber::fromDateTime(QDateTime(QDate(1899, 12, 30), QTime(6, 0), tokyo)), 0.25);
+        QCOMPARE(daynumber::rounded(QDateTime(QDate(2026, 12, 6), QTime(11, 59), tokyo)), 46362);
+        QCOMPARE(daynumber::rounded(QDateTime(QDate(2026, 12, 6), QTime(12, 0), tokyo)), 46362);
+        QCOMPARE(daynumber::rounded(QDateTime(QDate(2026, 12, 7), QTime(12, 0), tokyo)), 46364);
+        QCOMPARE(daynumber::rounded(QDateTime(QDate(2026, 12, 6), QTime(12, 1), tokyo)), 46363);
     }
 };
 

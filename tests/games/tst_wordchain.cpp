@@ -6,6 +6,7 @@
 #include "common/timers.h"
 #include "games/wordchain/wordchain.h"
 #include "games/wordchain/wordlists.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,19 +26,6 @@ QByteArray listBytes(const QStringList &words)
     for (const QString &w : words)
         out += cp932::encode(w) + "\r\n";
     return out;
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // A game with its shipped lists (every other list present but empty) and a fresh user folder.

@@ -1,0 +1,161 @@
+// The speech window's rules: how a line set is composed, the answer report, the welcome back,
+// a caller's own text, and when the window closes.
+#include "petfixture.h"
+
+#include "pet/core/presentation.h"
+#include "pet/dialogs/catalogue.h"
+#include "pet/dialogs/speech.h"
+
+#include <QtTest>
+
+namespace {
+const QString kCrLf = QStringLiteral("\r\n");
+
+QString alternative(const QString &set, int draw, int k)
+{
+    return findLineSet(set)->draws[draw][k - 1].lines.join(kCrLf);
+}
+} // namespace
+
+class TestSpeech : public QObject
+{
+    Q_OBJECT
+private slots:
+    // Friendship changes are made before the text appears: the fixed change of going out, and
+    // the change of the alternative drawn; the text is the drawn alternative itself.
+    void changesComeBeforeTheText()
+    {
+        PetFixture f(ordinaryDay(10, 0));
+        QStringList storedWhenShown;
+        QObject::connect(&f.scene(), &Scene::changed, &f.scene(), [&](int parts) {
+            if (parts & Scene::Speech)
+                storedWhenShown << f.stored("Loveval");
+        });
+        f.scripted.push({2});
+        f.pet->presentation().Callfun2(17);
+        QCOMPARE(storedWhenShown.value(0), QStringLiteral("47"));
+        QCOMPARE(f.scene().speechText(), alternative(QStringLiteral("Intoform9"), 0, 2));
+
+        storedWhenShown.clear();
+        f.scripted.push({1});
+        f.pet->presentation().Callfun3(18);
+        QCOMPARE(storedWhenShown.value(0), QStringLiteral("45"));
+        QCOMPARE(f.scene().speechText(), alternative(QStringLiteral("IntoformD18"), 0, 1));
+    }
+
+    // A header line comes first, then the drawn alternative on the next line.
+    void headerPrecedesTheAlternative()
+    {
+        PetFixture f(ordinaryDay(22, 0));
+        f.scripted.push({4});
+        f.pet->presentation().Callfun2(3);
+        QCOMPARE(f.scene().speechText(), QStringLiteral("Gute Nacht! おやすみなさい") + kCrLf
+                                             + alternative(QStringLiteral("Intoform2"), 0, 4));
+    }
+
+    // An alternative's friendship change is made only when that alternative is drawn.
+    void alternativeChangeOnlyWhenDrawn_data()
+    {
+        QTest::addColumn<int>("draw");
+        QTest::addColumn<int>("love");
+        QTest::newRow("1 sulks") << 1 << 48;
+        QTest::newRow("2 plain") << 2 << 50;
+        QTest::newRow("3 pleased") << 3 << 52;
+        QTest::newRow("4 plain") << 4 << 50;
+    }
+    void alternativeChangeOnlyWhenDrawn()
+    {
+        QFETCH(int, draw);
+        QFETCH(int, love);
+        PetFixture f(ordinaryDay(12, 30));
+        f.scripted.push(draw);
+        f.pet->presentation().Callfun3(18);
+        QCOMPARE(int(f.mem().Loveval), love);
+        QCOMPARE(f.scripted.asked(), QList<int>{4});
+    }
+
+    // The report names the right answer; only Talkflag 1 means the user was right, anything
+    // else reads as wrong. It changes no friendship and waits for a click.
+    void answerReport_data()
+    {
+        QTest::addColumn<int>("talkflag");
+        QTest::addColumn<bool>("right");
+        QTest::newRow("right") << 1 << true;
+        QTest::newRow("wrong") << 2 << false;
+        QTest::newRow("idle") << 0 << false;
+        QTest::newRow("busy") << 3 << false;
+    }
+    void answerReport()
+    {
+        QFETCH(int, talkflag);
+        QFETCH(bool, right);
+        PetFixture f(ordinaryDay(10, 0));
+        StudyRecord &rec = f.ctx().tables.study[4];
+        rec.question = QStringLiteral("ドイツの首都は？");
+        rec.answer = {QString(), QStringLiteral("ミュンヘン"), QStringLiteral("ベルリン"), QStringLiteral("ボン")};
+        rec.right = 2;
+        f.rt().Studyno = 4;
+        f.rt().Talkflag = qint16(talkflag);
+        f.scripted.push({3});
+        f.pet->presentation().Callfun2(1);
+        const QString first = right ? QStringLiteral("さっきの答え、「ベルリン」で合ってたよ！")
+                                    : QStringLiteral("さっきの答え、違ったよ！「ベルリン」だったよぉ・・・");
+        QCOMPARE(f.scene().speechText(), first + kCrLf + alternative(QStringLiteral("Intoform"), right ? 0 : 1, 3));
+        QCOMPARE(f.mem().Loveval, qint16(50));
+        QVERIFY(!f.pet->speech().closeTimerOn());
+        QVERIFY(f.scene().speechOpen());
+    }
+
+    // The welcome back rewards a short absence and costs more the longer the user stayed away.
+    void welcomeBackByMinutesAway_data()
+    {
+        QTest::addColumn<int>("minutes");
+        QTest::addColumn<int>("change");
+        QTest::addColumn<int>("text");
+        QTest::newRow("4") << 4 << 3 << 1;
+        QTest::newRow("5") << 5 << 3 << 2;
+        QTest::newRow("29") << 29 << 3 << 2;
+        QTest::newRow("30") << 30 << -1 << 3;
+        QTest::newRow("59") << 59 << -1 << 3;
+        QTest::newRow("60") << 60 << -5 << 4;
+        QTest::newRow("90") << 90 << -6 << 4;
+    }
+    void welcomeBackByMinutesAway()
+    {
+        QFETCH(int, minutes);
+        QFETCH(int, change);
+        QFETCH(int, text);
+        PetFixture f(ordinaryDay(15, 0));
+        f.rt().Awaytime = minutes;
+        f.pet->presentation().Callfun2(18);
+        QCOMPARE(int(f.mem().Loveval), 50 + change);
+        QCOMPARE(f.scene().speechText(), alternative(QStringLiteral("Intoform10"), 0, text));
+        QVERIFY(f.pet->speech().closeTimerOn());
+        QVERIFY(f.scripted.asked().isEmpty());
+    }
+
+    // A caller's text, even an empty one, is shown and closes by itself after 30 seconds; a set
+    // that waits for a click stays until clicked.
+    void callersTextClosesAfterThirtySeconds()
+    {
+        PetFixture f(ordinaryDay(10, 0));
+        f.pet->speech().IntoformC(QString());
+        f.pet->presentation().Callfun2(0);
+        QVERIFY(f.scene().speechOpen());
+        QCOMPARE(f.scene().speechText(), QString());
+        f.time.advance(29999);
+        QVERIFY(f.scene().speechOpen());
+        f.time.advance(1);
+        QVERIFY(!f.scene().speechOpen());
+        QVERIFY(!f.pet->speech().closeTimerOn());
+
+        f.pet->presentation().Callfun2(2); // the first greeting waits for a click
+        f.time.advance(120000);
+        QVERIFY(f.scene().speechOpen());
+        f.pet->speech().close();
+        QVERIFY(!f.scene().speechOpen());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSpeech)
+#include "tst_speech.moc"
