@@ -311,7 +311,7 @@ void HobbiesTest::aMonthWithEveryPresentPlaysEveryActivity()
         QCOMPARE(delivered.size(), l.trace.presents.size());
         QCOMPARE(int(l.mem().Totalpreno), l.trace.presents.size());
         for (int k : delivered)
-            QVERIFY(QFile::exists(l.ctx().desktopDir + QStringLiteral("/from-pimo-%1.txt").arg(k)));
+            QVERIFY(QFile::exists(l.ctx().desktopDir + u'/' + l.ctx().tables.present[size_t(k)].delivered));
         presents += l.trace.presents.size();
     };
     live(at(2025, 12, 1, 7, 0), 31 * 24, 2025);
