@@ -15,7 +15,7 @@ if(X11_FOUND AND XVFB_RUN AND XDOTOOL AND IMPORT)
     COMMAND ${XVFB_RUN} -a -s "-screen 0 1280x800x24"
             ${CMAKE_CURRENT_SOURCE_DIR}/e2e/journeys.sh ${TOBBERLY_BIN_DIR} ${CMAKE_BINARY_DIR}/testbin
             ${CMAKE_BINARY_DIR}/shots)
-  set_tests_properties(e2e.journeys PROPERTIES TIMEOUT 600 ENVIRONMENT "LC_ALL=C.UTF-8")
+  set_tests_properties(e2e.journeys PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE ENVIRONMENT "LC_ALL=C.UTF-8")
 else()
   add_test(NAME e2e.journeys COMMAND ${CMAKE_COMMAND} -E echo
     "end-to-end journeys skipped: xvfb-run, xdotool, ImageMagick or the X11 headers are missing")

@@ -164,10 +164,11 @@ if start_pet --at 2026-12-07T10:20; then
     stop_pet
 fi
 
-# 6. The Hobby button, the play question, a finished word-chain game, and the pet back again.
+# 6. The Hobby button (at rest after lunch, when it is available), the play question, a finished
+# word-chain game, and the pet back again.
 fresh play
 seed_conf Firstflag=1 Loveval=50
-if start_pet --at 2026-12-07T10:20; then
+if start_pet --at 2026-12-07T12:50; then
     click 222 154
     if Q=$(wait_window '^ピモの質問$' 5); then
         eval "$(xdotool getwindowgeometry --shell "$Q")"
