@@ -123,14 +123,17 @@ int main(int argc, char **argv)
     window.setWindowIcon(QIcon(paths::programDir() + QStringLiteral("/icon.png")));
     SpeechWindow speech(pet);
     QuestionWindow question(pet);
-    PresentWindow presents(pet);
+    // The present window is made the first time it is asked for, and kept.
+    std::unique_ptr<PresentWindow> presents;
     QObject::connect(&window, &PetWindow::presentRequested, &window, [&] {
         QApplication::setOverrideCursor(Qt::WaitCursor);
+        if (!presents)
+            presents = std::make_unique<PresentWindow>(pet);
         pet.presents().Setform();
         pet.presents().setWindowOpen(true);
-        presents.refresh();
-        presents.show();
-        presents.raise();
+        presents->refresh();
+        presents->show();
+        presents->raise();
         QApplication::restoreOverrideCursor();
     });
     QObject::connect(&window, &PetWindow::optionsRequested, &window, [&] {

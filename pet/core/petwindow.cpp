@@ -153,10 +153,11 @@ PetWindow::PetWindow(Pet &pet, QWidget *parent) : QWidget(parent), m_pet(pet)
     label(this, QStringLiteral("一緒にいる時間"), 162, 78, 124, 14);
     m_total = label(this, QStringLiteral("0000000"), 168, 92, 90, 16);
     label(this, QStringLiteral("分"), 262, 92, 20, 16);
-    QFont bold = f;
-    bold.setBold(true);
-    m_level->setFont(bold);
-    m_total->setFont(bold);
+    // The values stand out by colour: a bold face of the CJK font would cost megabytes.
+    QPalette values = palette();
+    values.setColor(QPalette::WindowText, QColor(0x8a, 0x3b, 0x12));
+    m_level->setPalette(values);
+    m_total->setPalette(values);
 
     const QPoint places[] = {{162, 136}, {204, 136}, {246, 136}, {162, 178}, {204, 178}, {246, 178}};
     const Button order[] = {Button::About, Button::Hobby, Button::Present,

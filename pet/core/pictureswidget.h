@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QHash>
+#include <QImage>
+#include <QSet>
 #include <QPixmap>
 #include <QString>
 
@@ -12,11 +14,20 @@ public:
     static PictureStore &instance();
     // gif/<name>.gif
     const QPixmap &picture(const QString &name);
-    // The frame n (150 x 220 at x = 150 n) of strip gif/pimmo<name>.gif.
+    // The frame n (150 x 220 at x = 150 n) of strip gif/pimmo<name>.gif. Only the strip in use
+    // is kept: a day shows dozens of strips and keeping them all would only grow the memory.
     QPixmap frame(const QString &strip, int n);
-    void clear() { m_cache.clear(); }
+    void clear()
+    {
+        m_cache.clear();
+        m_strip.clear();
+        m_stripImage = QImage();
+    }
 
 private:
+    QPixmap load(const QString &name);
     QHash<QString, QPixmap> m_cache;
-    QPixmap m_empty;
+    QSet<QString> m_warned;
+    QString m_strip;
+    QImage m_stripImage;
 };
