@@ -1,5 +1,7 @@
 #include "wordchainwindow.h"
 
+#include "gamepicturewidget.h"
+
 #include "common/paths.h"
 #include "common/settingsstore.h"
 #include "common/timers.h"
@@ -23,44 +25,6 @@ constexpr QSize kPetSize(120, 176);
 constexpr int kSquare = 14;
 constexpr int kSquareGap = 4;
 } // namespace
-
-// The pet's picture: frame n of the game's own pictures, or a plain stand-in while the
-// pictures are not part of the program.
-class ChainPetPicture : public QWidget
-{
-public:
-    explicit ChainPetPicture(QWidget *parent) : QWidget(parent) { setFixedSize(kPetSize); }
-    void setFrame(int n)
-    {
-        if (n == m_frame)
-            return;
-        m_frame = n;
-        m_pixmap = QPixmap(QStringLiteral(":/gameart/chain%1.png").arg(n));
-        update();
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter p(this);
-        if (!m_pixmap.isNull()) {
-            p.drawPixmap(rect(), m_pixmap);
-            return;
-        }
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(QPen(QColor(0x6b, 0x4a, 0x3a), 2));
-        p.setBrush(QColor(0xfd, 0xe8, 0xd8));
-        p.drawRoundedRect(QRectF(rect()).adjusted(2, 2, -2, -2), 16, 16);
-        QFont f = font();
-        f.setPixelSize(48);
-        p.setFont(f);
-        p.drawText(rect(), Qt::AlignCenter, QString::number(m_frame));
-    }
-
-private:
-    int m_frame = 0;
-    QPixmap m_pixmap;
-};
 
 // Ten squares in a row; those at and right of the time left are gone.
 class TimeBar : public QWidget
@@ -99,7 +63,7 @@ WordChainWindow::WordChainWindow(WordChainGame &game, QWidget *parent)
 {
     setWindowTitle(u"しりとり"_s);
 
-    m_pet = new ChainPetPicture(this);
+    m_pet = new GamePictureWidget(kPetSize, this);
     m_msg = new QLabel(this);
     m_msg->setWordWrap(true);
     m_msg->setMinimumSize(330, 76);
@@ -175,7 +139,7 @@ WordChainWindow::WordChainWindow(WordChainGame &game, QWidget *parent)
 
 void WordChainWindow::render()
 {
-    m_pet->setFrame(m_game.frame());
+    m_pet->showPicture(QStringLiteral("chain%1").arg(m_game.frame()), QString::number(m_game.frame()));
     m_msg->setText(m_game.message());
     m_petWord->setText(m_game.petWord());
     const bool wasEnabled = m_entry->isEnabled();

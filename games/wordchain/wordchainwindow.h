@@ -9,7 +9,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class WordChainGame;
-class ChainPetPicture;
+class GamePictureWidget;
 class TimeBar;
 
 class WordChainWindow : public QDialog
@@ -28,7 +28,7 @@ private:
     void beginUserTurn();
 
     WordChainGame &m_game;
-    ChainPetPicture *m_pet = nullptr;
+    GamePictureWidget *m_pet = nullptr;
     QLabel *m_msg = nullptr;
     QLabel *m_petWord = nullptr;
     QLineEdit *m_entry = nullptr;
