@@ -6,6 +6,7 @@
 #include "common/settingsstore.h"
 #include "common/timers.h"
 #include "launcherwidget.h"
+#include "pet/events/engine.h"
 #include "optionswindow.h"
 #include "pet.h"
 #include "pet/dialogs/presents.h"
@@ -68,7 +69,10 @@ int main(int argc, char **argv)
                                QStringLiteral("M"), QStringLiteral("60"));
     QCommandLineOption seed(QStringLiteral("seed"), QStringLiteral("Seed of chance for the simulation."),
                             QStringLiteral("S"));
-    parser.addOptions({at, speed, simulate, minutes, seed});
+    QCommandLineOption event(QStringLiteral("event"),
+                             QStringLiteral("After start-up, let the pet begin activity N (a demo of one activity)."),
+                             QStringLiteral("N"));
+    parser.addOptions({at, speed, simulate, minutes, seed, event});
     parser.process(*app);
 
     QtSettingsStore store;
@@ -147,5 +151,13 @@ int main(int argc, char **argv)
     });
 
     pet.Form_Load();
+    if (parser.isSet(event)) {
+        const int n = parser.value(event).toInt(&ok);
+        if (!ok || n < 0 || n > 1006)
+            return fail(QStringLiteral("--event needs an activity number"));
+        pet.engine().CReset();
+        pet.engine().Clearfun();
+        pet.engine().Setibent(qint16(n));
+    }
     return app->exec();
 }
