@@ -8,7 +8,6 @@
 #include "launcherwidget.h"
 #include "optionswindow.h"
 #include "pet.h"
-#include "pet/dialogs/presents.h"
 #include "pet/dialogs/presentwindow.h"
 #include "pet/dialogs/speechwindow.h"
 #include "petwindow.h"
@@ -124,15 +123,7 @@ int main(int argc, char **argv)
     SpeechWindow speech(pet);
     QuestionWindow question(pet);
     PresentWindow presents(pet);
-    QObject::connect(&window, &PetWindow::presentRequested, &window, [&] {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        pet.presents().Setform();
-        pet.presents().setWindowOpen(true);
-        presents.refresh();
-        presents.show();
-        presents.raise();
-        QApplication::restoreOverrideCursor();
-    });
+    QObject::connect(&window, &PetWindow::presentRequested, &presents, &PresentWindow::open);
     QObject::connect(&window, &PetWindow::optionsRequested, &window, [&] {
         OptionsWindow options(pet, &window);
         options.germanTime()->setChecked(pet.ctx().mem().option1);
