@@ -101,7 +101,8 @@ void PictureButton::mouseReleaseEvent(QMouseEvent *e)
     if (!isEnabled())
         return;
     emit pressedChanged(false);
-    if (rect().contains(e->position().toPoint()))
+    // Any mouse button presses the picture; only the left one is a click.
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
         emit clicked();
 }
 
