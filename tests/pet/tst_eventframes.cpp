@@ -20,6 +20,13 @@ struct ShownPictures {
 
 constexpr int kSteps = 400;
 
+// The props' animations, each a step the engine's timer would run.
+const std::pair<Anim, void (Engine::*)()> kAnimations[] = {
+    {Anim::Awa, &Engine::awaStep},       {Anim::Water, &Engine::waterStep},
+    {Anim::Tv, &Engine::tvStep},         {Anim::Comp, &Engine::compStep},
+    {Anim::Susuki, &Engine::susukiStep}, {Anim::Mini4wd, &Engine::mini4wdStep},
+    {Anim::Rase1, &Engine::rase1Step},   {Anim::Rase2, &Engine::rase2Step}};
+
 void record(const Scene &s, qint16 event, ShownPictures &out)
 {
     if (!s.strip().isEmpty()) {
@@ -58,22 +65,9 @@ void play(qint16 n, ShownPictures &out, qint16 flowerDay = 0, qint16 flowerKind 
             f.rt().Ibentstep = 3; // the stir after a first click
         e.Doibent();
         record(f.scene(), f.rt().Ibentno, out);
-        if (e.animationRunning(Anim::Awa))
-            e.awaStep();
-        if (e.animationRunning(Anim::Water))
-            e.waterStep();
-        if (e.animationRunning(Anim::Tv))
-            e.tvStep();
-        if (e.animationRunning(Anim::Comp))
-            e.compStep();
-        if (e.animationRunning(Anim::Susuki))
-            e.susukiStep();
-        if (e.animationRunning(Anim::Mini4wd))
-            e.mini4wdStep();
-        if (e.animationRunning(Anim::Rase1))
-            e.rase1Step();
-        if (e.animationRunning(Anim::Rase2))
-            e.rase2Step();
+        for (auto [anim, step] : kAnimations)
+            if (e.animationRunning(anim))
+                (e.*step)();
         record(f.scene(), f.rt().Ibentno, out);
     }
 }

@@ -24,7 +24,7 @@ QImage presentImage(int p, bool colour)
 }
 
 // A pet that has spent 16000 minutes with the user and already has the doll (position 1) and the
-// solitaire (position 2, stored under Item4).
+// solitaire (position 2, stored under Item4), and its present window, just opened.
 struct GivingPet {
     GivingPet() : f(ordinaryDay(10, 15), PetFixture::Seeded, 3)
     {
@@ -33,8 +33,11 @@ struct GivingPet {
         f.store.write(QStringLiteral("Item1"), QStringLiteral("3"));
         f.store.write(QStringLiteral("Item4"), QStringLiteral("3"));
         f.pet->Form_Load();
+        w = std::make_unique<PresentWindow>(*f.pet);
+        w->open();
     }
     PetFixture f;
+    std::unique_ptr<PresentWindow> w;
 };
 } // namespace
 
@@ -49,8 +52,7 @@ private slots:
     void windowShowsTheNinePresentsInPlace()
     {
         GivingPet g;
-        PresentWindow w(*g.f.pet);
-        w.open();
+        PresentWindow &w = *g.w;
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QCOMPARE(w.windowTitle(), QStringLiteral("プレゼント"));
         QCOMPARE(w.size(), QSize(294, 231));
@@ -109,8 +111,7 @@ private slots:
     void stampsMarkOnlyGivenPresents()
     {
         GivingPet g;
-        PresentWindow w(*g.f.pet);
-        w.open();
+        PresentWindow &w = *g.w;
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         for (int p = 1; p <= 9; ++p) {
             const bool given = p <= 2;
@@ -129,8 +130,7 @@ private slots:
     {
         GivingPet g;
         PetFixture &f = g.f;
-        PresentWindow w(*f.pet);
-        w.open();
+        PresentWindow &w = *g.w;
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         const qint16 love = f.mem().Loveval;
         QTest::mouseClick(w.presentPicture(3), Qt::LeftButton); // the car kit, stored as Item2
@@ -148,8 +148,7 @@ private slots:
     {
         GivingPet g;
         PetFixture &f = g.f;
-        PresentWindow w(*f.pet);
-        w.open();
+        PresentWindow &w = *g.w;
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         const QHash<QString, QString> before = f.store.values();
         const qint16 event = f.rt().Ibentno;
@@ -166,8 +165,7 @@ private slots:
     {
         GivingPet g;
         PetFixture &f = g.f;
-        PresentWindow w(*f.pet);
-        w.open();
+        PresentWindow &w = *g.w;
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QCOMPARE(f.pet->presents().state(5), qint16(1));
         QTest::mouseClick(w.findChild<QPushButton *>(), Qt::LeftButton);
@@ -181,8 +179,7 @@ private slots:
     void opensCentredAndRestoresThePointer()
     {
         GivingPet g;
-        PresentWindow w(*g.f.pet);
-        w.open();
+        PresentWindow &w = *g.w;
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QVERIFY(!QApplication::overrideCursor());
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
