@@ -9,7 +9,6 @@
 #include "pet/events/engine.h"
 #include "optionswindow.h"
 #include "pet.h"
-#include "pet/dialogs/presents.h"
 #include "pet/dialogs/presentwindow.h"
 #include "pet/dialogs/speechwindow.h"
 #include "petwindow.h"
@@ -130,15 +129,9 @@ int main(int argc, char **argv)
     // The present window is made the first time it is asked for, and kept.
     std::unique_ptr<PresentWindow> presents;
     QObject::connect(&window, &PetWindow::presentRequested, &window, [&] {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
         if (!presents)
             presents = std::make_unique<PresentWindow>(pet);
-        pet.presents().Setform();
-        pet.presents().setWindowOpen(true);
-        presents->refresh();
-        presents->show();
-        presents->raise();
-        QApplication::restoreOverrideCursor();
+        presents->open();
     });
     QObject::connect(&window, &PetWindow::optionsRequested, &window, [&] {
         OptionsWindow options(pet, &window);

@@ -8,6 +8,15 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+std::unique_ptr<QMessageBox> OptionsWindow::resetQuestion(QWidget *parent)
+{
+    auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, QStringLiteral("ピモ"),
+                                             QStringLiteral("本当に初期化しちゃうの？"),
+                                             QMessageBox::Yes | QMessageBox::No, parent);
+    box->setDefaultButton(QMessageBox::No);
+    return box;
+}
+
 OptionsWindow::OptionsWindow(Pet &pet, QWidget *parent) : QDialog(parent), m_pet(pet)
 {
     setWindowTitle(QStringLiteral("設定"));
@@ -22,12 +31,7 @@ OptionsWindow::OptionsWindow(Pet &pet, QWidget *parent) : QDialog(parent), m_pet
     auto *close = new QPushButton(QStringLiteral("閉じる"), this);
     close->setGeometry(92, 56, 76, 26);
     close->setToolTip(QStringLiteral("閉じるよ"));
-    confirmReset = [this] {
-        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("ピモ"), QStringLiteral("本当に初期化しちゃうの？"),
-                        QMessageBox::Yes | QMessageBox::No, this);
-        box.setDefaultButton(QMessageBox::No);
-        return box.exec() == QMessageBox::Yes;
-    };
+    confirmReset = [this] { return resetQuestion(this)->exec() == QMessageBox::Yes; };
     connect(reset, &QPushButton::clicked, this, [this] {
         if (!confirmReset())
             return;

@@ -2,9 +2,12 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
+#include <memory>
 
 class Pet;
 class QCheckBox;
+class QMessageBox;
 
 class OptionsWindow : public QDialog
 {
@@ -14,6 +17,8 @@ public:
     QCheckBox *germanTime() const { return m_check; }
     // Asks before the reset; the test replaces the question.
     std::function<bool()> confirmReset;
+    // The question asked before the reset: Yes and No, No the default, no icon.
+    static std::unique_ptr<QMessageBox> resetQuestion(QWidget *parent);
 
 private:
     Pet &m_pet;

@@ -15,24 +15,6 @@
 namespace {
 const char *const kButtonNames[] = {"about", "hobby", "present", "option", "leave", "end"};
 
-QString propPicture(Prop p, int picture)
-{
-    switch (p) {
-    case Prop::Flower: return QStringLiteral("flower%1").arg(picture);
-    case Prop::Water: return QStringLiteral("water");
-    case Prop::Tv: return QStringLiteral("tv%1").arg(picture);
-    case Prop::Comp: return QStringLiteral("comp%1").arg(picture);
-    case Prop::Mini4wd: return QStringLiteral("mini4wd");
-    case Prop::Berg: return QStringLiteral("berg");
-    case Prop::Othermachine: return QStringLiteral("othermachine");
-    case Prop::Susuki: return QStringLiteral("susuki%1").arg(picture);
-    case Prop::Awa1: return QStringLiteral("awa1");
-    case Prop::Awa2: return QStringLiteral("awa2");
-    case Prop::Count: break;
-    }
-    return QString();
-}
-
 QLabel *label(QWidget *parent, const QString &text, int x, int y, int w, int h,
               Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
 {
@@ -67,7 +49,7 @@ void PetView::paintEvent(QPaintEvent *)
         const PropState &s = m_scene.prop(Prop(i));
         if (!s.visible)
             continue;
-        const QPixmap &pic = PictureStore::instance().picture(propPicture(Prop(i), s.picture));
+        const QPixmap &pic = PictureStore::instance().picture(propPictureName(Prop(i), s.picture));
         if (!pic.isNull())
             p.drawPixmap(s.x, s.y, pic);
     }
@@ -119,7 +101,8 @@ void PictureButton::mouseReleaseEvent(QMouseEvent *e)
     if (!isEnabled())
         return;
     emit pressedChanged(false);
-    if (rect().contains(e->position().toPoint()))
+    // Any mouse button presses the picture; only the left one is a click.
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
         emit clicked();
 }
 

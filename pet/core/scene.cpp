@@ -18,6 +18,24 @@ PropPlace propDesignPlace(Prop p)
     return {0, 0, 0, 0};
 }
 
+QString propPictureName(Prop p, int picture)
+{
+    switch (p) {
+    case Prop::Flower: return QStringLiteral("flower%1").arg(picture);
+    case Prop::Water: return QStringLiteral("water");
+    case Prop::Tv: return QStringLiteral("tv%1").arg(picture);
+    case Prop::Comp: return QStringLiteral("comp%1").arg(picture);
+    case Prop::Mini4wd: return QStringLiteral("mini4wd");
+    case Prop::Berg: return QStringLiteral("berg");
+    case Prop::Othermachine: return QStringLiteral("othermachine");
+    case Prop::Susuki: return QStringLiteral("susuki%1").arg(picture);
+    case Prop::Awa1: return QStringLiteral("awa1");
+    case Prop::Awa2: return QStringLiteral("awa2");
+    case Prop::Count: break;
+    }
+    return QString();
+}
+
 Scene::Scene()
 {
     for (size_t i = 0; i < m_props.size(); ++i) {

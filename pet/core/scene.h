@@ -32,6 +32,8 @@ struct PropPlace {
     int x, y, w, h;
 };
 PropPlace propDesignPlace(Prop p);
+// The file name (without .gif) of picture `picture` of a prop's set.
+QString propPictureName(Prop p, int picture);
 
 // Texts are composed with CR LF between lines; widgets want plain line feeds.
 inline QString displayText(QString s) { return s.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }

@@ -4,7 +4,9 @@
 #include "pet/core/pictureswidget.h"
 #include "presents.h"
 
+#include <QApplication>
 #include <QEvent>
+#include <QScreen>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -19,7 +21,6 @@ const Place kPlaces[9] = {
     {3720, 360, 645, 615, 3720, 480},  {240, 1560, 480, 1155, 240, 1920}, {1080, 1920, 990, 645, 1320, 1920},
     {2520, 2040, 480, 480, 2520, 2040}, {3120, 2040, 480, 480, 3120, 2040}, {3720, 2040, 480, 480, 3720, 2040},
 };
-const int kNameLeft[6] = {240, 1200, 2280, 3720, 240, 1080};
 
 QPixmap presentPixmap(int p, bool colour)
 {
@@ -61,8 +62,12 @@ PresentWindow::PresentWindow(Pet &pet, QWidget *parent) : QWidget(parent, Qt::Wi
         stamp->hide();
         m_stamps[p - 1] = stamp;
         if (p <= 6) {
+            // The name is centred under its picture and kept inside the window.
             auto *name = new QLabel(QString::fromUtf8(Presents::table()[size_t(p)].name), this);
-            name->setGeometry(kNameLeft[p - 1] / 15 - 8, (p <= 4 ? 1320 : 2760) / 15, 76, 14);
+            name->setAlignment(Qt::AlignCenter);
+            const int w = qMax(pl.w / 15, name->sizeHint().width());
+            const int x = qBound(0, pl.x / 15 + pl.w / 30 - w / 2, width() - w);
+            name->setGeometry(x, (p <= 4 ? 1320 : 2760) / 15, w, 14);
         }
     }
     auto *close = new QPushButton(QStringLiteral("閉じる"), this);
@@ -79,6 +84,27 @@ PresentWindow::PresentWindow(Pet &pet, QWidget *parent) : QWidget(parent, Qt::Wi
                 hide();
         }
     });
+}
+
+void PresentWindow::open()
+{
+    // Bringing the presents up to date may take a moment: the pointer says so meanwhile.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_pet.presents().Setform();
+    m_pet.presents().setWindowOpen(true);
+    refresh();
+    if (!m_placed) {
+        // The first time it opens in the middle of the screen; afterwards where the user left it.
+        m_placed = true;
+        if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+            const QRect g = screen->geometry();
+            const QSize outer = frameGeometry().size();
+            move(g.x() + (g.width() - outer.width()) / 2, g.y() + (g.height() - outer.height()) / 2);
+        }
+    }
+    show();
+    raise();
+    QApplication::restoreOverrideCursor();
 }
 
 void PresentWindow::refresh()

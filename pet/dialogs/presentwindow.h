@@ -16,6 +16,9 @@ public:
     QLabel *presentPicture(int p) const { return m_pictures[p - 1]; }
     QLabel *stamp(int p) const { return m_stamps[p - 1]; }
     void refresh();
+    // The Present button: the presents brought up to date and the window shown (centred on the
+    // screen the first time).
+    void open();
 
 protected:
     bool eventFilter(QObject *o, QEvent *e) override;
@@ -24,4 +27,5 @@ private:
     Pet &m_pet;
     QLabel *m_pictures[9];
     QLabel *m_stamps[9];
+    bool m_placed = false;
 };

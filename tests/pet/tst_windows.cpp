@@ -1,12 +1,17 @@
-// The pet's windows show what the scene says: the pet window's title, size and labels, and the
-// speech window, which a click on its text closes and a click on its margin does not.
+// The pet's windows show what the scene says: the pet window's title, size, labels and picture
+// buttons, and the speech window, which a click on its text closes and a click on its margin does
+// not.
 #include "petfixture.h"
 
 #include "common/paths.h"
+#include "pet/core/buttons.h"
 #include "pet/core/petwindow.h"
 #include "pet/core/presentation.h"
+#include "pet/dialogs/presents.h"
+#include "pet/dialogs/presentwindow.h"
 #include "pet/dialogs/speechwindow.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QtTest>
 
@@ -70,6 +75,102 @@ private slots:
         QTest::mouseClick(speech.textLabel(), Qt::LeftButton, {}, QPoint(10, 10));
         QVERIFY(!f.scene().speechOpen());
         QVERIFY(!speech.isVisible());
+    }
+
+    // The six buttons carry their tool tips, look pressed while the mouse is down on them and
+    // normal again on release, and an unavailable one ignores the mouse altogether.
+    void buttonsPressReleaseAndIgnoreWhenUnavailable()
+    {
+        PetFixture f(ordinaryDay(10, 15), PetFixture::Seeded);
+        f.returning();
+        PetWindow w(*f.pet);
+        f.pet->Form_Load();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const std::pair<Button, const char *> tips[] = {
+            {Button::About, "ぼくの事だよ"},
+            {Button::Hobby, "何して遊ぼうか？"},
+            {Button::Present, "何をプレゼントしてくれるの？"},
+            {Button::Option, "いろいろ設定できるよ"},
+            {Button::Leave, "どこかに行く時はぼくに言ってからね"},
+            {Button::End, "終わっちゃうの？"}};
+        QList<QPoint> places;
+        for (auto [b, tip] : tips) {
+            PictureButton *btn = w.button(b);
+            QCOMPARE(btn->toolTip(), QString::fromUtf8(tip));
+            QCOMPARE(btn->size(), QSize(36, 36));
+            QVERIFY(w.rect().contains(btn->geometry()));
+            QVERIFY(!places.contains(btn->pos()));
+            places << btn->pos();
+        }
+        QCOMPARE(places.size(), 6);
+
+        // The Option button: pressed on mouse down, normal on release (which opens the window).
+        PictureButton *option = w.button(Button::Option);
+        int optionsAsked = 0;
+        connect(&w, &PetWindow::optionsRequested, this, [&] { ++optionsAsked; });
+        QTest::mousePress(option, Qt::LeftButton);
+        QCOMPARE(option->look(), ButtonLook::Pressed);
+        QTest::mouseRelease(option, Qt::LeftButton);
+        QCOMPARE(option->look(), ButtonLook::Normal);
+        QCOMPARE(optionsAsked, 1);
+        // Another mouse button presses and releases it too, but only the left one clicks.
+        QTest::mousePress(option, Qt::RightButton);
+        QCOMPARE(option->look(), ButtonLook::Pressed);
+        QTest::mouseRelease(option, Qt::RightButton);
+        QCOMPARE(option->look(), ButtonLook::Normal);
+        QCOMPARE(optionsAsked, 1);
+
+        // Unavailable: the look stays and the click reaches nothing.
+        f.pet->buttons().setAvailable(Button::Option, false);
+        QCOMPARE(option->look(), ButtonLook::Unavailable);
+        QVERIFY(!option->isEnabled());
+        QTest::mouseClick(option, Qt::LeftButton);
+        QCOMPARE(option->look(), ButtonLook::Unavailable);
+        QCOMPARE(optionsAsked, 1);
+        QCOMPARE(f.scene().button(Button::Option).look, ButtonLook::Unavailable);
+    }
+
+    // The Hobby button asks the pet to play: the question of which game opens.
+    // While the user is away the pet says so when the mouse rests on it.
+    void hobbyButtonAsksToPlayAndAwayPetSaysSo()
+    {
+        PetFixture f(ordinaryDay(10, 15), PetFixture::Seeded);
+        f.returning();
+        PetWindow w(*f.pet);
+        f.pet->Form_Load();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        f.pet->buttons().setAvailable(Button::Hobby, true);
+        QTest::mouseClick(w.button(Button::Hobby), Qt::LeftButton);
+        QCOMPARE(f.rt().Ibentno, qint16(60));
+        QCOMPARE(f.rt().Playflag, qint16(1));
+        QVERIFY(f.scene().questionOpen());
+
+        QTest::mouseClick(w.button(Button::Leave), Qt::LeftButton);
+        QVERIFY(f.rt().userAway());
+        QCOMPARE(w.view()->toolTip(), QStringLiteral("お留守番中だよ"));
+        QCOMPARE(w.button(Button::Leave)->toolTip(), QStringLiteral("早く帰ってこないかなぁ"));
+        QVERIFY(!w.button(Button::Hobby)->isEnabled());
+        QTest::mouseClick(w.button(Button::Leave), Qt::LeftButton);
+        QCOMPARE(w.view()->toolTip(), QStringLiteral("たまにクリックしてね！"));
+    }
+
+    // The Present button opens the present window with the program's own wiring, and the busy
+    // pointer shown meanwhile is gone afterwards.
+    void presentButtonOpensPresentsAndRestoresThePointer()
+    {
+        PetFixture f(ordinaryDay(10, 15), PetFixture::Seeded);
+        f.returning();
+        f.store.write(QStringLiteral("Totaltime"), QStringLiteral("200"));
+        PetWindow w(*f.pet);
+        PresentWindow presents(*f.pet);
+        connect(&w, &PetWindow::presentRequested, &presents, &PresentWindow::open);
+        f.pet->Form_Load();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTest::mouseClick(w.button(Button::Present), Qt::LeftButton);
+        QVERIFY(presents.isVisible());
+        QVERIFY(f.pet->presents().windowOpen());
+        QCOMPARE(f.pet->presents().state(1), qint16(1));
+        QVERIFY(!QApplication::overrideCursor());
     }
 };
 

@@ -1,0 +1,256 @@
+// The options window (German time and the full reset) and the about window: what they say, and
+// what closing, resetting and ticking the box do to the pet and its store.
+#include "petfixture.h"
+
+#include "common/paths.h"
+#include "pet/core/memory.h"
+#include "pet/core/optionswindow.h"
+#include "pet/core/petwindow.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+QPushButton *buttonNamed(const QWidget &w, const QString &text)
+{
+    for (QPushButton *b : w.findChildren<QPushButton *>())
+        if (b->text() == text)
+            return b;
+    return nullptr;
+}
+
+QLabel *labelNamed(const QWidget &w, const QString &text)
+{
+    for (QLabel *l : w.findChildren<QLabel *>())
+        if (l->text() == text)
+            return l;
+    return nullptr;
+}
+
+// Every text of a window must fit the place it was given, or the user reads half of it.
+void verifyTextsFit(const QWidget &w)
+{
+    for (const QLabel *l : w.findChildren<QLabel *>())
+        if (!l->text().isEmpty())
+            QVERIFY2(l->sizeHint().width() <= l->width(), qPrintable(l->text()));
+    for (const QAbstractButton *b : w.findChildren<QAbstractButton *>())
+        QVERIFY2(b->sizeHint().width() <= b->width() + 12, qPrintable(b->text()));
+    for (const QWidget *c : w.findChildren<QWidget *>())
+        if (c->parentWidget() == &w && c->isVisibleTo(&w))
+            QVERIFY2(w.rect().contains(c->geometry()), qPrintable(c->objectName() + c->metaObject()->className()));
+}
+
+// A pet that has lived a while: the first meeting is over and it is 12:30 in Tokyo, a meal.
+// In Germany it is 4:30 in the night.
+struct LivedPet {
+    explicit LivedPet(bool germanTime = false)
+        : f(ordinaryDay(12, 30), PetFixture::Seeded, 7)
+    {
+        f.returning();
+        f.store.write(QStringLiteral("Loveval"), QStringLiteral("85"));
+        f.store.write(QStringLiteral("Item1"), QStringLiteral("3"));
+        f.store.write(QStringLiteral("Totaltime"), QStringLiteral("1234"));
+        f.store.write(QStringLiteral("mleft"), QStringLiteral("1500"));
+        f.store.write(QStringLiteral("mtop"), QStringLiteral("3000"));
+        f.store.write(QStringLiteral("winno11"), QStringLiteral("4"));
+        f.store.write(QStringLiteral("mno"), QStringLiteral("2"));
+        if (germanTime)
+            f.store.write(QStringLiteral("option1"), QStringLiteral("True"));
+        f.pet->Form_Load();
+        f.ticks(5);
+    }
+    PetFixture f;
+};
+} // namespace
+
+class TestOptions : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { paths::setProgramDirOverride(QStringLiteral(TOBBERLY_BIN_DIR)); }
+
+    // The user reads these words; a changed caption or tool tip is a changed program.
+    void optionsWindowSaysWhatItDoes()
+    {
+        LivedPet p;
+        OptionsWindow w(*p.f.pet);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(w.windowTitle(), QStringLiteral("設定"));
+        QCOMPARE(w.germanTime()->text(), QStringLiteral("ドイツの時間で暮らす"));
+        QCOMPARE(w.germanTime()->toolTip(), QStringLiteral("-8時間(サマータイムの間は-7時間)の時差で生活するよ"));
+        QPushButton *reset = buttonNamed(w, QStringLiteral("リセット"));
+        QPushButton *close = buttonNamed(w, QStringLiteral("閉じる"));
+        QVERIFY(reset && close);
+        QCOMPARE(reset->toolTip(), QStringLiteral("最初の状態に戻すよ"));
+        QCOMPARE(close->toolTip(), QStringLiteral("閉じるよ"));
+        verifyTextsFit(w);
+
+        // The question before the reset: "no" is what Return answers, and no icon alarms the user.
+        const std::unique_ptr<QMessageBox> q = OptionsWindow::resetQuestion(&w);
+        QCOMPARE(q->windowTitle(), QStringLiteral("ピモ"));
+        QCOMPARE(q->text(), QStringLiteral("本当に初期化しちゃうの？"));
+        QCOMPARE(q->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(q->defaultButton(), q->button(QMessageBox::No));
+        QCOMPARE(q->icon(), QMessageBox::NoIcon);
+    }
+
+    // The box shows the setting as it is when the window opens.
+    void checkBoxShowsTheSetting()
+    {
+        LivedPet off(false);
+        QVERIFY(!OptionsWindow(*off.f.pet).germanTime()->isChecked());
+        LivedPet on(true);
+        QVERIFY(OptionsWindow(*on.f.pet).germanTime()->isChecked());
+    }
+
+    // A confirmed reset forgets everything, the game pack's counters too, except that the first
+    // meeting is starting now: the store holds only Firstflag, the window is back in the centre,
+    // friendship is 50 and the pet meets the user again.
+    void confirmedResetStartsAfresh()
+    {
+        LivedPet p;
+        PetFixture &f = p.f;
+        PetWindow petWindow(*f.pet);
+        petWindow.show();
+        f.pet->petMoved(20 * 15, 40 * 15);
+        OptionsWindow w(*f.pet, &petWindow);
+        int asked = 0;
+        w.confirmReset = [&] {
+            ++asked;
+            return true;
+        };
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTest::mouseClick(buttonNamed(w, QStringLiteral("リセット")), Qt::LeftButton);
+        QCOMPARE(asked, 1);
+        QCOMPARE(f.store.keys(), QStringList{QStringLiteral("Firstflag")});
+        QCOMPARE(f.stored(QStringLiteral("Firstflag")), QStringLiteral("1"));
+        const qint32 left = PetMemory::centred(1920 * 15, f.ctx().screen.petWidth);
+        const qint32 top = PetMemory::centred(1080 * 15, f.ctx().screen.petHeight);
+        QCOMPARE(f.mem().mleft, left);
+        QCOMPARE(f.mem().mtop, top);
+        QCOMPARE(f.ctx().screen.petLeft, left);
+        QCOMPARE(f.ctx().screen.petTop, top);
+        QCOMPARE(petWindow.pos(), QPoint(left / 15, top / 15));
+        QCOMPARE(f.mem().Loveval, qint16(50));
+        QCOMPARE(f.mem().Item[1], qint16(0));
+        QCOMPARE(f.mem().Totaltime, 0);
+        QCOMPARE(f.rt().Ibentno, qint16(0));
+        QCOMPARE(f.trace.events.last(), 0);
+        QCOMPARE(f.scene().label(Label::TotalTime), QStringLiteral("0000000"));
+        QCOMPARE(f.scene().label(Label::Level), QStringLiteral("普通"));
+        QVERIFY(!w.isVisible());
+    }
+
+    // "No" to the question changes nothing at all and leaves the window open.
+    void resetAnsweredNoChangesNothing()
+    {
+        LivedPet p;
+        PetFixture &f = p.f;
+        const QHash<QString, QString> before = f.store.values();
+        const int writes = f.store.writeCount();
+        const qint16 event = f.rt().Ibentno;
+        const qint32 count = f.rt().Ibentcount;
+        OptionsWindow w(*f.pet);
+        w.confirmReset = [] { return false; };
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTest::mouseClick(buttonNamed(w, QStringLiteral("リセット")), Qt::LeftButton);
+        QCOMPARE(f.store.values(), before);
+        QCOMPARE(f.store.writeCount(), writes);
+        QCOMPARE(f.rt().Ibentno, event);
+        QCOMPARE(f.rt().Ibentcount, count);
+        QCOMPARE(f.mem().Loveval, qint16(85));
+        QVERIFY(w.isVisible());
+    }
+
+    // Closing without touching the box keeps the running activity where it was (its count of
+    // seconds too) and writes the setting again.
+    void closingUntouchedKeepsTheActivity()
+    {
+        LivedPet p(true);
+        PetFixture &f = p.f;
+        const qint16 event = f.rt().Ibentno;
+        const qint32 count = f.rt().Ibentcount;
+        const qsizetype started = f.trace.events.size();
+        QVERIFY(count > 0);
+        f.store.values().remove(QStringLiteral("option1"));
+        OptionsWindow w(*f.pet);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTest::mouseClick(buttonNamed(w, QStringLiteral("閉じる")), Qt::LeftButton);
+        QVERIFY(!w.isVisible());
+        QCOMPARE(f.stored(QStringLiteral("option1")), QStringLiteral("True"));
+        QVERIFY(f.mem().option1);
+        QCOMPARE(f.rt().Ibentno, event);
+        QCOMPARE(f.rt().Ibentcount, count);
+        QCOMPARE(f.trace.events.size(), started);
+    }
+
+    // Ticking the box moves the pet to German time at once: at 12:30 in Tokyo it stops its meal
+    // and goes to bed, for it is the middle of the night in Germany.
+    void tickingTheBoxChoosesByTheGermanHour()
+    {
+        LivedPet p(false);
+        PetFixture &f = p.f;
+        QVERIFY2(f.rt().Ibentno >= 18 && f.rt().Ibentno <= 20, qPrintable(QString::number(f.rt().Ibentno)));
+        OptionsWindow w(*f.pet);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTest::mouseClick(w.germanTime(), Qt::LeftButton, {}, QPoint(6, w.germanTime()->height() / 2));
+        QVERIFY(w.germanTime()->isChecked());
+        QTest::mouseClick(buttonNamed(w, QStringLiteral("閉じる")), Qt::LeftButton);
+        QCOMPARE(f.stored(QStringLiteral("option1")), QStringLiteral("True"));
+        QVERIFY2(f.rt().Ibentno >= 7 && f.rt().Ibentno <= 10, qPrintable(QString::number(f.rt().Ibentno)));
+        QCOMPARE(f.rt().Ibentcount, 0);
+        QCOMPARE(f.rt().Nowhour, qint16(4));
+        QVERIFY(!w.isVisible());
+    }
+
+    // The about window: the pet's profile card, beside the pet rather than in its way.
+    void aboutWindowShowsTheProfile()
+    {
+        QPointer<AboutWindow> w = new AboutWindow;
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        QCOMPARE(w->windowTitle(), QStringLiteral("ピモといっしょ Ver.1.81"));
+        QVERIFY(!w->isModal());
+        bool picture = false;
+        for (const QLabel *l : w->findChildren<QLabel *>())
+            picture = picture || !l->pixmap().isNull();
+        QVERIFY(picture);
+        const struct {
+            const char *heading, *value, *tip;
+        } rows[] = {{"名前", "ピモでいいよ", ""},
+                    {"国籍", "ドイツ", "機会があったら遊びにおいでよ！"},
+                    {"血液型", "AB", "ちょっと変わってる？"},
+                    {"誕生日", "2月14日", "バレンタインデーだね"}};
+        for (const auto &r : rows) {
+            QLabel *h = labelNamed(*w, QString::fromUtf8(r.heading));
+            QLabel *v = labelNamed(*w, QString::fromUtf8(r.value));
+            QVERIFY2(h && v, r.heading);
+            QCOMPARE(v->toolTip(), QString::fromUtf8(r.tip));
+            QCOMPARE(v->y(), h->y());
+            QVERIFY(v->x() > h->x());
+        }
+        // Four rows, two free lines.
+        int texts = 0;
+        for (const QLabel *l : w->findChildren<QLabel *>())
+            texts += l->text().isEmpty() ? 0 : 1;
+        QCOMPARE(texts, 10);
+        verifyTextsFit(*w);
+        QPushButton *close = buttonNamed(*w, QStringLiteral("閉じる"));
+        QVERIFY(close);
+        QCOMPARE(close->toolTip(), QStringLiteral("閉じるよ"));
+        QTest::mouseClick(close, Qt::LeftButton);
+        QTRY_VERIFY(w.isNull());
+    }
+};
+
+QTEST_MAIN(TestOptions)
+#include "tst_options.moc"
