@@ -145,7 +145,8 @@ fi
 # 5. The options reset deletes everything, the game pack's counters too, and starts over.
 fresh reset
 seed_conf Firstflag=1 Loveval=90 Totaltime=5000 Item1=3 winno11=4
-if start_pet --at 2026-12-07T10:20; then
+# At rest after lunch: no opening line covers the buttons.
+if start_pet --at 2026-12-07T12:50; then
     click 180 196
     if OPT=$(wait_window '^設定$' 5); then
         eval "$(xdotool getwindowgeometry --shell "$OPT")"
