@@ -38,8 +38,7 @@ void QtTimers::apply(Entry &e)
 {
     if (e.enabled && e.interval > 0) {
         const int ms = std::max(1, int(std::lround(e.interval / m_speed)));
-        // Short intervals (the step animations) deserve precision; long ones may coalesce.
-        e.timer->setTimerType(ms < 1000 ? Qt::PreciseTimer : Qt::CoarseTimer);
+        // Coarse timers may be coalesced by a few percent: fewer wake-ups, no visible difference.
         e.timer->start(ms);
     } else {
         e.timer->stop();

@@ -42,9 +42,7 @@ void PetView::paintEvent(QPaintEvent *)
     }
     QPainter p(this);
     p.fillRect(rect(), QColor(0xf4, 0xee, 0xe2));
-    const QPixmap f = PictureStore::instance().frame(m_scene.strip(), m_scene.frame());
-    if (!f.isNull())
-        p.drawPixmap(0, 0, f);
+    PictureStore::instance().drawFrame(p, m_scene.strip(), m_scene.frame());
     for (int i = 0; i < int(Prop::Count); ++i) {
         const PropState &s = m_scene.prop(Prop(i));
         if (!s.visible)

@@ -34,16 +34,37 @@ const QPixmap &PictureStore::picture(const QString &name)
     return *m_cache.insert(name, QPixmap::fromImage(readPicture(name, m_warned)));
 }
 
-QPixmap PictureStore::frame(const QString &strip, int n)
+const QPixmap &PictureStore::stripPixmap(const QString &strip)
 {
     if (strip != m_strip) {
         m_strip = strip;
-        m_stripImage = strip.isEmpty() ? QImage() : readPicture(QStringLiteral("pimmo") + strip, m_warned);
+        m_stripPixmap = strip.isEmpty() ? QPixmap()
+                                        : QPixmap::fromImage(readPicture(QStringLiteral("pimmo") + strip, m_warned));
     }
-    if (m_stripImage.isNull() || n < 0 || n > 218)
-        return QPixmap();
+    return m_stripPixmap;
+}
+
+QRect PictureStore::frameRect(const QPixmap &strip, int n)
+{
+    if (strip.isNull() || n < 0 || n > 218)
+        return QRect();
     const QRect r(150 * n, 0, 150, 220);
-    if (!m_stripImage.rect().contains(r))
-        return QPixmap();
-    return QPixmap::fromImage(m_stripImage.copy(r));
+    return strip.rect().contains(r) ? r : QRect();
+}
+
+QPixmap PictureStore::frame(const QString &strip, int n)
+{
+    const QPixmap &all = stripPixmap(strip);
+    const QRect r = frameRect(all, n);
+    return r.isNull() ? QPixmap() : all.copy(r);
+}
+
+bool PictureStore::drawFrame(QPainter &p, const QString &strip, int n)
+{
+    const QPixmap &all = stripPixmap(strip);
+    const QRect r = frameRect(all, n);
+    if (r.isNull())
+        return false;
+    p.drawPixmap(QPoint(0, 0), all, r);
+    return true;
 }
