@@ -4,6 +4,7 @@
 // hour on them (asking and answering its questions, checking for presents) and the word-chain
 // game must still be played to a result.
 #include "pet/lifefixture.h"
+#include "testfiles.h"
 #include "warnings.h"
 
 #include "common/cp932.h"

@@ -3,6 +3,7 @@
 // and learning tables holding garbage. Start-up must always complete, and a bad value must cost
 // only its own key, never the friendship, the time together or the presents stored beside it.
 #include "pet/petfixture.h"
+#include "testfiles.h"
 #include "warnings.h"
 
 #include "common/daynumber.h"
@@ -177,7 +178,7 @@ void TestBadSettings::everyKeyWithGarbageCostsOnlyThatKey()
         QVERIFY2(got == stored, qPrintable(k.key));
         QCOMPARE(f.store.values().value(k.key), before.value(k.key));
     }
-    QVERIFY(f.mem().Loveval >= -20 && f.mem().Loveval <= 120 || key == u"Loveval");
+    QVERIFY((f.mem().Loveval >= -20 && f.mem().Loveval <= 120) || key == u"Loveval");
 }
 
 // A settings file cut short or overwritten with binary noise must not stop start-up: what can

@@ -101,7 +101,8 @@ private slots:
 void TestSoak::sixtyDaysWithAScriptedUser_data()
 {
     QTest::addColumn<quint32>("seed");
-    QTest::newRow("seed 1") << 1u;
+    for (quint32 seed : {1u, 2u, 3u, 4u})
+        QTest::addRow("seed %u", seed) << seed;
 }
 
 // Guards against whatever a long life brings together: a friendship that leaves its bounds
@@ -130,7 +131,10 @@ void TestSoak::sixtyDaysWithAScriptedUser()
                 failure = QStringLiteral("%1 after %2 at %3").arg(what, QLatin1String(after),
                                                                 l.time.now().toString(Qt::ISODate));
         };
-        if (m.Loveval < -20 || m.Loveval > 120)
+        // Above 120 only as the game pack's unbounded bonus (at most 122) taken over after a game,
+        // until the pet's next change clamps it.
+        const bool gameBonus = m.Loveval <= 122 && l.stored("Loveval") == QString::number(m.Loveval);
+        if (m.Loveval < -20 || (m.Loveval > 120 && !gameBonus))
             fail(QStringLiteral("Loveval %1").arg(m.Loveval));
         if (m.Totaltime < lastTotal)
             fail(QStringLiteral("Totaltime went back to %1").arg(m.Totaltime));
@@ -151,9 +155,20 @@ void TestSoak::sixtyDaysWithAScriptedUser()
         }
     };
 
+    // The first game: a word chain won at the top of the friendship, whose bonus goes past it.
+    l.ctx().memory.Addloveval(200);
+    Playgame(l.ctx(), 3);
+    while (games.running())
+        l.time.advance(60 * 1000);
+    check("a word chain at the top of the friendship");
+    QVERIFY(l.mem().Loveval <= 122);
+    l.interaction().picMain_Click();
+    l.ctx().memory.Addloveval(0);
+    QCOMPARE(l.mem().Loveval, qint16(120));
+
     const QDateTime end = l.time.now().addDays(60);
     int lastWeek = -1;
-    bool awayToday = false;
+    bool decidedToday = false;
     while (l.time.now() < end && failure.isEmpty()) {
         l.time.advance(qint64(1 + user() % 15) * 60 * 1000);
         check("time passing");
@@ -179,17 +194,18 @@ void TestSoak::sixtyDaysWithAScriptedUser()
             ++toggles;
             check("the German-time option");
         }
-        if (hour == 9 && !awayToday && !l.rt().userAway() && l.available(Button::Leave) && user() % 3 == 0) {
-            l.interaction().btnLeave_Click();
-            awayToday = true;
-            ++leaves;
+        if (hour == 9 && !decidedToday && !l.rt().userAway() && l.available(Button::Leave)) {
+            decidedToday = true; // a day out one day in three
+            if (user() % 3 == 0)
+                l.interaction().btnLeave_Click();
+            leaves += l.rt().userAway() ? 1 : 0;
             check("leaving");
         } else if (hour >= 18 && l.rt().userAway() && l.available(Button::Leave)) {
             l.interaction().btnLeave_Click();
             check("coming back");
         }
         if (hour == 0)
-            awayToday = false;
+            decidedToday = false;
         if (l.rt().userAway())
             continue;
         if (l.available(Button::Present) && user() % 5 == 0) {
