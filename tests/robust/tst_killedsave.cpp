@@ -17,7 +17,7 @@
 namespace {
 
 const QString kSyllables = QStringLiteral("あいうえおかきくけこさしすせそたちつてとなにぬねのはひふへほまみむめもやゆよらりるれろわ");
-constexpr int kShippedWords = 2000;
+constexpr int kShippedWords = 800;
 
 QString syllables(int n, int digits)
 {
