@@ -3,6 +3,7 @@
 // and learning tables holding garbage. Start-up must always complete, and a bad value must cost
 // only its own key, never the friendship, the time together or the presents stored beside it.
 #include "pet/petfixture.h"
+#include "robustfixture.h"
 #include "testfiles.h"
 #include "warnings.h"
 
@@ -45,20 +46,6 @@ QHash<QString, QString> healthyStore()
     for (int k = 1; k <= 15; ++k)
         s[QStringLiteral("Preflag%1").arg(k)] = QStringLiteral("1");
     return s;
-}
-
-qint64 valueOf(const KeyDef &k, Memory &m)
-{
-    void *f = k.field(m);
-    switch (k.type) {
-    case KeyType::Int16:
-        return *static_cast<qint16 *>(f);
-    case KeyType::Int32:
-        return *static_cast<qint32 *>(f);
-    case KeyType::Bool:
-        return *static_cast<bool *>(f) ? 1 : 0;
-    }
-    return 0;
 }
 
 // What a key holds after loading text that is not a value of its type: its default, except that
@@ -163,7 +150,7 @@ void TestBadSettings::everyKeyWithGarbageCostsOnlyThatKey()
         QCOMPARE(log.count(QStringLiteral("\"%1\"").arg(key)), 1);
 
     for (const KeyDef &k : petKeys()) {
-        const qint64 got = valueOf(k, f.mem());
+        const qint64 got = keyValue(k, f.mem());
         if (k.key == key) {
             QCOMPARE(got, usable ? value : fallback(k));
             continue;
@@ -217,17 +204,12 @@ void TestBadSettings::damagedSettingsFileStartsFromWhatItCanRead()
     {
         QtSettingsStore store;
         QCOMPARE(store.fileName(), path);
-        VirtualTime time(kNow);
-        SeededRandom rnd(3);
-        QTemporaryDir data, desk;
-        Pet::Setup setup;
-        setup.datDir = setup.programDir = data.path();
-        setup.desktopDir = desk.path();
-        Pet pet(store, time, rnd, time, setup);
+        PetOnStore p(store, kNow, 3);
+        Pet &pet = *p.pet;
         pet.Form_Load();
         QCOMPARE(int(pet.ctx().mem().Loveval), loveval);
         QCOMPARE(int(pet.ctx().mem().Totaltime), totaltime);
-        time.advance(3 * 60 * 1000);
+        p.time.advance(3 * 60 * 1000);
         pet.exitSave(4500, 3000);
     }
     // Whatever the file held before, it now reads back as the pet left it.

@@ -5,6 +5,7 @@
 // Permissions mean nothing to root, so when started as root the test first becomes the
 // unprivileged user "nobody" (as a desktop user would be).
 #include "pet/petfixture.h"
+#include "robustfixture.h"
 #include "warnings.h"
 
 #include "common/cp932.h"
@@ -32,15 +33,10 @@ QStringList listing(const QString &dir)
 // A pet on the real settings store, living `minutes` virtual minutes and then saving at exit.
 void liveOnTheRealStore(int minutes, QtSettingsStore &store)
 {
-    VirtualTime time(ordinaryDay(10, 0));
-    SeededRandom rnd(5);
-    QTemporaryDir data, desk;
-    Pet::Setup setup;
-    setup.datDir = setup.programDir = data.path();
-    setup.desktopDir = desk.path();
-    Pet pet(store, time, rnd, time, setup);
+    PetOnStore p(store, ordinaryDay(10, 0), 5);
+    Pet &pet = *p.pet;
     pet.Form_Load();
-    time.advance(qint64(minutes) * 60 * 1000);
+    p.time.advance(qint64(minutes) * 60 * 1000);
     pet.exitSave(4500, 3000);
 }
 

@@ -4,6 +4,7 @@
 // action the pet's memory must hold values it can live with for years, and at the end the store
 // must hold exactly what the pet remembers.
 #include "pet/lifefixture.h"
+#include "robustfixture.h"
 
 #include "common/values.h"
 #include "pet/core/gamelaunch.h"
@@ -73,20 +74,6 @@ private:
     QStringList m_args;
     std::function<void()> m_finished;
 };
-
-qint64 valueOf(const KeyDef &k, Memory &m)
-{
-    void *f = k.field(m);
-    switch (k.type) {
-    case KeyType::Int16:
-        return *static_cast<qint16 *>(f);
-    case KeyType::Int32:
-        return *static_cast<qint32 *>(f);
-    case KeyType::Bool:
-        return *static_cast<bool *>(f) ? 1 : 0;
-    }
-    return 0;
-}
 
 } // namespace
 
@@ -241,7 +228,7 @@ void TestSoak::sixtyDaysWithAScriptedUser()
     l.pet->exitSave(l.mem().mleft, l.mem().mtop);
     for (const KeyDef &k : petKeys()) {
         const QString stored = l.store.read(k.key, QStringLiteral("<absent>"));
-        const qint64 v = valueOf(k, l.mem());
+        const qint64 v = keyValue(k, l.mem());
         const QString expected = k.type == KeyType::Bool ? values::fromBool(v != 0) : values::fromInt(v);
         if (stored == u"<absent>" && v == k.def)
             continue; // never written, and still its default
