@@ -89,9 +89,11 @@ QByteArray encode(const QString &text, bool *ok)
 
 bool canEncode(const QString &text)
 {
+    // A few characters (the minus sign, the wave dash) are written with the code of a look-alike
+    // and come back as that one; text holding them would not read back as itself.
     bool ok = true;
-    encode(text, &ok);
-    return ok;
+    const QByteArray bytes = encode(text, &ok);
+    return ok && decode(bytes) == text;
 }
 
 } // namespace cp932

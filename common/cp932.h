@@ -10,5 +10,6 @@ namespace cp932 {
 QString decode(const QByteArray &bytes, bool *ok = nullptr);
 // Encodes text; a character CP932 cannot hold makes *ok false (and is written as '?').
 QByteArray encode(const QString &text, bool *ok = nullptr);
+// Whether text is stored and read back unchanged.
 bool canEncode(const QString &text);
 } // namespace cp932
