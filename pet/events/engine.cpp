@@ -712,8 +712,8 @@ bool Engine::deliverPresent(int k)
     }
     QDir().mkpath(m_ctx.desktopDir);
     const QString to = m_ctx.desktopDir + u'/' + pf.delivered;
-    // A file of that name on the desktop is the user's: never overwrite it.
-    if (QFileInfo::exists(to)) {
+    // A file of that name on the desktop is the user's: never overwrite it, nor follow a link.
+    if (QFileInfo::exists(to) || QFileInfo(to).isSymLink()) {
         qCWarning(lcEvents) << "a file is already on the desktop, present not delivered:" << to;
         return false;
     }
