@@ -1,6 +1,17 @@
 #include "clock.h"
 
-StartedClock::StartedClock(const QDateTime &start, double speed) : m_start(start), m_speed(speed)
+#include <QTimeZone>
+
+QDateTime SystemClock::now() const
+{
+    static const QTimeZone local = QTimeZone::systemTimeZone();
+    return QDateTime::currentDateTimeUtc().toTimeZone(local);
+}
+
+StartedClock::StartedClock(const QDateTime &start, double speed)
+    : m_start(start.timeSpec() == Qt::LocalTime ? QDateTime(start.date(), start.time(), QTimeZone::systemTimeZone())
+                                                : start),
+      m_speed(speed)
 {
     m_elapsed.start();
 }

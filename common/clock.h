@@ -16,7 +16,9 @@ public:
 class SystemClock : public Clock
 {
 public:
-    QDateTime now() const override { return QDateTime::currentDateTime(); }
+    // Local time through Qt's own zone data, read once: the C library would look at the zone
+    // file again at every call, and the pet asks every second.
+    QDateTime now() const override;
 };
 
 // Starts at a given local time and runs on, speed times faster than real time (--at, --speed).
