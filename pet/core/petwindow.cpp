@@ -47,7 +47,8 @@ void PetView::paintEvent(QPaintEvent *)
         const PropState &s = m_scene.prop(Prop(i));
         if (!s.visible)
             continue;
-        const QPixmap &pic = PictureStore::instance().picture(propPictureName(Prop(i), s.picture));
+        const QPixmap &pic =
+            PictureStore::instance().picture(propPictureName(Prop(i), s.picture), devicePixelRatio());
         if (!pic.isNull())
             p.drawPixmap(s.x, s.y, pic);
     }
@@ -77,7 +78,8 @@ void PictureButton::paintEvent(QPaintEvent *)
     static const char *const looks[] = {"normal", "pressed", "off"};
     QPainter p(this);
     const QPixmap &pic = PictureStore::instance().picture(
-        QStringLiteral("btn_") + m_name + u'_' + QString::fromLatin1(looks[int(m_look)]));
+        QStringLiteral("btn_") + m_name + u'_' + QString::fromLatin1(looks[int(m_look)]),
+        devicePixelRatio());
     if (!pic.isNull()) {
         p.drawPixmap(0, 0, pic);
         return;
