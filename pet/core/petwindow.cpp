@@ -41,6 +41,7 @@ void PetView::paintEvent(QPaintEvent *)
         std::fflush(stdout);
     }
     QPainter p(this);
+    PictureStore::smoothWhenShrunk(p);
     p.fillRect(rect(), QColor(0xf4, 0xee, 0xe2));
     PictureStore::instance().drawFrame(p, m_scene.strip(), m_scene.frame());
     for (int i = 0; i < int(Prop::Count); ++i) {
@@ -77,6 +78,7 @@ void PictureButton::paintEvent(QPaintEvent *)
 {
     static const char *const looks[] = {"normal", "pressed", "off"};
     QPainter p(this);
+    PictureStore::smoothWhenShrunk(p);
     const QPixmap &pic = PictureStore::instance().picture(
         QStringLiteral("btn_") + m_name + u'_' + QString::fromLatin1(looks[int(m_look)]),
         devicePixelRatio());

@@ -4,6 +4,8 @@
 #include "common/logging.h"
 #include "common/paths.h"
 
+#include <cmath>
+
 PictureStore &PictureStore::instance()
 {
     static PictureStore store;
@@ -62,6 +64,13 @@ QPixmap PictureStore::frame(const QString &strip, int n, qreal deviceRatio)
     const QPixmap &all = stripPixmap(strip, scaledpicture::scaleFor(deviceRatio));
     const QRect r = frameRect(all, n);
     return r.isNull() ? QPixmap() : all.copy(r);
+}
+
+void PictureStore::smoothWhenShrunk(QPainter &p)
+{
+    const qreal ratio = p.device() ? p.device()->devicePixelRatio() : 1.0;
+    if (ratio != std::floor(ratio))
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
 }
 
 bool PictureStore::drawFrame(QPainter &p, const QString &strip, int n)

@@ -24,6 +24,10 @@ public:
     // Draws frame n of the strip at the top-left of the painter, in the size that suits the
     // painter's device; false when there is none.
     bool drawFrame(QPainter &p, const QString &strip, int n);
+    // On a screen whose ratio is not a whole number (1.5, say) the 2x pictures are shrunk to fit,
+    // and only smooth shrinking keeps their outlines even; at whole ratios they are drawn pixel
+    // for pixel as they are. Call before drawing pictures on a widget.
+    static void smoothWhenShrunk(QPainter &p);
     void clear()
     {
         m_cache.clear();
