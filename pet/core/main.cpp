@@ -172,17 +172,8 @@ int main(int argc, char **argv)
     });
     // One profile card: a second click brings the open one to the front.
     QPointer<AboutWindow> about;
-    QObject::connect(&window, &PetWindow::aboutRequested, &window, [&] {
-        if (!about) {
-            about = new AboutWindow(&window);
-            about->show();
-            return;
-        }
-        if (about->isMinimized())
-            about->showNormal();
-        about->raise();
-        about->activateWindow();
-    });
+    QObject::connect(&window, &PetWindow::aboutRequested, &window,
+                     [&] { AboutWindow::showOne(about, &window); });
     QObject::connect(&instance, &desktop::SingleInstance::activationRequested, &window, [&] {
         // While a game runs the pet is away from its window; the game window is in front.
         if (!window.isVisible())

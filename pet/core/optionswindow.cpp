@@ -35,7 +35,7 @@ OptionsWindow::OptionsWindow(Pet &pet, QWidget *parent) : QDialog(parent), m_pet
     m_login->setToolTip(QStringLiteral("ログインしたらピモも起きる"));
     m_login->setChecked(desktop::autostartEnabled());
 
-    const int width = 2295 / 15, margin = 6, gap = 6;
+    const int width = 2295 / 15, margin = 5, gap = 4;
     const int buttonWidth = (width - 2 * margin - gap) / 2;
     m_check->setGeometry(margin, 8, width - 2 * margin, m_check->sizeHint().height());
     const int buttonsTop = m_check->geometry().bottom() + 14;
@@ -98,4 +98,18 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
     close->setGeometry(226, 186, 76, 26);
     close->setToolTip(QStringLiteral("閉じるよ"));
     connect(close, &QPushButton::clicked, this, &QDialog::close);
+}
+
+AboutWindow *AboutWindow::showOne(QPointer<AboutWindow> &open, QWidget *parent)
+{
+    if (!open) {
+        open = new AboutWindow(parent);
+        open->show();
+        return open;
+    }
+    if (open->isMinimized())
+        open->showNormal();
+    open->raise();
+    open->activateWindow();
+    return open;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 #include <functional>
 #include <memory>
 
@@ -34,4 +35,7 @@ class AboutWindow : public QDialog
     Q_OBJECT
 public:
     explicit AboutWindow(QWidget *parent = nullptr);
+    // The About button: opens the profile card, or brings the open one to the front, so the
+    // user never has two.
+    static AboutWindow *showOne(QPointer<AboutWindow> &open, QWidget *parent);
 };

@@ -22,8 +22,8 @@ QImage iconAt(int size)
     p.save();
     p.setClipPath(paint::ellipsePath({48, 48}, 47, 47));
     Pose face;
-    face.at = {48, 50};
-    face.scale = 0.92;
+    face.at = {48, 53};
+    face.scale = 0.8;
     face.eyes = Eyes::Open;
     face.mouth = Mouth::Smile;
     drawHead(p, face);
