@@ -3,10 +3,12 @@
 # (shutdown, logout), SIGHUP, SIGINT, the X display going away, and kill -9, which no program can
 # answer, so the values must already be there. Also: one pet per store, a stale lock, and a
 # Wayland session that offers an X display as well.
-# usage: endings.sh BIN_DIR   (run inside xvfb-run)
+# usage: endings.sh BIN_DIR   (starts its own X server)
 set -u
 BIN=$1
 export LC_ALL=C.UTF-8
+. "$(dirname "$0")/ownx.sh"
+own_x || { echo "no X server could be started"; exit 1; }
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 PET_TITLE='^ピモといっしょ$'
 TODAY=46363 # 7 December 2026 (the day of --at below, before noon)
@@ -95,13 +97,15 @@ fi
 
 # 5. The display goes away under the pet (the X server ends with the session).
 fresh "display gone"
-Xvfb :97 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# A display of its own, numbered by the server so parallel runs never meet.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$SCRATCH/display" >/dev/null 2>&1 &
 XPID=$!
-sleep 1
-if kill -0 $XPID 2>/dev/null; then
-    DISPLAY=:97 "$BIN/lunetta" --at 2026-12-07T10:00 >"$SCRATCH/pet.log" 2>&1 &
+for _ in $(seq 100); do [ -s "$SCRATCH/display" ] && break; sleep 0.1; done
+OWN=:$(head -1 "$SCRATCH/display")
+if [ "$OWN" != : ] && kill -0 $XPID 2>/dev/null; then
+    DISPLAY=$OWN "$BIN/lunetta" --at 2026-12-07T10:00 >"$SCRATCH/pet.log" 2>&1 &
     PID=$!
-    DISPLAY=:97 wait_window "$PET_TITLE" $PID >/dev/null || fail "no window on the private display"
+    DISPLAY=$OWN wait_window "$PET_TITLE" $PID >/dev/null || fail "no window on the private display"
     sed -i '/^Totaltime=/d; /^mleft=/d' "$CONF"
     kill $XPID; wait $XPID 2>/dev/null
     ended $PID || { fail "the pet outlived its display"; kill -9 $PID; }

@@ -2,11 +2,13 @@
 # Installs the build into a temporary prefix as a user would (cmake --install) and tries the
 # installed tree: the layout, the menu entry and metainfo through their validators, the installed
 # lunetta showing the pet with its pictures and data, and the installed korrigo opening a game.
-# usage: install.sh BUILD_DIR SHOTS_DIR   (run inside xvfb-run)
+# usage: install.sh BUILD_DIR SHOTS_DIR   (starts its own X server)
 set -u
 BUILD=$1
 SHOTS=$2
 export LC_ALL=C.UTF-8
+. "$(dirname "$0")/ownx.sh"
+own_x || { echo "no X server could be started"; exit 1; }
 unset QT_QPA_PLATFORM
 failures=0
 CASE=install
@@ -55,7 +57,7 @@ cd "$SCRATCH" # not the build tree: the installed programs must find their files
 "$PREFIX/bin/lunetta" --at 2026-12-07T12:30 >"$SCRATCH/pet.log" 2>&1 &
 PID=$!
 WIN=
-for _ in $(seq 150); do
+for _ in $(seq 300); do
     WIN=$(xdotool search --onlyvisible --name '^ピモといっしょ$' 2>/dev/null | head -1)
     [ -n "$WIN" ] && break
     sleep 0.1
@@ -79,7 +81,7 @@ CASE=installed-games
 "$PREFIX/bin/korrigo" -c >"$SCRATCH/games.log" 2>&1 &
 GPID=$!
 GWIN=
-for _ in $(seq 150); do
+for _ in $(seq 300); do
     GWIN=$(xdotool search --onlyvisible --pid $GPID 2>/dev/null | head -1)
     [ -n "$GWIN" ] && break
     sleep 0.1
@@ -89,6 +91,7 @@ if [ -n "$GWIN" ]; then
     sleep 0.5
     import -window "$GWIN" "$SHOTS/installed-game.png" 2>/dev/null
     grep -qi "missing\|cannot" "$SCRATCH/games.log" && fail "warnings: $(head -3 "$SCRATCH/games.log")" || ok "word lists found"
+    xprop -id "$GWIN" _NET_WM_ICON | grep -q "Icon (48 x 48)" && ok "game window carries the pet's icon" || fail "no icon on the game window"
     kill $GPID; wait $GPID 2>/dev/null
 else
     fail "the installed game pack opened no window"; cat "$SCRATCH/games.log"; kill $GPID 2>/dev/null
@@ -100,7 +103,8 @@ if [ -n "${TOBBERLY_PACKAGE_TEST:-}" ] && command -v dpkg-deb >/dev/null; then
     DEB=$(ls -t "$BUILD"/package/*.deb 2>/dev/null | head -1)
     if [ -n "$DEB" ]; then
         dpkg-deb -f "$DEB" Depends | grep -q libqt6widgets6 && ok "package declares its dependencies" || fail "no Depends"
-        dpkg-deb -c "$DEB" | grep -q "usr/bin/lunetta" && dpkg-deb -c "$DEB" | grep -q "usr/share/tobberly/gif/" \
+        dpkg-deb -c "$DEB" >"$SCRATCH/contents"
+        grep -q "usr/bin/lunetta" "$SCRATCH/contents" && grep -q "usr/share/tobberly/gif/" "$SCRATCH/contents" \
             && ok "package holds the installed tree" || fail "package contents"
     else
         fail "no package written"
