@@ -148,5 +148,24 @@ if start_pet; then
 fi
 unset WAYLAND_DISPLAY XDG_SESSION_TYPE
 
+# 8. Under a window manager: the user minimised the pet and starts it again from the menu; the
+# running pet comes back and is the active window, and no second one opens.
+if command -v openbox >/dev/null; then
+    fresh "second start raises"
+    openbox >/dev/null 2>&1 &
+    WM=$!
+    sleep 1
+    if start_pet; then
+        xdotool windowminimize "$WIN"
+        for _ in $(seq 30); do xwininfo -id "$WIN" | grep -q IsUnMapped && break; sleep 0.1; done
+        timeout 10 "$BIN/lunetta" >/dev/null 2>&1 || fail "second start did not end"
+        for _ in $(seq 30); do xwininfo -id "$WIN" | grep -q IsViewable && break; sleep 0.1; done
+        xwininfo -id "$WIN" | grep -q IsViewable && ok "the minimised pet is back" || fail "the pet stayed minimised"
+        [ "$(xdotool getactivewindow 2>/dev/null)" = "$WIN" ] && ok "and in front" || fail "not the active window"
+        kill $PID; ended $PID
+    fi
+    kill $WM 2>/dev/null; wait $WM 2>/dev/null
+fi
+
 echo "$failures failure(s)"
 [ $failures -eq 0 ]
