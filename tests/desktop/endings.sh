@@ -3,9 +3,10 @@
 # (shutdown, logout), SIGHUP, SIGINT, the X display going away, and kill -9, which no program can
 # answer, so the values must already be there. Also: one pet per store, a stale lock, and a
 # Wayland session that offers an X display as well.
-# usage: endings.sh BIN_DIR   (starts its own X server)
+# usage: endings.sh BIN_DIR [LOGOUT_SM]   (starts its own X server)
 set -u
 BIN=$1
+LOGOUT_SM=${2:-}
 export LC_ALL=C.UTF-8
 . "$(dirname "$0")/ownx.sh"
 own_x || { echo "no X server could be started"; exit 1; }
@@ -148,7 +149,36 @@ if start_pet; then
 fi
 unset WAYLAND_DISPLAY XDG_SESSION_TYPE
 
-# 8. Under a window manager: the user minimised the pet and starts it again from the menu; the
+# 8. Logging out: the session manager asks the pet to save as the session ends; by the time the
+# pet has said it is done, the store holds what a close would write (the window moved a moment
+# ago, too recently for the running save). Then the session tells it to go, and it goes.
+if [ -n "$LOGOUT_SM" ] && [ -x "$LOGOUT_SM" ]; then
+    fresh "logout"
+    "$LOGOUT_SM" "$SCRATCH/logout" "$SCRATCH/die" >"$SCRATCH/sm.out" 2>&1 &
+    SM=$!
+    for _ in $(seq 50); do [ -s "$SCRATCH/sm.out" ] && break; sleep 0.1; done
+    SESSION_MANAGER=$(sed -n 's/^SESSION_MANAGER=//p' "$SCRATCH/sm.out")
+    export SESSION_MANAGER
+    if start_pet; then
+        xdotool windowmove "$WIN" 123 45
+        sleep 0.3
+        touch "$SCRATCH/logout"
+        for _ in $(seq 100); do grep -q '^saved' "$SCRATCH/sm.out" && break; sleep 0.1; done
+        grep -q '^saved' "$SCRATCH/sm.out" && ok "the pet answered the session" || fail "no answer to the session"
+        saved_place 123 45 && [ -n "$(conf Totaltime)" ] && ok "saved when the session asked" \
+            || fail "place $(conf mleft),$(conf mtop) Totaltime=$(conf Totaltime)"
+        touch "$SCRATCH/die"
+        if ended $PID; then
+            [ "$STATUS" = 0 ] && ok "ended with the session" || fail "exit status $STATUS"
+        else
+            fail "still running after the session ended"; kill -9 $PID
+        fi
+    fi
+    unset SESSION_MANAGER
+    kill $SM 2>/dev/null; wait $SM 2>/dev/null
+fi
+
+# 9. Under a window manager: the user minimised the pet and starts it again from the menu; the
 # running pet comes back and is the active window, and no second one opens.
 if command -v openbox >/dev/null; then
     fresh "second start raises"
