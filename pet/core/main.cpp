@@ -184,16 +184,6 @@ int main(int argc, char **argv)
         window.activateWindow();
     });
 
-    pet.Form_Load();
-    if (parser.isSet(event)) {
-        const int n = parser.value(event).toInt(&ok);
-        if (!ok || n < 0 || n > 1006)
-            return fail(QStringLiteral("--event needs an activity number"));
-        pet.engine().CReset();
-        pet.engine().Clearfun();
-        pet.engine().Setibent(qint16(n));
-    }
-
     // Every way of ending saves as a close does. A signal (shutdown, logout, a closed terminal,
     // Ctrl+C) cannot be refused as the close box can while the pet minds the house: it saves
     // and ends at once. The session's end saves when the session asks for the user's data.
@@ -209,6 +199,18 @@ int main(int argc, char **argv)
         if (!pet.exitSaved())
             pet.exitSave();
     });
+
+    pet.Form_Load();
+    if (parser.isSet(event)) {
+        const int n = parser.value(event).toInt(&ok);
+        if (!ok || n < 0 || n > 1006)
+            return fail(QStringLiteral("--event needs an activity number"));
+        pet.engine().CReset();
+        pet.engine().Clearfun();
+        pet.engine().Setibent(qint16(n));
+    }
+
+    // Armed only now: before the start-up has read the store, a save would write defaults over it.
     lastWords() = [&] {
         if (!pet.exitSaved())
             pet.exitSave();
