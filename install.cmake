@@ -7,7 +7,23 @@
 install(TARGETS lunetta korrigo RUNTIME DESTINATION bin)
 install(DIRECTORY ${TOBBERLY_BIN_DIR}/gif ${TOBBERLY_BIN_DIR}/dat ${TOBBERLY_BIN_DIR}/icons
         DESTINATION share/tobberly)
-install(FILES ${CMAKE_SOURCE_DIR}/data/lunetta.desktop DESTINATION share/applications)
+# The menu entry names the installed program by its full path: a menu started from a session
+# whose PATH lacks PREFIX/bin (~/.local/bin often) still finds it.
+install(CODE "set(tobberly_entry_source \"${CMAKE_SOURCE_DIR}/data/lunetta.desktop\")")
+install(CODE [[
+  set(program "${CMAKE_INSTALL_PREFIX}/bin/lunetta")
+  if(program MATCHES "[^A-Za-z0-9/._+,:@-]")
+    string(REGEX REPLACE "([\"`$\\])" "\\\\\\1" program "${program}")
+    set(program "\"${program}\"")
+    string(REPLACE "\\" "\\\\" program "${program}")
+  endif()
+  string(REPLACE "%" "%%" program "${program}")
+  file(READ "${tobberly_entry_source}" entry)
+  string(REPLACE "\nExec=lunetta\n" "\nExec=${program}\n" entry "${entry}")
+  set(target "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/share/applications/lunetta.desktop")
+  message(STATUS "Installing: ${target}")
+  file(WRITE "${target}" "${entry}")
+]])
 foreach(size 48 128 256)
   install(FILES ${TOBBERLY_BIN_DIR}/icons/lunetta-${size}.png
           DESTINATION share/icons/hicolor/${size}x${size}/apps RENAME lunetta.png)

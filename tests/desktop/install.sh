@@ -27,6 +27,8 @@ for f in bin/lunetta bin/korrigo share/tobberly/gif/pimmo1.gif share/tobberly/da
     [ -e "$PREFIX/$f" ] || fail "missing $f"
 done
 [ -x "$PREFIX/bin/lunetta" ] && [ -x "$PREFIX/bin/korrigo" ] && ok "programs installed"
+grep -qx "Exec=$PREFIX/bin/lunetta" "$PREFIX/share/applications/lunetta.desktop" \
+    && ok "the menu entry starts the installed pet" || fail "menu entry: $(grep Exec= "$PREFIX/share/applications/lunetta.desktop")"
 [ ! -e "$PREFIX/bin/gif" ] && [ ! -e "$PREFIX/bin/dat" ] && ok "nothing else in bin/" || fail "pictures or data in bin/"
 for size in 48 128 256; do
     got=$(identify -format '%wx%h' "$PREFIX/share/icons/hicolor/${size}x${size}/apps/lunetta.png" 2>/dev/null)
