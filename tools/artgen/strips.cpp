@@ -728,26 +728,22 @@ QList<Strip> buildStrips()
                 paint::note(p, {124, 40}, 9, pink);
             return;
         }
-        // on the tummy: the back and the feet kicking up behind the head, the book on the floor
-        const bool kick = f == 4;
-        paint::ellipse(p, {75, 112}, 30, 16, top);
-        paint::stroke(p, {{64, 112}, {kick ? 46.0 : 54.0, 74}}, 10, skin);
-        paint::stroke(p, {{86, 112}, {kick ? 100.0 : 96.0, 80}}, 10, skin);
-        paint::ellipse(p, {kick ? 46.0 : 54.0, 70}, 7, 9, sock);
-        paint::ellipse(p, {kick ? 100.0 : 96.0, 76}, 7, 9, sock);
+        // on the tummy along the floor, propped on the elbows over the open book
+        drawFloorCushion(p, 204);
         Pose pose;
-        pose.at = {75, 138};
+        pose.at = {112, 138};
+        pose.scale = 0.74;
         pose.gaze = {0, 1};
         pose.eyes = f == 4 ? Eyes::Closed : (f == 5 ? Eyes::Happy : Eyes::Open);
         pose.mouth = f == 5 ? Mouth::Grin : Mouth::Smile;
-        drawHead(p, pose);
-        drawBook(p, {75, 190}, 70, 30, cover, true);
-        for (double x : {40.0, 110.0}) {
-            paint::stroke(p, {{x < 75 ? 34.0 : 116.0, 168}, {x, 190}}, 10, top);
-            paint::ellipse(p, {x, 188}, 5.5, 5.5, skin);
-        }
+        pose.left = {{-40, 72}, {-34, 80}};
+        pose.right = {{40, 72}, {34, 80}};
+        drawLying(p, pose, f == 4 ? 80 : 36, f == 4 ? 34 : 78);
+        drawBook(p, pose.at + QPointF(0, 66), 56, 24, cover, true);
+        drawHand(p, pose, Side::Left);
+        drawHand(p, pose, Side::Right);
         if (f == 5)
-            paint::heart(p, {124, 100}, 6, pink);
+            paint::heart(p, {136, 96}, 6, pink);
     };
     t.append({QStringLiteral("27"), 6, [reading](QPainter &p, int f) {
                   reading(p, f, Place::Living, bookRed);
