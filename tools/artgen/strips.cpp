@@ -1566,19 +1566,32 @@ QList<Strip> buildStrips()
                   gardo.left = arms::cheek(Side::Left);
                   gardo.gaze = {1, 0};
                   drawFigure(p, gardo);
-                  Pose pet = small(standing(), {110, 92}, 0.74);
-                  pet = withArms(pet, arms::raise);
-                  pet.left.hand = {-20, 6};
-                  pet.right.hand = {4, 0};
-                  pet.eyes = f == 0 ? Eyes::Open : Eyes::Happy;
+                  // the doll is held at the chest, then hugged cheek to cheek: his face and
+                  // the pet's delight stay in sight
+                  Pose pet = small(standing(), {108, 92}, 0.74);
                   pet.mouth = Mouth::Grin;
-                  pet.gaze = {-1, 0};
+                  QPointF doll;
+                  if (f == 0) {
+                      pet = withArms(pet, arms::chest);
+                      pet.left.hand = {-10, 70};
+                      pet.right.hand = {10, 70};
+                      pet.gaze = {-1, 0};
+                      doll = {108, 130};
+                  } else {
+                      pet.tilt = 12;
+                      pet.eyes = Eyes::Happy;
+                      pet.left = arms::chest(Side::Left);
+                      pet.left.hand = {14, 54};
+                      pet.right = arms::wave(Side::Right);
+                      pet.right.hand = {36, 40};
+                      doll = {136, 104};
+                  }
                   drawFigure(p, pet);
-                  drawDoll(p, (handAt(pet, Side::Left) + handAt(pet, Side::Right)) / 2
-                                  + QPointF(0, -22),
-                           0.26);
+                  drawDoll(p, doll, 0.26);
                   drawHand(p, pet, Side::Left);
                   drawHand(p, pet, Side::Right);
+                  if (f == 1)
+                      paint::heart(p, {96, 30}, 6, pink);
               }});
     t.append({QStringLiteral("69"), 2, [](QPainter &p, int f) {
                   drawRoom(p, Place::Garden, false);
