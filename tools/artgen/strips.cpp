@@ -85,9 +85,14 @@ void sleepScene(QPainter &p, int f, const Sleeper &s)
     if (s.sprawled)
         paint::ellipse(p, {30, 84}, 5.5, 5.5, skin);
     drawBlanket(p, 134, f == 1 ? 8 : 3);
-    if (s.handOut || s.doll) {
-        paint::stroke(p, {{40, 176}, {52, 150}}, 9, pyjama);
-        paint::ellipse(p, {54, 146}, 5.5, 5.5, skin);
+    // an arm laid out over the blanket's edge, or round the doll
+    if (s.handOut) {
+        paint::stroke(p, {{60, 134}, {44, 146}, {34, 162}}, 9, pyjama);
+        paint::ellipse(p, {33, 165}, 5.5, 5.5, skin);
+    }
+    if (s.doll) {
+        paint::stroke(p, {{84, 136}, {108, 132}}, 9, pyjama);
+        paint::ellipse(p, {112, 130}, 5.5, 5.5, skin);
     }
     if (f == 0)
         paint::zMarks(p, {112, 50}, 2, 8);
