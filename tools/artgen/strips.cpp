@@ -50,6 +50,14 @@ Pose withArms(Pose pose, Arm (*both)(Side))
     return pose;
 }
 
+// The right hand brings chopsticks to the mouth from below, so they end at the lips instead of
+// crossing the face.
+constexpr double kChopsticksToMouth = -42;
+Arm chopsticksToMouth()
+{
+    return {{32, 62}, {20, 46}};
+}
+
 Pose blink(Pose pose)
 {
     pose.eyes = Eyes::Closed;
@@ -469,7 +477,7 @@ QList<Strip> buildStrips()
                   Pose pose = seated();
                   pose.right = arms::chest(Side::Right);
                   if (f == 1 || f == 3) {
-                      pose.right = arms::mouth(Side::Right);
+                      pose.right = chopsticksToMouth();
                       pose.mouth = Mouth::Chew;
                   }
                   if (f == 2 || f == 3) {
@@ -487,7 +495,7 @@ QList<Strip> buildStrips()
                       paint::ellipse(p, {88, 168}, 10, 4, 0xfff08070);
                   }, [&] {
                       const QPointF h = handAt(pose, Side::Right);
-                      drawChopsticks(p, h, f == 1 || f == 3 ? -70 : -30);
+                      drawChopsticks(p, h, f == 1 || f == 3 ? kChopsticksToMouth : -30);
                       drawHand(p, pose, Side::Right);
                       if (f >= 2) {
                           drawRiceBowl(p, handAt(pose, Side::Left) + QPointF(4, -6));
@@ -585,7 +593,7 @@ QList<Strip> buildStrips()
     t.append({QStringLiteral("22"), 6, [](QPainter &p, int f) {
                   Pose pose = seated();
                   if (f == 1) {
-                      pose.right = arms::mouth(Side::Right);
+                      pose.right = chopsticksToMouth();
                       pose.mouth = Mouth::Chew;
                   } else if (f == 2 || f == 3) {
                       pose = withArms(pose, arms::chest);
@@ -613,7 +621,7 @@ QList<Strip> buildStrips()
                           paint::ellipse(p, {108, 168}, 8, 3, 0xfff08070);
                   }, [&] {
                       if (f < 2) {
-                          drawChopsticks(p, handAt(pose, Side::Right), f == 0 ? -30 : -70);
+                          drawChopsticks(p, handAt(pose, Side::Right), f == 0 ? -30 : kChopsticksToMouth);
                           drawHand(p, pose, Side::Right);
                       } else if (f < 4) {
                           const QPointF c = (handAt(pose, Side::Left)
