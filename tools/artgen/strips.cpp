@@ -861,8 +861,9 @@ QList<Strip> buildStrips()
                           paint::note(p, {26, 60}, 10, pink);
                           paint::note(p, {122, 50}, 9, yellow);
                       } else {
-                          drawBubbles(p, {92, 116}, 6);
-                          drawBubbles(p, {104, 98}, 4);
+                          // blown bubbles float up beside the head
+                          drawBubbles(p, {122, 108}, 6);
+                          drawBubbles(p, {132, 84}, 4);
                       }
                   });
               }});
