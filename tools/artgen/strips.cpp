@@ -903,20 +903,29 @@ QList<Strip> buildStrips()
     t.append({QStringLiteral("36"), 2, [](QPainter &p, int f) {
                   drawRoom(p, Place::Living, false);
                   Pose pose = kneeling();
+                  QPointF doll;
                   if (f == 0) {
-                      pose = withArms(pose, arms::raise);
-                      pose.left.hand = {-12, -2};
-                      pose.right.hand = {12, -2};
+                      // the doll lifted up beside the head, where both faces show
+                      pose.right = arms::wave(Side::Right);
+                      pose.right.elbow = {40, 40};
+                      pose.right.hand = {52, 8};
+                      pose.left = arms::hip(Side::Left);
                       pose.mouth = Mouth::Grin;
-                      pose.gaze = {0, -1};
+                      pose.gaze = {1, -0.6};
+                      pose.tilt = -6;
+                      doll = {0, -22};
                   } else {
                       pose = withArms(pose, arms::chest);
                       pose.eyes = Eyes::Happy;
                       pose.tilt = 10;
                   }
                   drawFigure(p, pose);
-                  const QPointF c = (handAt(pose, Side::Left) + handAt(pose, Side::Right)) / 2;
-                  drawDoll(p, c + QPointF(0, f == 0 ? -26 : -14), 0.3);
+                  if (f == 0) {
+                      drawDoll(p, handAt(pose, Side::Right) + doll, 0.3);
+                  } else {
+                      const QPointF c = (handAt(pose, Side::Left) + handAt(pose, Side::Right)) / 2;
+                      drawDoll(p, c + QPointF(0, -14), 0.3);
+                  }
                   drawHand(p, pose, Side::Left);
                   drawHand(p, pose, Side::Right);
                   if (f == 1)
