@@ -1073,20 +1073,23 @@ QList<Strip> buildStrips()
     t.append({QStringLiteral("44"), 3, [](QPainter &p, int f) {
                   drawRoom(p, Place::Study, false);
                   Pose pose = seated();
-                  pose.at = {42, kSeatY + 10};
-                  pose.scale = 0.95;
-                  pose.turn = {0.5, 0};
+                  pose.at = {38, kSeatY + 14};
+                  pose.scale = 0.88;
+                  pose.turn = {0.25, 0};
                   pose.gaze = {1, 0.3};
+                  // typing on the keyboard in front of the screen
                   pose.right = arms::reach(Side::Right);
-                  pose.right.hand = {46, 80};
+                  pose.right.elbow = {30, 64};
+                  pose.right.hand = {50, 50};
                   if (f == 1) {
-                      pose.right.hand = {40, 76};
+                      pose.right.hand = {44, 48};
                       pose.mouth = Mouth::Flat;
                   }
                   if (f == 2) {
+                      // the free hand goes up; the screen would hide the other
                       pose.eyes = Eyes::Wide;
                       pose.mouth = Mouth::Grin;
-                      pose.right = arms::raise(Side::Right);
+                      pose.left = arms::raise(Side::Left);
                   }
                   drawFigure(p, pose);
                   drawDesk(p, 150);
@@ -1095,10 +1098,9 @@ QList<Strip> buildStrips()
                   paint::rect(p, {61, 85, 66, 39}, colours::screen, false);
                   paint::polygon(p, QPolygonF{{56, 128}, {132, 128}, {138, 140}, {50, 140}},
                                  metal);
-                  if (f != 2)
-                      drawHand(p, pose, Side::Right);
+                  drawHand(p, pose, Side::Right);
                   if (f == 2)
-                      paint::sparkle(p, {20, 40}, 6, yellow);
+                      paint::sparkle(p, {24, 40}, 6, yellow);
               }});
     t.append({QStringLiteral("45"), 3, [](QPainter &p, int f) {
                   drawRoom(p, Place::Living, false);
@@ -1183,14 +1185,18 @@ QList<Strip> buildStrips()
                       if (f == 1)
                           paint::heart(p, {130, 130}, 6, pink);
                   } else {
-                      pose = withArms(pose, arms::raise);
-                      pose.left.hand = {-14, 0};
-                      pose.right.hand = {14, 0};
-                      pose.gaze = {0, -1};
+                      // the puppy hugged at the chest, under the pet's chin
+                      pose = withArms(pose, arms::chest);
+                      pose.left.hand = {-18, 72};
+                      pose.right.hand = {18, 74};
+                      pose.gaze = {-0.4, 1};
+                      pose.tilt = -8;
                       pose.mouth = f == 2 ? Mouth::Open : Mouth::Grin;
                       pose.eyes = f == 2 ? Eyes::Open : Eyes::Happy;
                       drawFigure(p, pose);
-                      drawPuppy(p, {80, 82}, 1.0, f == 3);
+                      drawPuppy(p, {80, 150}, 1.2, f == 3);
+                      if (f == 3)
+                          paint::heart(p, {124, 52}, 6, pink);
                       drawHand(p, pose, Side::Left);
                       drawHand(p, pose, Side::Right);
                   }
