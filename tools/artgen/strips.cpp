@@ -1524,15 +1524,17 @@ QList<Strip> buildStrips()
                   drawRoom(p, Place::Track, false);
                   Pose pose = standing(Outfit::Racing);
                   pose.hat = Hat::Cap;
-                  pose = withArms(pose, arms::raise);
-                  pose.left.hand = {-12, -8};
-                  pose.right.hand = {12, -8};
+                  // the trophy held up high beside the head, the other arm cheering
+                  pose.at = {66, 82};
+                  pose.right = arms::raise(Side::Right);
+                  pose.right.elbow = {40, 34};
+                  pose.right.hand = {54, 10};
+                  pose.left = f == 0 ? arms::raise(Side::Left) : arms::hip(Side::Left);
                   pose.eyes = f == 0 ? Eyes::Happy : Eyes::Wink;
                   pose.mouth = Mouth::Grin;
-                  pose.at = {75, 80};
+                  pose.gaze = {0.6, -0.4};
                   drawFigure(p, pose);
-                  drawTrophy(p, {75, 58}, 1.1);
-                  drawHand(p, pose, Side::Left);
+                  drawTrophy(p, handAt(pose, Side::Right) + QPointF(0, -24), 1.1);
                   drawHand(p, pose, Side::Right);
                   const QRgb confetti[] = {red, yellow, cyan, pink, green};
                   for (int i = 0; i < 10; ++i) {
