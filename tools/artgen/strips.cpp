@@ -1681,6 +1681,7 @@ QList<Strip> buildStrips()
               }});
     t.append({QStringLiteral("s2"), 4, [](QPainter &p, int f) {
                   drawRoom(p, Place::Living, false);
+                  drawOniMask(p, {112, 22}, 1.0); // the demon the beans chase out
                   Pose pose = standing();
                   if (f < 2) {
                       pose.left = arms::chest(Side::Left);
@@ -1699,13 +1700,12 @@ QList<Strip> buildStrips()
                       pose.mouth = f == 2 ? Mouth::Smile : Mouth::Chew;
                       pose.eyes = f == 2 ? Eyes::Open : Eyes::Happy;
                       drawFigure(p, pose);
-                      drawOniMask(p, {112, 22}, 1.0);
                       drawBeanBox(p, {40, 150}, 1.0);
                   }
               }});
     t.append({QStringLiteral("s3"), 2, [](QPainter &p, int f) {
                   drawRoom(p, Place::Tatami, false);
-                  drawHinaDolls(p, {75, 110}, 1.0);
+                  drawHinaDolls(p, {75, 56}, 1.15); // on their stand above the pet's head
                   Pose pose = kneeling(Outfit::Kimono);
                   pose.at = {75, 130};
                   pose.scale = 0.8;
@@ -1722,14 +1722,16 @@ QList<Strip> buildStrips()
               }});
     t.append({QStringLiteral("s4"), 4, [](QPainter &p, int f) {
                   drawRoom(p, Place::Garden, false);
-                  paint::stroke(p, {{132, 160}, {132, 6}}, 3, metalShade);
+                  // the streamers fly clear of the pet's head
+                  paint::stroke(p, {{136, 160}, {136, 6}}, 3, metalShade);
                   const double wave = (f % 2) ? 4 : -4;
-                  drawCarpStreamer(p, {130, 22}, -70, black, wave);
-                  drawCarpStreamer(p, {130, 44}, -58, red, -wave);
-                  drawCarpStreamer(p, {130, 64}, -46, bookBlue, wave);
+                  drawCarpStreamer(p, {134, 24}, -42, black, wave);
+                  drawCarpStreamer(p, {134, 46}, -36, red, -wave);
+                  drawCarpStreamer(p, {134, 68}, -30, bookBlue, wave);
                   Pose pose = standing();
                   pose.hat = Hat::Kabuto;
-                  pose.at = {64, 70};
+                  pose.at = {52, 76};
+                  pose.scale = 0.92;
                   if (f < 2) {
                       pose.gaze = {1, -1};
                       pose.right = f == 0 ? arms::down(Side::Right) : arms::wave(Side::Right);
@@ -1743,7 +1745,7 @@ QList<Strip> buildStrips()
                   drawFigure(p, pose);
                   if (f >= 2) {
                       const QPointF h = handAt(pose, Side::Left);
-                      drawCarpStreamer(p, h + QPointF(0, -4), 28, red, f == 3 ? 3 : -3);
+                      drawCarpStreamer(p, h + QPointF(0, -4), -20, red, f == 3 ? 3 : -3);
                       drawHand(p, pose, Side::Left);
                   }
               }});
