@@ -352,6 +352,26 @@ QList<Strip> buildStrips()
                   drawRoom(p, Place::Bedroom, false);
                   paint::rect(p, {108, 40, 40, 126}, woodLight, true, 3); // wardrobe
                   paint::line(p, {128, 40}, {128, 166}, woodShade, 2);
+                  // on the wardrobe hang the clothes to put on: the day top, then the pyjamas
+                  const QPointF c{128, 100};
+                  paint::line(p, c + QPointF(0, -22), c + QPointF(0, -15), metalShade, 2);
+                  paint::line(p, c + QPointF(-14, -8), c + QPointF(0, -15), metalShade, 2);
+                  paint::line(p, c + QPointF(14, -8), c + QPointF(0, -15), metalShade, 2);
+                  QPolygonF shirt;
+                  for (QPointF q : {QPointF(-7, -12), QPointF(-15, -8), QPointF(-20, 4),
+                                    QPointF(-14, 7), QPointF(-11, 2), QPointF(-11, 22),
+                                    QPointF(11, 22), QPointF(11, 2), QPointF(14, 7),
+                                    QPointF(20, 4), QPointF(15, -8), QPointF(7, -12),
+                                    QPointF(0, -7)})
+                      shirt << c + q;
+                  paint::polygon(p, shirt, f < 2 ? top : pyjama);
+                  if (f < 2) {
+                      paint::ellipse(p, c + QPointF(-4, -8), 5, 3, white);
+                      paint::ellipse(p, c + QPointF(4, -8), 5, 3, white);
+                  } else {
+                      for (QPointF d : {QPointF(-6, 4), QPointF(5, 10), QPointF(-3, 16)})
+                          paint::ellipse(p, c + d, 1.8, 1.8, pyjamaDot, false);
+                  }
                   Pose pose = standing(f < 2 ? Outfit::Pyjamas : Outfit::Day);
                   pose.at = {68, 64};
                   if (f == 0) {
