@@ -1023,8 +1023,10 @@ QList<Strip> buildStrips()
                   drawRoom(p, Place::Garden, false);
                   Pose pose = kneeling();
                   pose.at = {96, 92};
+                  // the hand reaches the watering can that bobs beside the flower pot
                   pose.left = arms::reach(Side::Left);
-                  pose.left.hand = {-44, 76};
+                  pose.left.elbow = {-40, 58};
+                  pose.left.hand = {-62, 72};
                   pose.gaze = {-1, 1};
                   pose.turn = {-0.4, 0};
                   if (f == 1)
