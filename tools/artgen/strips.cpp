@@ -953,23 +953,26 @@ QList<Strip> buildStrips()
               }});
     t.append({QStringLiteral("37"), 2, [](QPainter &p, int f) {
                   drawRoom(p, Place::Living, false);
+                  // a red bow for the doll's hair: brought to its head, then tied on
+                  constexpr QPointF kDoll{116, 146};
+                  constexpr double kDollScale = 0.36;
+                  const QPointF bowOnHead = kDoll + QPointF(0, -38 * kDollScale);
                   Pose pose = kneeling();
-                  pose.at = {60, 92};
+                  pose.at = {58, 92};
                   pose.right = arms::reach(Side::Right);
-                  pose.right.hand = {40, 70};
+                  pose.right.hand = f == 0 ? QPointF(36, 30) : QPointF(42, 72);
                   pose.gaze = {1, 1};
                   pose.eyes = f == 0 ? Eyes::Open : Eyes::Happy;
+                  pose.mouth = f == 0 ? Mouth::Smile : Mouth::Grin;
                   drawFigure(p, pose);
-                  drawDoll(p, {118, 148}, 0.3);
-                  if (f == 1) {
-                      paint::ellipse(p, {112, 124}, 5, 3.5, red);
-                      paint::ellipse(p, {124, 124}, 5, 3.5, red);
-                      paint::sparkle(p, {136, 110}, 6, yellow);
-                  } else {
-                      const QPointF h = handAt(pose, Side::Right);
-                      paint::ellipse(p, h + QPointF(-4, -8), 5, 3.5, red);
-                      paint::ellipse(p, h + QPointF(6, -8), 5, 3.5, red);
-                  }
+                  drawDoll(p, kDoll, kDollScale);
+                  const QPointF bow = f == 0 ? handAt(pose, Side::Right) + QPointF(4, -8)
+                                             : bowOnHead;
+                  paint::ellipse(p, bow + QPointF(-6, 0), 5.5, 3.8, red);
+                  paint::ellipse(p, bow + QPointF(6, 0), 5.5, 3.8, red);
+                  paint::ellipse(p, bow, 2.5, 2.5, red);
+                  if (f == 1)
+                      paint::sparkle(p, {138, 106}, 6, yellow);
                   drawHand(p, pose, Side::Right);
               }});
     t.append({QStringLiteral("38"), 2, [](QPainter &p, int f) {
