@@ -1338,14 +1338,14 @@ QList<Strip> buildStrips()
                   drawRoom(p, Place::Study, false);
                   Pose pose = standing();
                   pose = withArms(pose, arms::chest);
-                  pose.left.hand = {-14, 52};
-                  pose.right.hand = {14, 52};
+                  pose.left.hand = {-14, 60};
+                  pose.right.hand = {14, 60};
                   pose.brows = Brows::Worried;
                   pose.mouth = f == 0 ? Mouth::Open : Mouth::Wavy;
                   if (f == 2)
                       pose.eyes = Eyes::Closed;
                   drawFigure(p, pose);
-                  drawBook(p, {75, 108}, 40, 28, bookBlue, true);
+                  drawBook(p, {75, 116}, 40, 28, bookBlue, true); // held below the chin
                   drawHand(p, pose, Side::Left);
                   drawHand(p, pose, Side::Right);
                   drawQuestionMark(p, {124, 34}, f == 1 ? 1.3 : 1.0, cyan);
