@@ -3,6 +3,7 @@
 // written at both scales at once, as the two sizes share one palette.
 #pragma once
 
+#include <QList>
 #include <QString>
 
 bool writeStrips(const QString &gifDir);
@@ -10,6 +11,8 @@ bool writeProps(const QString &gifDir, int scale);
 bool writeButtons(const QString &gifDir, int scale);
 bool writePresents(const QString &gifDir, int scale);
 bool writePortraits(const QString &binDir, int scale); // about.gif, and icon.png at scale 1
+bool writeIcons(const QString &binDir);     // icons/lunetta-<size>.png
+QList<int> iconSizes();
 bool writeGameArt(const QString &dir, int scale);
 bool writePresentFiles(const QString &datDir);
 bool writeContactSheet(const QString &binDir, const QString &out);

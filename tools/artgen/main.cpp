@@ -41,6 +41,8 @@ int main(int argc, char **argv)
         ok = writePortraits(bin, scale) && ok;
         ok = writeGameArt(gameart, scale) && ok;
     }
+    // The desktop picks its icon by size in pixels, from the sizes written here.
+    ok = writeIcons(bin) && ok;
     ok = writePresentFiles(bin + QStringLiteral("/dat")) && ok;
 
     QFile list(QStringLiteral(":/outputs.txt"));
