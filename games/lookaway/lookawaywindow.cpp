@@ -12,28 +12,30 @@ LookAwayWindow::LookAwayWindow(LookAway &game, QWidget *parent) : GameWindow(par
 {
     using namespace gamewindow;
     setWindowTitle(QStringLiteral("あっち向いてホイ"));
-    setFixedSize(400, 192);
+    setFixedSize(400, 260);
 
-    // The choice dialogs stand over the upper right part of the window, so the pet's call sits
-    // below them where it stays readable while the user chooses.
+    // The choice dialogs open over the upper right of the window (from x = 159 and from just
+    // below the title bar down to y = 115, whatever frame the window manager draws), and they are
+    // open for most of a match. Everything the user reads while choosing therefore lies left of
+    // them (the pet) or below them: the pet's call, the counts and the user's last choice.
     m_pet = new GamePictureWidget(QSize(120, 176), this);
     m_pet->move(8, 8);
-    m_msg = speechBox(this, {136, 120, 260, 64});
+    m_msg = speechBox(this, {136, 120, 256, 64});
 
-    caption(this, QStringLiteral("勝った数"), {136, 8, 140, 18});
-    caption(this, QStringLiteral("Pimo"), {136, 28, 36, 22});
-    m_getbox[LookAway::Pet] = countBox(this, {174, 28, 30, 22});
-    caption(this, QStringLiteral("You"), {214, 28, 30, 22});
-    m_getbox[LookAway::User] = countBox(this, {246, 28, 30, 22});
+    caption(this, QStringLiteral("勝った数"), {8, 196, 64, 24});
+    caption(this, QStringLiteral("Pimo"), {76, 196, 36, 24});
+    m_getbox[LookAway::Pet] = countBox(this, {112, 196, 32, 24});
+    caption(this, QStringLiteral("You"), {154, 196, 30, 24});
+    m_getbox[LookAway::User] = countBox(this, {184, 196, 32, 24});
 
-    caption(this, QStringLiteral("対戦成績"), {136, 60, 140, 18});
-    caption(this, QStringLiteral("Pim"), {136, 80, 36, 22});
-    m_winbox[LookAway::Pet] = countBox(this, {174, 80, 30, 22});
-    caption(this, QStringLiteral("You"), {214, 80, 30, 22});
-    m_winbox[LookAway::User] = countBox(this, {246, 80, 30, 22});
+    caption(this, QStringLiteral("対戦成績"), {8, 228, 64, 24});
+    caption(this, QStringLiteral("Pim"), {76, 228, 36, 24});
+    m_winbox[LookAway::Pet] = countBox(this, {112, 228, 32, 24});
+    caption(this, QStringLiteral("You"), {154, 228, 30, 24});
+    m_winbox[LookAway::User] = countBox(this, {184, 228, 32, 24});
 
-    caption(this, QStringLiteral("あなたの手"), {290, 8, 106, 18});
-    m_yourbox = countBox(this, {290, 28, 106, 36});
+    caption(this, QStringLiteral("あなたの手"), {264, 192, 128, 20});
+    m_yourbox = countBox(this, {264, 212, 128, 40});
     m_yourbox->clear();
     QFont big = m_yourbox->font();
     big.setPointSizeF(big.pointSizeF() * 1.5);

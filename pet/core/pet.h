@@ -41,6 +41,9 @@ public:
     void applyOptions(bool germanTime);
     // The exit save, with the window's place at that moment (twips).
     void exitSave(qint32 left, qint32 top);
+    // Begins activity n at once, as the demo option asks, with the buttons set for it and the
+    // hour straight away rather than at the next minute.
+    void startActivity(qint16 n);
     // The user moved the pet window (twips).
     void petMoved(qint32 left, qint32 top);
 
