@@ -448,7 +448,7 @@ QList<LineSet> buildCatalogue()
                    say({"甘酒って、ほんのり甘いんだね"})}});
     c << lineSet("IntoformE4", Auto, "今日はこどもの日！",
                  {{say({"こいのぼりが気持ちよさそう"}),
-                   say({"ぼくもお祝いしてくれるの？"}, 2),
+                   say({"ぼくをお祝いしてくれるの？"}, 2),
                    say({"かしわもち、おいしいね！"}),
                    say({"夜はしょうぶ湯に入るんだって"})}});
     c << lineSet("IntoformE5", Auto, "今夜はお月見だよ",

@@ -385,8 +385,9 @@ private slots:
 
     // A choice dialog stands over the window for most of a match. The user's last choice, the
     // record, the bout counts, their captions and the pet's call must stay in sight beside it,
-    // whatever frame the window manager draws: none at all, or a title bar of up to 32 px with
-    // borders of up to 6 px around both windows.
+    // whatever frame the window manager draws (none at all, or a title bar of up to 32 px with
+    // borders of up to 6 px around both windows), and also while the window's frame is not yet
+    // known and the dialog's frame lands at the offset from the window's inside corner.
     void openChoiceDialogsLeaveTheScoresInSight()
     {
         Match m;
@@ -417,16 +418,17 @@ private slots:
                                                              {w.directionDialog(), LookAway::directionDialogOffset()}};
         for (const auto &[dialog, offset] : dialogs)
             for (int title : {0, 20, 32})
-                for (int border : {0, 6}) {
-                    // The dialog's outer frame, in the coordinates of the window's inside.
-                    const QRect covered(offset - QPoint(border, title),
-                                        dialog->size() + QSize(2 * border, title + border));
-                    for (QWidget *widget : inSight)
-                        QVERIFY2(!covered.intersects(widget->geometry()),
-                                 qPrintable(QStringLiteral("%1 under a %2 px title covers %3")
-                                                .arg(dialog->button(0)->text()).arg(title)
-                                                .arg(describe(widget))));
-                }
+                for (int border : {0, 6})
+                    for (bool frameKnown : {true, false}) {
+                        // The dialog's outer frame, in the coordinates of the window's inside.
+                        const QPoint corner = frameKnown ? offset - QPoint(border, title) : offset;
+                        const QRect covered(corner, dialog->size() + QSize(2 * border, title + border));
+                        for (QWidget *widget : inSight)
+                            QVERIFY2(!covered.intersects(widget->geometry()),
+                                     qPrintable(QStringLiteral("%1 under a %2 px title covers %3")
+                                                    .arg(dialog->button(0)->text()).arg(title)
+                                                    .arg(describe(widget))));
+                    }
     }
 
     // Closing the window, or a choice dialog, before the end, even while the deciding bout is
