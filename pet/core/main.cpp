@@ -205,9 +205,7 @@ int main(int argc, char **argv)
         const int n = parser.value(event).toInt(&ok);
         if (!ok || n < 0 || n > 1006)
             return fail(QStringLiteral("--event needs an activity number"));
-        pet.engine().CReset();
-        pet.engine().Clearfun();
-        pet.engine().Setibent(qint16(n));
+        pet.startActivity(qint16(n));
     }
 
     // Armed only now: before the start-up has read the store, a save would write defaults over it.
