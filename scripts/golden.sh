@@ -37,10 +37,15 @@ trap 'rm -rf "$SCRATCH"' EXIT INT TERM
 export TZ=Asia/Tokyo LC_ALL=C.UTF-8
 unset LANGUAGE LANG QT_QPA_PLATFORM
 
-# record NAME START DAYS SEED KEY=VALUE... : writes the recording of one case to stdout.
+# record NAME START DAYS SEED USER KEY=VALUE... : writes the recording of one case to stdout.
 record() {
-    name=$1 start=$2 days=$3 seed=$4
-    shift 4
+    name=$1 start=$2 days=$3 seed=$4 user=$5
+    shift 5
+    case "$user" in
+    answers) answer=--answer ;;
+    away) answer= ;;
+    *) echo "golden.sh: case $name: the user is away or answers, not $user" >&2; return 1 ;;
+    esac
     home="$SCRATCH/$name"
     mkdir -p "$home/config/Tobberly"
     {
@@ -48,7 +53,7 @@ record() {
         for kv in "$@"; do echo "$kv"; done
     } >"$home/config/Tobberly/Tobberly.conf"
     HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" XDG_CACHE_HOME="$home/cache" \
-        "$BIN/lunetta" --simulate "$start" --minutes $((days * 1440)) --seed "$seed" --trace scene \
+        "$BIN/lunetta" --simulate "$start" --minutes $((days * 1440)) --seed "$seed" --trace scene $answer \
         </dev/null 2>"$home/warnings"
     echo "--- store"
     sed -n '/^\[setting\]/,/^\[/{/^\[/d;p}' "$home/config/Tobberly/Tobberly.conf" | sort
@@ -60,7 +65,7 @@ failed=0
 matched=0
 # Cases: the named ones, or every line of cases.txt.
 grep -v '^[[:space:]]*\(#\|$\)' "$GOLDEN/cases.txt" >"$SCRATCH/cases"
-while read -r name start days seed keys; do
+while read -r name start days seed user keys; do
     if [ $# -gt 0 ]; then
         wanted=0
         for c in "$@"; do [ "$c" = "$name" ] && wanted=1; done
@@ -68,7 +73,7 @@ while read -r name start days seed keys; do
     fi
     matched=$((matched + 1))
     # shellcheck disable=SC2086 # the keys are split into words on purpose
-    record "$name" "$start" "$days" "$seed" $keys >"$SCRATCH/$name.txt"
+    record "$name" "$start" "$days" "$seed" "$user" $keys >"$SCRATCH/$name.txt"
     if [ "$UPDATE" = 1 ]; then
         gzip -n -9 -c "$SCRATCH/$name.txt" >"$GOLDEN/$name.txt.gz"
         echo "recorded $name ($(wc -l <"$SCRATCH/$name.txt") lines)"

@@ -100,7 +100,10 @@ int main(int argc, char **argv)
                              QStringLiteral("What the simulation prints: events (the default), scene (also what the "
                                             "windows show) or all (also every minute's clock and animation step)."),
                              QStringLiteral("WHAT"), QStringLiteral("events"));
-    parser.addOptions({at, speed, simulate, minutes, seed, event, trace});
+    QCommandLineOption answer(QStringLiteral("answer"),
+                              QStringLiteral("In the simulation, answer each question after twenty seconds "
+                                             "(1, 2, 3 in turn) and play each game for four minutes."));
+    parser.addOptions({at, speed, simulate, minutes, seed, event, trace, answer});
     parser.process(*app);
 
     QtSettingsStore store;
@@ -118,6 +121,7 @@ int main(int argc, char **argv)
         if (!detail)
             return fail(QStringLiteral("--trace needs events, scene or all"));
         opt.detail = *detail;
+        opt.answering = parser.isSet(answer);
         opt.seed = parser.isSet(seed) ? parser.value(seed).toULongLong()
                                       : quint64(QDateTime::currentMSecsSinceEpoch());
         QTextStream out(stdout);

@@ -4,8 +4,11 @@
 #include "common/settingsstore.h"
 #include "common/timers.h"
 #include "pet.h"
+#include "pet/dialogs/questions.h"
 
 #include <array>
+#include <functional>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -90,7 +93,13 @@ public:
         line(QStringLiteral("event %1").arg(n));
     }
     void speechShown(const QString &set) override { line(QStringLiteral("speech ") + set); }
-    void questionShown(int kind) override { line(QStringLiteral("question %1").arg(kind)); }
+    void questionShown(int kind) override
+    {
+        line(QStringLiteral("question %1").arg(kind));
+        if (onQuestion)
+            onQuestion();
+    }
+    std::function<void()> onQuestion;
     void presentDelivered(int k) override { line(QStringLiteral("present %1").arg(k)); }
 
     // Follows the scene: after each instant of virtual time, sceneSettled() prints what changed.
@@ -301,6 +310,49 @@ private:
     QDate m_day;
     QTime m_time;
 };
+// The user of an answering simulation: answers each question after a while, in turn 1, 2, 3, and
+// stands in for the game pack, whose game takes a few minutes of virtual time.
+class SimulatedUser : public GameLauncher
+{
+public:
+    static constexpr int kThinkMs = 20000;
+    static constexpr int kGameMs = 4 * 60000;
+
+    SimulatedUser(Pet &pet, Timers &timers) : m_pet(pet), m_timers(timers)
+    {
+        m_answer = timers.create([this] { answer(); });
+        timers.setSingleShot(m_answer, true);
+        m_game = timers.create([this] { gameOver(); });
+        timers.setSingleShot(m_game, true);
+    }
+    void questionAsked() { m_timers.start(m_answer, kThinkMs); }
+    bool start(const QString &, const QStringList &, std::function<void()> finished) override
+    {
+        m_finished = std::move(finished);
+        m_timers.start(m_game, kGameMs);
+        return true;
+    }
+
+private:
+    void answer()
+    {
+        if (!m_pet.scene().questionOpen())
+            return;
+        m_pet.questions().btnans_Click(1 + m_answered % 3);
+        ++m_answered;
+    }
+    void gameOver()
+    {
+        if (auto finished = std::exchange(m_finished, {}))
+            finished();
+    }
+    Pet &m_pet;
+    Timers &m_timers;
+    int m_answer = -1;
+    int m_game = -1;
+    int m_answered = 0;
+    std::function<void()> m_finished;
+};
 } // namespace
 
 std::optional<TraceDetail> traceDetailFromName(const QString &name)
@@ -331,6 +383,12 @@ int runSimulation(const SimulationOptions &opt, SettingsStore &store, const QStr
     Pet pet(copy, time, rnd, time, setup);
     PrintingTrace trace(time, out, opt.detail);
     pet.ctx().trace = &trace;
+    std::unique_ptr<SimulatedUser> user;
+    if (opt.answering) {
+        user = std::make_unique<SimulatedUser>(pet, time);
+        pet.ctx().launcher = user.get();
+        trace.onQuestion = [&user] { user->questionAsked(); };
+    }
     const qint64 end = opt.minutes * 60000;
     if (opt.detail == TraceDetail::Events) {
         pet.Form_Load();

@@ -24,6 +24,9 @@ struct SimulationOptions {
     qint64 minutes = 60;
     quint64 seed = 1;
     TraceDetail detail = TraceDetail::Events;
+    // A user who answers every question twenty seconds after it is asked, choosing the first,
+    // second and third answer in turn, and plays each game that follows for four minutes.
+    bool answering = false;
 };
 
 // Runs on the given store; returns the process exit code.

@@ -136,6 +136,49 @@ private slots:
         QCOMPARE(r.out.count(u'\r'), 0);
     }
 
+    // The answering user closes every question twenty seconds after it opened, and a game it
+    // chose hides the pet for the four minutes it plays; a user who never answers leaves each
+    // question open until the pet gives up on it. Answers also keep the friendship from falling.
+    void answeringUserAnswersEveryQuestion()
+    {
+        QTemporaryDir answering, away;
+        const QStringList scene = {QStringLiteral("--trace"), QStringLiteral("scene")};
+        const Run r = simulate(answering.path(), scene + QStringList{QStringLiteral("--answer")});
+        const Run idle = simulate(away.path(), scene);
+        QCOMPARE(r.exitCode, 0);
+        auto seconds = [](const QString &when) {
+            return QDateTime::fromString(when, Qt::ISODateWithMs).toSecsSinceEpoch();
+        };
+        auto gaps = [&](const Run &run, const QString &open, const QString &close) {
+            QList<qint64> found;
+            QString openedAt;
+            for (const auto &[when, what] : sceneLines(run.out)) {
+                if (what.startsWith(open))
+                    openedAt = when;
+                else if (what == close && !openedAt.isEmpty())
+                    found << seconds(when) - seconds(std::exchange(openedAt, QString()));
+            }
+            return found;
+        };
+        const QList<qint64> answered = gaps(r, QStringLiteral("question window shown at"), QStringLiteral("question window parked"));
+        QVERIFY(answered.size() >= 3);
+        for (qint64 g : answered)
+            QCOMPARE(g, qint64(20));
+        const QList<qint64> games = gaps(r, QStringLiteral("pet window hidden"), QStringLiteral("pet window shown"));
+        QVERIFY(!games.isEmpty());
+        for (qint64 g : games)
+            QCOMPARE(g, qint64(240));
+        for (qint64 g : gaps(idle, QStringLiteral("question window shown at"), QStringLiteral("question window parked")))
+            QVERIFY(g >= 60);
+
+        auto friendship = [](const QTemporaryDir &home) {
+            QSettings store(home.path() + QStringLiteral("/config/Tobberly/Tobberly.conf"), QSettings::IniFormat);
+            return store.value(QStringLiteral("setting/Loveval"), 50).toInt();
+        };
+        QVERIFY2(friendship(answering) > friendship(away),
+                 qPrintable(QStringLiteral("%1 %2").arg(friendship(answering)).arg(friendship(away))));
+    }
+
     // A trace the program does not know is refused before the pet's life begins.
     void unknownTraceIsRefused()
     {
