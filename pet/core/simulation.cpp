@@ -1,5 +1,6 @@
 #include "simulation.h"
 
+#include "common/paths.h"
 #include "common/random.h"
 #include "common/settingsstore.h"
 #include "common/timers.h"
@@ -378,7 +379,7 @@ int runSimulation(const SimulationOptions &opt, SettingsStore &store, const QStr
     SeededRandom rnd(opt.seed);
     Pet::Setup setup;
     setup.programDir = programDir;
-    setup.datDir = programDir + QStringLiteral("/dat");
+    setup.datDir = paths::dataRootFor(programDir) + QStringLiteral("/dat"); // beside it, or installed
     setup.desktopDir = desktopDir;
     Pet pet(copy, time, rnd, time, setup);
     PrintingTrace trace(time, out, opt.detail);
