@@ -91,6 +91,26 @@ void Pet::exitSave(qint32 left, qint32 top) { m_ctx.memory.exitSave(m_ctx.clock.
 
 void Pet::petMoved(qint32 left, qint32 top)
 {
+    if (m_ctx.screen.petLeft == left && m_ctx.screen.petTop == top)
+        return;
     m_ctx.screen.petLeft = left;
     m_ctx.screen.petTop = top;
+    m_presentation->followPet();
+}
+
+void Pet::petFrameChanged(qint32 width, qint32 height)
+{
+    ScreenGeometry &g = m_ctx.screen;
+    if (g.petWidth == width && g.petHeight == height)
+        return;
+    g.petWidth = width;
+    g.petHeight = height;
+    if (!m_framed) {
+        m_framed = true;
+        m_ctx.memory.placeWindow(g);
+        g.petLeft = m_ctx.mem().mleft;
+        g.petTop = m_ctx.mem().mtop;
+        m_ctx.scene.emitChanged(Scene::PetWindow);
+    }
+    m_presentation->followPet();
 }

@@ -41,11 +41,15 @@ public:
     void applyOptions(bool germanTime);
     // The exit save, with the window's place at that moment (twips).
     void exitSave(qint32 left, qint32 top);
-    // The user moved the pet window (twips).
+    // The user moved the pet window (twips); open dialogs follow it.
     void petMoved(qint32 left, qint32 top);
+    // The window manager framed the pet window, or its frame changed: the outer size in twips.
+    // The first frame corrects the place Loaddata gave, so the whole frame lies on the screen.
+    void petFrameChanged(qint32 width, qint32 height);
 
 private:
     PetContext m_ctx;
+    bool m_framed = false;
     std::unique_ptr<Engine> m_engine;
     std::unique_ptr<Buttons> m_buttons;
     std::unique_ptr<Presentation> m_presentation;
