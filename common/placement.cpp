@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace placement {
 
@@ -49,14 +50,14 @@ int screenOf(const std::vector<Area> &screens, const Area &window)
     }
     if (bestArea > 0)
         return best;
+    // Off every screen: the screen beside or above the window counts first (monitors mostly stand
+    // side by side), then the nearest in height.
     const qint64 cx = qint64(window.left) + window.width / 2;
     const qint64 cy = qint64(window.top) + window.height / 2;
-    double nearest = std::numeric_limits<double>::max();
+    std::pair<qint64, qint64> nearest{std::numeric_limits<qint64>::max(), 0};
     for (int i = 0; i < int(screens.size()); ++i) {
         const Area &s = screens[size_t(i)];
-        const double dx = double(gap(cx, s.left, s.right()));
-        const double dy = double(gap(cy, s.top, s.bottom()));
-        const double d = dx * dx + dy * dy;
+        const std::pair<qint64, qint64> d{gap(cx, s.left, s.right()), gap(cy, s.top, s.bottom())};
         if (d < nearest) {
             nearest = d;
             best = i;

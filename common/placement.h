@@ -29,7 +29,8 @@ qint32 centred(qint32 areaStart, qint32 areaLength, qint32 window);
 qint32 pulledInto(qint32 start, qint32 areaStart, qint32 areaLength, qint32 window);
 
 // The screen a window stands on: the one it overlaps most (the earlier one on a tie); off every
-// screen, the one nearest to the window's centre. The list must not be empty.
+// screen, the one whose columns are nearest to the window's centre, then whose rows are. The list
+// must not be empty.
 int screenOf(const std::vector<Area> &screens, const Area &window);
 
 // The place of a dialog beside the pet window: `offset` right of the pet's left edge, or, when the
