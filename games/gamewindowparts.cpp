@@ -12,13 +12,13 @@
 
 GameWindow::GameWindow(QWidget *parent) : QDialog(parent, desktop::fixedSizeFlags(Qt::Dialog, true)) {}
 
-void GameWindow::showEvent(QShowEvent *event)
+void GameWindow::setVisible(bool visible)
 {
-    if (!m_placed) {
+    if (visible && !m_placed) {
         m_placed = true;
         gamewindow::placeGameWindow(this);
     }
-    QDialog::showEvent(event);
+    QDialog::setVisible(visible);
 }
 
 void GameWindow::done(int result)

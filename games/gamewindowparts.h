@@ -25,8 +25,11 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
-    void showEvent(QShowEvent *event) override;
     virtual void stopGame() = 0;
+
+public:
+    // The first show places the window, before it exists on the screen.
+    void setVisible(bool visible) override;
 
 private:
     bool m_placed = false;
@@ -34,7 +37,7 @@ private:
 
 namespace gamewindow {
 // The game window's first place: its outer frame centred on the screen the user is at (where the
-// pointer is, having just chosen the game beside the pet).
+// pointer is, having just chosen the game beside the pet). Called before the window is first shown.
 void placeGameWindow(QWidget *window);
 }
 

@@ -15,6 +15,13 @@ ChoiceDialog::ChoiceDialog(const QStringList &captions, QWidget *parent) : QDial
     setWindowTitle(parent ? parent->windowTitle() : QString());
     setModal(true);
     desktop::keepOffTaskbar(this);
+    // Until its own frame is known a move places its inside; once the frame arrives it is placed
+    // again so that the frame stands where it belongs.
+    auto *frames = new desktop::FrameWatch(this);
+    connect(frames, &desktop::FrameWatch::frameChanged, this, [this] {
+        if (isVisible() && m_gameWindow)
+            place();
+    });
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(10, 10, 10, 10);
     row->setSpacing(8);
