@@ -8,6 +8,8 @@ export QT_QPA_PLATFORM=offscreen
 "$build/toolbin/artgen" --contact "$build/bin" "$build/shots/strips.png"
 "$build/toolbin/artgen" --sheet "$build/bin" "$build/shots/pictures.png"
 echo "shots: $build/shots/strips.png $build/shots/pictures.png"
+# Every text of the pet's dialogs as the speech and question windows lay it out.
+"$build/toolbin/textsheet" "$build/bin" "$build/shots"
 
 # Screenshots of the windows under a virtual display: the pet in several activities, its dialogs,
 # the present, options and about windows, and the three games.
@@ -66,5 +68,18 @@ for g in a b c; do
     import -window root -crop 700x400+290+200 "$out/game-$g.png" 2>/dev/null
     kill $pid 2>/dev/null
 done
+# The look-away game while the user chooses: the choice dialog over its window, framed by a
+# window manager as on a desktop, with the call, the counts and the user's hand in sight.
+if command -v openbox >/dev/null; then
+    openbox >/dev/null 2>&1 &
+    wm=$!
+    sleep 1
+    "$bin/korrigo" -b >/dev/null 2>&1 &
+    pid=$!
+    sleep 4.5
+    import -window root -crop 700x420+290+190 "$out/game-b-choosing.png" 2>/dev/null
+    kill $pid $wm 2>/dev/null
+    wait $pid $wm 2>/dev/null
+fi
 SHOTS
 echo "shots: window screenshots in $out"

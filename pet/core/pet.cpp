@@ -1,6 +1,7 @@
 #include "pet.h"
 
 #include "buttons.h"
+#include "common/values.h"
 #include "interaction.h"
 #include "pet/dialogs/presents.h"
 #include "pet/dialogs/questions.h"
@@ -29,6 +30,11 @@ Pet::Pet(SettingsStore &store, Clock &clock, Random &rnd, Timers &timers, const 
     m_ctx.speech = m_speech.get();
     m_ctx.questions = m_questions.get();
     m_ctx.presents = m_presents.get();
+    m_placeTimer = m_ctx.timers.create([this] {
+        m_ctx.timers.stop(m_placeTimer);
+        m_ctx.memory.keepPlaceCurrent(m_ctx.screen.petLeft, m_ctx.screen.petTop);
+    });
+    m_ctx.timers.setSingleShot(m_placeTimer, true);
 }
 
 Pet::~Pet() = default;
@@ -40,7 +46,7 @@ void Pet::Loaddata()
     m_ctx.screen.petLeft = m.mleft;
     m_ctx.screen.petTop = m.mtop;
     m_ctx.scene.emitChanged(Scene::PetWindow);
-    m_ctx.scene.setLabel(Label::TotalTime, QStringLiteral("%1").arg(m.Totaltime, 7, 10, QLatin1Char('0')));
+    m_ctx.scene.setLabel(Label::TotalTime, values::zeroFilled(m.Totaltime, 7));
     m_presentation->Intolovavalfun();
 }
 
@@ -50,6 +56,8 @@ void Pet::Form_Load()
     const QDateTime now = m_ctx.clock.now();
     m_ctx.memory.flowerCatchUp(now);
     m_ctx.memory.returnBonus(now);
+    // From here a killed pet must not earn the bonus (or pay the penalty) a second time.
+    m_ctx.memory.keepDaysCurrent(now);
     m_presentation->Intolovavalfun();
     m_ctx.tables.load(m_ctx.datDir);
     m_ctx.scene.setPetShown(true);
@@ -63,6 +71,14 @@ void Pet::Form_Load()
     m_engine->Presentcheck();
     m_engine->refreshClockLabels();
     m_engine->setTickEnabled(true);
+}
+
+void Pet::startActivity(qint16 n)
+{
+    m_engine->CReset();
+    m_engine->Clearfun();
+    m_engine->Setibent(n);
+    m_buttons->Btncheckfun();
 }
 
 void Pet::reset()
@@ -87,15 +103,22 @@ void Pet::applyOptions(bool germanTime)
     }
 }
 
-void Pet::exitSave(qint32 left, qint32 top) { m_ctx.memory.exitSave(m_ctx.clock.now(), left, top); }
+void Pet::exitSave(qint32 left, qint32 top)
+{
+    m_ctx.timers.stop(m_placeTimer);
+    m_ctx.memory.exitSave(m_ctx.clock.now(), left, top);
+    m_exitSaved = true;
+}
+
+void Pet::exitSave() { exitSave(m_ctx.screen.petLeft, m_ctx.screen.petTop); }
 
 void Pet::petMoved(qint32 left, qint32 top)
 {
-    if (m_ctx.screen.petLeft == left && m_ctx.screen.petTop == top)
-        return;
     m_ctx.screen.petLeft = left;
     m_ctx.screen.petTop = top;
     m_presentation->followPet();
+    // A drag moves the window many times a second: only the place it comes to rest is written.
+    m_ctx.timers.start(m_placeTimer, placeSettleMs);
 }
 
 void Pet::petFrameChanged(qint32 width, qint32 height)

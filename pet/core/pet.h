@@ -41,8 +41,17 @@ public:
     void applyOptions(bool germanTime);
     // The exit save, with the window's place at that moment (twips).
     void exitSave(qint32 left, qint32 top);
-    // The user moved the pet window (twips); open dialogs follow it.
+    // Begins activity n at once, as the demo option asks, with the buttons set for it and the
+    // hour straight away rather than at the next minute.
+    void startActivity(qint16 n);
+    // The exit save with the window's last known place, for endings that come from outside
+    // (a signal, the session's end, the display gone) and may not ask the window system.
+    void exitSave();
+    bool exitSaved() const { return m_exitSaved; }
+    // The pet window moved (twips); open dialogs follow it. Once it has stood still for placeSettleMs the place is
+    // written, so even a killed pet comes back where the user left it.
     void petMoved(qint32 left, qint32 top);
+    static constexpr int placeSettleMs = 1500;
     // The window manager framed the pet window, or its frame changed: the outer size in twips.
     // The first frame corrects the place Loaddata gave, so the whole frame lies on the screen.
     void petFrameChanged(qint32 width, qint32 height);
@@ -57,4 +66,6 @@ private:
     std::unique_ptr<Speech> m_speech;
     std::unique_ptr<Questions> m_questions;
     std::unique_ptr<Presents> m_presents;
+    int m_placeTimer = -1;
+    bool m_exitSaved = false;
 };

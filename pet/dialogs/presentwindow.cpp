@@ -122,10 +122,27 @@ void PresentWindow::refresh()
 
 bool PresentWindow::eventFilter(QObject *o, QEvent *e)
 {
-    if (e->type() == QEvent::MouseButtonRelease) {
-        for (int p = 1; p <= 9; ++p)
-            if (o == m_pictures[p - 1])
-                m_pet.presents().give(p);
+    // Giving is final, so only a real click gives: the left button pressed on a present and
+    // released over the same present. Other buttons, and a press dragged off before release,
+    // give nothing.
+    const auto type = e->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease)
+        return QWidget::eventFilter(o, e);
+    const auto *me = static_cast<QMouseEvent *>(e);
+    if (me->button() != Qt::LeftButton)
+        return QWidget::eventFilter(o, e);
+    int p = 0;
+    for (int i = 1; i <= 9; ++i)
+        if (o == m_pictures[i - 1])
+            p = i;
+    if (type == QEvent::MouseButtonPress) {
+        m_pressed = p;
+    } else {
+        const bool over = p != 0 && m_pictures[p - 1]->rect().contains(me->position().toPoint());
+        const bool click = over && m_pressed == p;
+        m_pressed = 0;
+        if (click)
+            m_pet.presents().give(p);
     }
     return QWidget::eventFilter(o, e);
 }

@@ -45,7 +45,7 @@ class SpeechWindow : public BubbleWindow
 {
     Q_OBJECT
 public:
-    SpeechWindow(Pet &pet, QWidget *petWindow);
+    explicit SpeechWindow(Pet &pet, QWidget *petWindow = nullptr);
     QLabel *textLabel() const { return m_text; }
     static QFont textFont();
 
@@ -61,7 +61,7 @@ class QuestionWindow : public BubbleWindow
 {
     Q_OBJECT
 public:
-    QuestionWindow(Pet &pet, QWidget *petWindow);
+    explicit QuestionWindow(Pet &pet, QWidget *petWindow = nullptr);
     QPushButton *answerButton(int i) const { return m_answers[i - 1]; }
 
 protected:
