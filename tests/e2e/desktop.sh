@@ -154,7 +154,7 @@ if XT=$(wait_window '^typing-here$' 10) && start_pet --at 2026-12-07T10:00 --spe
     got=$(wc -l <"$TYPED" 2>/dev/null || echo 0)
     [ "$got" -eq "$lines" ] && ok "all $lines typed lines arrived in the terminal" \
         || fail "$got of $lines typed lines arrived in the terminal"
-    pgrep -f 'korrigo' >/dev/null && fail "a game started that nobody chose"
+    pgrep -P "$PID" korrigo >/dev/null && fail "a game started that nobody chose"
     stop_pet
 fi
 
