@@ -45,13 +45,15 @@ void PetView::paintEvent(QPaintEvent *)
         std::fflush(stdout);
     }
     QPainter p(this);
+    PictureStore::smoothWhenShrunk(p);
     p.fillRect(rect(), QColor(0xf4, 0xee, 0xe2));
     PictureStore::instance().drawFrame(p, m_scene.strip(), m_scene.frame());
     for (int i = 0; i < int(Prop::Count); ++i) {
         const PropState &s = m_scene.prop(Prop(i));
         if (!s.visible)
             continue;
-        const QPixmap &pic = PictureStore::instance().picture(propPictureName(Prop(i), s.picture));
+        const QPixmap &pic =
+            PictureStore::instance().picture(propPictureName(Prop(i), s.picture), devicePixelRatio());
         if (!pic.isNull())
             p.drawPixmap(s.x, s.y, pic);
     }
@@ -80,8 +82,10 @@ void PictureButton::paintEvent(QPaintEvent *)
 {
     static const char *const looks[] = {"normal", "pressed", "off"};
     QPainter p(this);
+    PictureStore::smoothWhenShrunk(p);
     const QPixmap &pic = PictureStore::instance().picture(
-        QStringLiteral("btn_") + m_name + u'_' + QString::fromLatin1(looks[int(m_look)]));
+        QStringLiteral("btn_") + m_name + u'_' + QString::fromLatin1(looks[int(m_look)]),
+        devicePixelRatio());
     if (!pic.isNull()) {
         p.drawPixmap(0, 0, pic);
         return;

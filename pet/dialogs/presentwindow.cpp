@@ -23,10 +23,11 @@ const Place kPlaces[9] = {
     {2520, 2040, 480, 480, 2520, 2040}, {3120, 2040, 480, 480, 3120, 2040}, {3720, 2040, 480, 480, 3720, 2040},
 };
 
-QPixmap presentPixmap(int p, bool colour)
+QPixmap presentPixmap(int p, bool colour, qreal deviceRatio)
 {
     const QPixmap &pic = PictureStore::instance().picture(
-        QStringLiteral("present%1_%2").arg(p).arg(colour ? QStringLiteral("color") : QStringLiteral("grey")));
+        QStringLiteral("present%1_%2").arg(p).arg(colour ? QStringLiteral("color") : QStringLiteral("grey")),
+        deviceRatio);
     if (!pic.isNull())
         return pic;
     QPixmap fallback(32, 32);
@@ -61,7 +62,8 @@ PresentWindow::PresentWindow(Pet &pet, QWidget *parent)
         m_pictures[p - 1] = pic;
         auto *stamp = new QLabel(this);
         stamp->setGeometry(pl.sx / 15, pl.sy / 15, 33, 33);
-        stamp->setPixmap(PictureStore::instance().picture(QStringLiteral("stamp")));
+        stamp->setPixmap(
+            PictureStore::instance().picture(QStringLiteral("stamp"), devicePixelRatio()));
         stamp->setToolTip(QStringLiteral("もう持ってるよ！"));
         stamp->hide();
         m_stamps[p - 1] = stamp;
@@ -113,7 +115,7 @@ void PresentWindow::refresh()
 {
     for (int p = 1; p <= 9; ++p) {
         const qint16 s = m_pet.presents().state(p);
-        m_pictures[p - 1]->setPixmap(presentPixmap(p, s == 1));
+        m_pictures[p - 1]->setPixmap(presentPixmap(p, s == 1, devicePixelRatio()));
         m_stamps[p - 1]->setVisible(s == 3);
         if (s == 3)
             m_stamps[p - 1]->raise();

@@ -18,7 +18,7 @@ QImage shownImage(const QLabel *l) { return l->pixmap().toImage().convertToForma
 QImage presentImage(int p, bool colour)
 {
     return PictureStore::instance()
-        .picture(QStringLiteral("present%1_%2").arg(p).arg(colour ? QStringLiteral("color") : QStringLiteral("grey")))
+        .picture(QStringLiteral("present%1_%2").arg(p).arg(colour ? QStringLiteral("color") : QStringLiteral("grey")), 1)
         .toImage()
         .convertToFormat(QImage::Format_RGB32);
 }

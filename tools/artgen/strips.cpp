@@ -2,6 +2,7 @@
 
 #include "colours.h"
 #include "figure.h"
+#include "output.h"
 #include "paint.h"
 #include "scenery.h"
 
@@ -1836,10 +1837,9 @@ const QList<Strip> &strips()
     return table;
 }
 
-QImage renderStrip(const Strip &strip)
+QImage renderStrip(const Strip &strip, int scale)
 {
-    QImage image(kFrameWidth * strip.frames, kFrameHeight, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
+    QImage image = output::canvas(kFrameWidth * strip.frames, kFrameHeight, scale, Qt::white);
     QPainter p(&image);
     paint::begin(p);
     for (int f = 0; f < strip.frames; ++f) {

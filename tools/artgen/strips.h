@@ -19,4 +19,5 @@ constexpr int kFrameWidth = 150;
 constexpr int kFrameHeight = 220;
 
 const QList<Strip> &strips();
-QImage renderStrip(const Strip &strip);
+// All frames of the strip side by side, drawn at the scale (1 or 2) given.
+QImage renderStrip(const Strip &strip, int scale = 1);
