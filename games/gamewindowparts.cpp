@@ -1,8 +1,25 @@
 #include "gamewindowparts.h"
 
+#include "common/desktopwindow.h"
+
+#include <QCursor>
 #include <QDateTime>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
+#include <QScreen>
+
+GameWindow::GameWindow(QWidget *parent) : QDialog(parent, desktop::fixedSizeFlags(Qt::Dialog, true)) {}
+
+void GameWindow::setVisible(bool visible)
+{
+    if (visible && !m_placed) {
+        m_placed = true;
+        gamewindow::placeGameWindow(this);
+    }
+    QDialog::setVisible(visible);
+}
 
 void GameWindow::done(int result)
 {
@@ -56,5 +73,15 @@ QString shownText(const QString &msg)
 }
 
 quint64 clockSeed() { return quint64(QDateTime::currentMSecsSinceEpoch()); }
+
+void placeGameWindow(QWidget *window)
+{
+    // Its size comes from its layout, which is settled before the first show.
+    window->ensurePolished();
+    if (QLayout *layout = window->layout())
+        layout->activate();
+    QScreen *screen = QGuiApplication::screenAt(QCursor::pos());
+    desktop::centreOnScreen(window, screen ? screen : QGuiApplication::primaryScreen());
+}
 
 } // namespace gamewindow

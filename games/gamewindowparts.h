@@ -15,18 +15,31 @@ class QWidget;
 
 // A game window shown modally. Escape does not close it (a stray key would throw the game
 // away); its close button does, and closing at any time stops the game so nothing more is played
-// or written.
+// or written. It cannot grow, so it offers no maximise.
 class GameWindow : public QDialog
 {
     Q_OBJECT
 public:
-    using QDialog::QDialog;
+    explicit GameWindow(QWidget *parent = nullptr);
     void done(int result) override;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     virtual void stopGame() = 0;
+
+public:
+    // The first show places the window, before it exists on the screen.
+    void setVisible(bool visible) override;
+
+private:
+    bool m_placed = false;
 };
+
+namespace gamewindow {
+// The game window's first place: its outer frame centred on the screen the user is at (where the
+// pointer is, having just chosen the game beside the pet). Called before the window is first shown.
+void placeGameWindow(QWidget *window);
+}
 
 namespace gamewindow {
 

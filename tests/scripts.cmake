@@ -16,6 +16,17 @@ if(X11_FOUND AND XVFB_RUN AND XDOTOOL AND IMPORT)
             ${CMAKE_CURRENT_SOURCE_DIR}/e2e/journeys.sh ${TOBBERLY_BIN_DIR} ${CMAKE_BINARY_DIR}/testbin
             ${CMAKE_BINARY_DIR}/shots)
   set_tests_properties(e2e.journeys PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE ENVIRONMENT "LC_ALL=C.UTF-8")
+  # The same and more on a desktop with a window manager: one display per manager.
+  foreach(wm openbox xfwm4)
+    find_program(WM_${wm} ${wm})
+    if(WM_${wm})
+      add_test(NAME e2e.${wm}
+        COMMAND ${XVFB_RUN} -a -s "-screen 0 1280x800x24"
+                ${CMAKE_CURRENT_SOURCE_DIR}/e2e/underwm.sh ${wm} ${TOBBERLY_BIN_DIR} ${CMAKE_BINARY_DIR}/testbin
+                ${CMAKE_BINARY_DIR}/shots)
+      set_tests_properties(e2e.${wm} PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE ENVIRONMENT "LC_ALL=C.UTF-8")
+    endif()
+  endforeach()
 else()
   add_test(NAME e2e.journeys COMMAND ${CMAKE_COMMAND} -E echo
     "end-to-end journeys skipped: xvfb-run, xdotool, ImageMagick or the X11 headers are missing")

@@ -1,5 +1,7 @@
 #include "choicedialog.h"
 
+#include "common/desktopwindow.h"
+
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -12,6 +14,14 @@ ChoiceDialog::ChoiceDialog(const QStringList &captions, QWidget *parent) : QDial
                    | Qt::WindowCloseButtonHint);
     setWindowTitle(parent ? parent->windowTitle() : QString());
     setModal(true);
+    desktop::keepOffTaskbar(this);
+    // Until its own frame is known a move places its inside; once the frame arrives it is placed
+    // again so that the frame stands where it belongs.
+    auto *frames = new desktop::FrameWatch(this);
+    connect(frames, &desktop::FrameWatch::frameChanged, this, [this] {
+        if (isVisible() && m_gameWindow)
+            place();
+    });
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(10, 10, 10, 10);
     row->setSpacing(8);
@@ -33,8 +43,29 @@ ChoiceDialog::ChoiceDialog(const QStringList &captions, QWidget *parent) : QDial
 void ChoiceDialog::askAt(QWidget *gameWindow, QPoint offset)
 {
     m_answered = false;
-    move(gameWindow->frameGeometry().topLeft() + offset);
+    if (m_gameWindow != gameWindow) {
+        if (m_gameWindow)
+            m_gameWindow->removeEventFilter(this);
+        m_gameWindow = gameWindow;
+        gameWindow->installEventFilter(this);
+    }
+    m_offset = offset;
+    place();
     open();
+}
+
+void ChoiceDialog::place()
+{
+    // Both corners are those of the outer frames the user sees.
+    move(m_gameWindow->frameGeometry().topLeft() + m_offset);
+}
+
+bool ChoiceDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    // The game window moved, or its frame arrived after the dialog was placed.
+    if (watched == m_gameWindow && event->type() == QEvent::Move && isVisible())
+        place();
+    return QDialog::eventFilter(watched, event);
 }
 
 void ChoiceDialog::keyPressEvent(QKeyEvent *event)

@@ -14,8 +14,9 @@ class ChoiceDialog : public QDialog
 public:
     ChoiceDialog(const QStringList &captions, QWidget *parent = nullptr);
 
-    // Shows the dialog modally at offset from the top-left corner of the game window, without
-    // blocking: the answer arrives through chosen().
+    // Shows the dialog modally at offset from the top-left corner of the game window's outer
+    // frame, without blocking: the answer arrives through chosen(). It keeps that place when the
+    // game window moves.
     void askAt(QWidget *gameWindow, QPoint offset);
     QPushButton *button(int index) const { return m_buttons.at(index); }
 
@@ -26,9 +27,13 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void place();
     QList<QPushButton *> m_buttons;
     bool m_answered = false;
+    QWidget *m_gameWindow = nullptr;
+    QPoint m_offset;
 };

@@ -2,10 +2,12 @@
 
 #include "gamepicturewidget.h"
 
+#include "common/desktopwindow.h"
 #include "common/paths.h"
 #include "common/settingsstore.h"
 #include "common/timers.h"
 #include "gamepack.h"
+#include "gamewindowparts.h"
 #include "wordchain.h"
 
 #include <QDateTime>
@@ -57,8 +59,7 @@ private:
 };
 
 WordChainWindow::WordChainWindow(WordChainGame &game, QWidget *parent)
-    : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                          | Qt::WindowMinimizeButtonHint),
+    : QDialog(parent, desktop::fixedSizeFlags(Qt::Window, true)),
       m_game(game)
 {
     setWindowTitle(u"しりとり"_s);
@@ -182,6 +183,7 @@ int playWordChain()
     WordLists lists(paths::datDir(), paths::userDataDir() + u"/dat"_s);
     WordChainGame game(random, timers, store, lists);
     WordChainWindow window(game);
+    gamewindow::placeGameWindow(&window);
     game.start();
     window.exec();
     return 0;

@@ -168,13 +168,13 @@ int main(int argc, char **argv)
     pet.ctx().effects = &effects;
 
     PetWindow window(pet);
-    SpeechWindow speech(pet);
-    QuestionWindow question(pet);
+    SpeechWindow speech(pet, &window);
+    QuestionWindow question(pet, &window);
     // The present window is made the first time it is asked for, and kept.
     std::unique_ptr<PresentWindow> presents;
     QObject::connect(&window, &PetWindow::presentRequested, &window, [&] {
         if (!presents)
-            presents = std::make_unique<PresentWindow>(pet);
+            presents = std::make_unique<PresentWindow>(pet, &window);
         presents->open();
     });
     QObject::connect(&window, &PetWindow::optionsRequested, &window, [&] {

@@ -66,30 +66,50 @@ QStringList gamePackKeys()
     return k;
 }
 
-qint32 PetMemory::centred(qint32 screen, qint32 window)
-{
-    // The original computes the half in single precision and rounds on conversion.
-    return static_cast<qint32>(values::roundHalfEven(float(screen - window) / 2.0f));
-}
+qint32 PetMemory::centred(qint32 screen, qint32 window) { return placement::centred(0, screen, window); }
 
 qint32 PetMemory::clampToScreen(qint32 pos, qint32 screen, qint32 window)
 {
-    if (pos < 0)
-        pos = 0;
-    if (pos > screen - window)
-        pos = screen - window;
-    return pos;
+    return placement::pulledInto(pos, 0, screen, window);
+}
+
+std::vector<placement::Area> ScreenGeometry::areas() const
+{
+    if (!screens.empty())
+        return screens;
+    return {placement::Area{0, 0, width, height}};
+}
+
+placement::Area ScreenGeometry::petScreen() const
+{
+    const std::vector<placement::Area> all = areas();
+    return all[size_t(placement::screenOf(all, pet()))];
+}
+
+void PetMemory::placeWindow(const ScreenGeometry &screen)
+{
+    const std::vector<placement::Area> all = screen.areas();
+    const placement::Area primary = all.front();
+    const qint32 left = m_storedLeft.value_or(placement::centred(primary.left, primary.width, screen.petWidth));
+    const qint32 top = m_storedTop.value_or(placement::centred(primary.top, primary.height, screen.petHeight));
+    const placement::Area on = all[size_t(placement::screenOf(all, {left, top, screen.petWidth, screen.petHeight}))];
+    m.mleft = placement::pulledInto(left, on.left, on.width, screen.petWidth);
+    m.mtop = placement::pulledInto(top, on.top, on.height, screen.petHeight);
 }
 
 void PetMemory::Loaddata(const ScreenGeometry &screen)
 {
     m = Memory{};
+    m_storedLeft.reset();
+    m_storedTop.reset();
     for (const KeyDef &k : petKeys()) {
-        qint32 d = k.def;
-        if (k.key == u"mleft")
-            d = centred(screen.width, screen.petWidth);
-        else if (k.key == u"mtop")
-            d = centred(screen.height, screen.petHeight);
+        const qint32 d = k.def;
+        const bool place = k.key == u"mleft" || k.key == u"mtop";
+        if (place) {
+            // No stored place: the window is centred once its size is known (placeWindow).
+            if (!m_store.contains(k.key))
+                continue;
+        }
         const QString text = m_store.read(k.key, QString::number(d));
         void *f = k.field(m);
         bool ok = true;
@@ -104,6 +124,8 @@ void PetMemory::Loaddata(const ScreenGeometry &screen)
             auto v = values::toInt32(text);
             ok = v.has_value();
             *static_cast<qint32 *>(f) = v.value_or(d);
+            if (place && v)
+                (k.key == u"mleft" ? m_storedLeft : m_storedTop) = *v;
             break;
         }
         case KeyType::Bool: {
@@ -116,8 +138,7 @@ void PetMemory::Loaddata(const ScreenGeometry &screen)
         if (!ok)
             qCWarning(lcStore) << "stored value of" << k.key << "is unusable, using its default:" << text;
     }
-    m.mleft = clampToScreen(m.mleft, screen.width, screen.petWidth);
-    m.mtop = clampToScreen(m.mtop, screen.height, screen.petHeight);
+    placeWindow(screen);
 }
 
 void PetMemory::saveInt(const QString &key, qint64 value) { m_store.write(key, values::fromInt(value)); }

@@ -4,23 +4,40 @@
 // penalty, the flower catch-up, the exit save). No window code here.
 #pragma once
 
+#include "common/placement.h"
 #include "common/settingsstore.h"
 
 #include <QDateTime>
 #include <QString>
 #include <array>
 #include <functional>
+#include <optional>
 #include <vector>
 
-// The screen and the pet window's outer size, in twips (15 twips to a pixel).
+// The screens and the pet's windows as the placement sees them, in twips (15 twips to a pixel).
+// Sizes are of the outer frames the user sees; until the window manager has framed the pet
+// window its size is that of its inside.
 struct ScreenGeometry {
+    // The primary screen, when no screens are listed (tests and the simulation).
     qint32 width = 1920 * 15;
     qint32 height = 1080 * 15;
+    // The usable area of every screen, the primary first.
+    std::vector<placement::Area> screens;
     qint32 petWidth = 4380;
     qint32 petHeight = 3360;
     // Where the pet window stands now (the user may move it).
     qint32 petLeft = 0;
     qint32 petTop = 0;
+    // The speech and question windows, their thin frame included.
+    qint32 speechWidth = 3075;
+    qint32 speechHeight = 2490;
+    qint32 questionWidth = 3075;
+    qint32 questionHeight = 3675;
+
+    std::vector<placement::Area> areas() const;
+    placement::Area pet() const { return {petLeft, petTop, petWidth, petHeight}; }
+    // The usable area of the screen the pet window stands on.
+    placement::Area petScreen() const;
 };
 
 struct Memory {
@@ -84,10 +101,18 @@ public:
     void saveInt(const QString &key, qint64 value);
     SettingsStore &store() { return m_store; }
 
-    // Window place arithmetic, in twips: the centred default and the clamp into the screen.
+    // Places the window from the stored place Loaddata read (centred on the primary screen when
+    // none was stored), pulled onto the screen it stands on. Run again once the window manager
+    // has framed the window, so the whole frame lies on the screen.
+    void placeWindow(const ScreenGeometry &screen);
+
+    // Window place arithmetic on a single screen at 0,0, in twips: the centred default and the
+    // clamp into the screen.
     static qint32 centred(qint32 screen, qint32 window);
     static qint32 clampToScreen(qint32 pos, qint32 screen, qint32 window);
 
 private:
     SettingsStore &m_store;
+    std::optional<qint32> m_storedLeft;
+    std::optional<qint32> m_storedTop;
 };

@@ -116,6 +116,24 @@ void Pet::petMoved(qint32 left, qint32 top)
 {
     m_ctx.screen.petLeft = left;
     m_ctx.screen.petTop = top;
+    m_presentation->followPet();
     // A drag moves the window many times a second: only the place it comes to rest is written.
     m_ctx.timers.start(m_placeTimer, placeSettleMs);
+}
+
+void Pet::petFrameChanged(qint32 width, qint32 height)
+{
+    ScreenGeometry &g = m_ctx.screen;
+    if (g.petWidth == width && g.petHeight == height)
+        return;
+    g.petWidth = width;
+    g.petHeight = height;
+    if (!m_framed) {
+        m_framed = true;
+        m_ctx.memory.placeWindow(g);
+        g.petLeft = m_ctx.mem().mleft;
+        g.petTop = m_ctx.mem().mtop;
+        m_ctx.scene.emitChanged(Scene::PetWindow);
+    }
+    m_presentation->followPet();
 }

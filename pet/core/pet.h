@@ -48,13 +48,17 @@ public:
     // (a signal, the session's end, the display gone) and may not ask the window system.
     void exitSave();
     bool exitSaved() const { return m_exitSaved; }
-    // The pet window moved (twips). Once it has stood still for placeSettleMs the place is
+    // The pet window moved (twips); open dialogs follow it. Once it has stood still for placeSettleMs the place is
     // written, so even a killed pet comes back where the user left it.
     void petMoved(qint32 left, qint32 top);
     static constexpr int placeSettleMs = 1500;
+    // The window manager framed the pet window, or its frame changed: the outer size in twips.
+    // The first frame corrects the place Loaddata gave, so the whole frame lies on the screen.
+    void petFrameChanged(qint32 width, qint32 height);
 
 private:
     PetContext m_ctx;
+    bool m_framed = false;
     std::unique_ptr<Engine> m_engine;
     std::unique_ptr<Buttons> m_buttons;
     std::unique_ptr<Presentation> m_presentation;

@@ -1,16 +1,20 @@
 #include "petwindow.h"
 
+#include "common/desktopwindow.h"
 #include "interaction.h"
 #include "pet.h"
 #include "pictureswidget.h"
 
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QGuiApplication>
 #include <cstdio>
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
+#include <QScopedValueRollback>
 
 namespace {
 const char *const kButtonNames[] = {"about", "hobby", "present", "option", "leave", "end"};
@@ -108,7 +112,8 @@ void PictureButton::mouseReleaseEvent(QMouseEvent *e)
         emit clicked();
 }
 
-PetWindow::PetWindow(Pet &pet, QWidget *parent) : QWidget(parent), m_pet(pet)
+PetWindow::PetWindow(Pet &pet, QWidget *parent)
+    : QWidget(parent, desktop::fixedSizeFlags(Qt::Window, true)), m_pet(pet)
 {
     setWindowTitle(QStringLiteral("ピモといっしょ"));
     setFixedSize(292, 224);
@@ -122,7 +127,10 @@ PetWindow::PetWindow(Pet &pet, QWidget *parent) : QWidget(parent), m_pet(pet)
 
     m_view = new PetView(pet.scene(), this);
     m_view->setGeometry(0, 0, 154, 224);
-    connect(m_view, &PetView::clicked, this, [this] { m_pet.interaction().picMain_Click(); });
+    connect(m_view, &PetView::clicked, this, [this] {
+        const QScopedValueRollback<bool> click(m_userClick, true);
+        m_pet.interaction().picMain_Click();
+    });
 
     auto *deco = label(this, QString(), 156, 2, 134, 220); // Label1: decoration only
     deco->setFrameShape(QFrame::StyledPanel);
@@ -154,19 +162,59 @@ PetWindow::PetWindow(Pet &pet, QWidget *parent) : QWidget(parent), m_pet(pet)
         m_buttons[size_t(b)] = btn;
         connect(btn, &PictureButton::pressedChanged, this,
                 [this, b](bool down) { m_pet.scene().setButtonPressed(b, down); });
-        connect(btn, &PictureButton::clicked, this, [this, b] { onButton(b); });
+        connect(btn, &PictureButton::clicked, this, [this, b] {
+            const QScopedValueRollback<bool> click(m_userClick, true);
+            onButton(b);
+        });
     }
 
     connect(&pet.scene(), &Scene::changed, this, &PetWindow::sceneChanged);
-    connect(&pet.scene(), &Scene::raisePet, this, [this](bool activate) {
-        if (isMinimized())
-            showNormal();
-        raise();
-        if (activate)
-            activateWindow();
+    connect(&pet.scene(), &Scene::raisePet, this, &PetWindow::raiseForDialog);
+
+    // Placement is reckoned on the outer frame: its size is known once the window manager has
+    // framed the window, which corrects the first place once.
+    auto *frames = new desktop::FrameWatch(this);
+    connect(frames, &desktop::FrameWatch::frameChanged, this,
+            [this](QSize outer) { m_pet.petFrameChanged(outer.width() * 15, outer.height() * 15); });
+    readScreens();
+    auto watchScreen = [this](QScreen *screen) {
+        connect(screen, &QScreen::availableGeometryChanged, this, &PetWindow::readScreens);
+    };
+    for (QScreen *screen : QGuiApplication::screens())
+        watchScreen(screen);
+    connect(qApp, &QGuiApplication::screenAdded, this, [this, watchScreen](QScreen *screen) {
+        watchScreen(screen);
+        readScreens();
     });
+    connect(qApp, &QGuiApplication::screenRemoved, this, &PetWindow::readScreens);
+    connect(qApp, &QGuiApplication::primaryScreenChanged, this, &PetWindow::readScreens);
     refreshButtons();
     refreshLabels();
+}
+
+void PetWindow::readScreens()
+{
+    std::vector<placement::Area> areas;
+    QList<QScreen *> screens = QGuiApplication::screens();
+    if (QScreen *primary = QGuiApplication::primaryScreen()) {
+        screens.removeAll(primary);
+        screens.prepend(primary);
+    }
+    for (const QScreen *screen : screens) {
+        const QRect a = screen->availableGeometry();
+        if (!a.isEmpty())
+            areas.push_back({a.x() * 15, a.y() * 15, a.width() * 15, a.height() * 15});
+    }
+    if (!areas.empty())
+        m_pet.ctx().screen.screens = areas;
+}
+
+void PetWindow::raiseForDialog(bool activate)
+{
+    desktop::restoreQuietly(this);
+    desktop::raiseQuietly(this);
+    if (activate && m_userClick)
+        activateWindow();
 }
 
 void PetWindow::sceneChanged(int parts)
@@ -243,6 +291,7 @@ void PetWindow::onButton(Button b)
 void PetWindow::moveEvent(QMoveEvent *e)
 {
     QWidget::moveEvent(e);
+    // pos() is the outer frame's corner, the place mleft and mtop keep.
     m_pet.petMoved(qint32(pos().x()) * 15, qint32(pos().y()) * 15);
 }
 

@@ -32,6 +32,10 @@ protected:
 
 private:
     void sceneChanged(int parts);
+    void readScreens();
+    // A dialog is being brought up: the pet comes to the front (and back from the taskbar)
+    // without taking the keyboard; only while the user's own click is handled may it be activated.
+    void raiseForDialog(bool activate);
     void refreshButtons();
     void refreshLabels();
     void onButton(Button b);
@@ -41,6 +45,7 @@ private:
     std::array<PictureButton *, size_t(Button::Count)> m_buttons{};
     QLabel *m_date, *m_time, *m_german, *m_st, *m_level, *m_total;
     bool m_closing = false;
+    bool m_userClick = false;
 };
 
 // The picture box of the pet: one frame of the current strip and the props over it.

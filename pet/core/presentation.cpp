@@ -23,20 +23,26 @@ void Presentation::Intolovavalfun()
     m_ctx.scene.setLabel(Label::Level, levelName(m_ctx.mem().Loveval));
 }
 
-QPoint Presentation::dialogPlace(const ScreenGeometry &g, qint32 dialogHeight, bool centred)
+QPoint Presentation::dialogPlace(const ScreenGeometry &g, Dialog dialog)
 {
-    const qint32 left = (g.petLeft + g.petWidth + kDialogWidth > g.width) ? g.petLeft - kDialogWidth
-                                                                           : g.petLeft + kDialogOffset;
-    const qint32 top = centred ? g.petTop + g.petHeight / 2 - dialogHeight / 2
-                               : g.petTop + g.petHeight - dialogHeight;
-    return QPoint(left, top);
+    if (dialog == Dialog::Speech)
+        return placement::besidePet(g.petScreen(), g.pet(), g.speechWidth, g.speechHeight, kDialogOffset,
+                                    placement::Level::Bottom);
+    return placement::besidePet(g.petScreen(), g.pet(), g.questionWidth, g.questionHeight, kDialogOffset,
+                                placement::Level::Centre);
+}
+
+void Presentation::followPet()
+{
+    m_ctx.scene.moveSpeech(dialogPlace(m_ctx.screen, Dialog::Speech));
+    m_ctx.scene.moveQuestion(dialogPlace(m_ctx.screen, Dialog::Question));
 }
 
 void Presentation::bringUpSpeech(bool activate, const QString &lineSet)
 {
     Scene &s = m_ctx.scene;
     emit s.raisePet(activate);
-    s.showSpeech(dialogPlace(m_ctx.screen, kSpeechHeight, false));
+    s.showSpeech(dialogPlace(m_ctx.screen, Dialog::Speech));
     if (m_ctx.trace && !lineSet.isEmpty())
         m_ctx.trace->speechShown(lineSet);
 }
@@ -68,7 +74,7 @@ void Presentation::Callquestfun(qint16 n)
     m_ctx.questions->fill(n);
     Scene &s = m_ctx.scene;
     emit s.raisePet(false);
-    s.showQuestion(dialogPlace(m_ctx.screen, kQuestionHeight, true));
+    s.showQuestion(dialogPlace(m_ctx.screen, Dialog::Question));
     if (m_ctx.trace)
         m_ctx.trace->questionShown(n);
 }

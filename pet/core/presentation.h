@@ -6,9 +6,7 @@
 
 #include <QPoint>
 
-inline constexpr qint32 kDialogWidth = 3015;
-inline constexpr qint32 kSpeechHeight = 2430;
-inline constexpr qint32 kQuestionHeight = 3615;
+// The distance from the pet window's left edge to a dialog on its right, just right of the pet.
 inline constexpr qint32 kDialogOffset = 2350;
 
 class Presentation
@@ -28,11 +26,15 @@ public:
     // The friendship level name of Loveval in the label.
     void Intolovavalfun();
 
+    // The pet window moved or got its frame: open dialogs follow it.
+    void followPet();
+
     static QString levelName(qint16 loveval);
-    // The place of a dialog beside the pet window: right of it at +2350, or left of it touching
-    // it when it would not fit; the speech window level with the pet window's bottom, the
-    // question window centred on it.
-    static QPoint dialogPlace(const ScreenGeometry &g, qint32 dialogHeight, bool centred);
+    // The place of a dialog beside the pet window's outer frame, on the screen the pet stands on:
+    // right of it at +2350, or left of it touching it when it would not fit; the speech window
+    // level with the pet window's bottom, the question window centred on it.
+    enum class Dialog { Speech, Question };
+    static QPoint dialogPlace(const ScreenGeometry &g, Dialog dialog);
 
 private:
     void bringUpSpeech(bool activate, const QString &lineSet);

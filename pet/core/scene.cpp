@@ -175,6 +175,15 @@ void Scene::showSpeech(QPoint placeTwips)
 {
     m_speechOpen = true;
     m_speechPlace = placeTwips;
+    ++m_speechBringUps;
+    emit changed(Speech);
+}
+
+void Scene::moveSpeech(QPoint placeTwips)
+{
+    if (!m_speechOpen || m_speechPlace == placeTwips)
+        return;
+    m_speechPlace = placeTwips;
     emit changed(Speech);
 }
 
@@ -196,6 +205,15 @@ void Scene::setQuestion(const QString &text, const QString &a1, const QString &a
 void Scene::showQuestion(QPoint placeTwips)
 {
     m_questionOpen = true;
+    m_questionPlace = placeTwips;
+    ++m_questionBringUps;
+    emit changed(Question);
+}
+
+void Scene::moveQuestion(QPoint placeTwips)
+{
+    if (!m_questionOpen || m_questionPlace == placeTwips)
+        return;
     m_questionPlace = placeTwips;
     emit changed(Question);
 }

@@ -86,6 +86,10 @@ public:
     QPoint speechPlace() const { return m_speechPlace; } // twips
     void setSpeechText(const QString &text);
     void showSpeech(QPoint placeTwips);
+    // The open window follows the pet window to a new place without being brought up again.
+    void moveSpeech(QPoint placeTwips);
+    // Counts the bring-ups, so a window can tell a new one from a move.
+    int speechBringUps() const { return m_speechBringUps; }
     void parkSpeech();
 
     bool questionOpen() const { return m_questionOpen; }
@@ -94,6 +98,8 @@ public:
     QPoint questionPlace() const { return m_questionPlace; }
     void setQuestion(const QString &text, const QString &a1, const QString &a2, const QString &a3);
     void showQuestion(QPoint placeTwips);
+    void moveQuestion(QPoint placeTwips);
+    int questionBringUps() const { return m_questionBringUps; }
     void parkQuestion();
 
     // The pet window: shown, or hidden while a game runs; its place on the screen (twips).
@@ -119,9 +125,11 @@ private:
     bool m_speechOpen = false;
     QString m_speechText;
     QPoint m_speechPlace;
+    int m_speechBringUps = 0;
     bool m_questionOpen = false;
     QString m_questionText;
     std::array<QString, 4> m_answers;
     QPoint m_questionPlace;
+    int m_questionBringUps = 0;
     bool m_petShown = true;
 };

@@ -1,5 +1,6 @@
 #include "presentwindow.h"
 
+#include "common/desktopwindow.h"
 #include "pet/core/pet.h"
 #include "pet/core/pictureswidget.h"
 #include "presents.h"
@@ -35,8 +36,11 @@ QPixmap presentPixmap(int p, bool colour, qreal deviceRatio)
 }
 } // namespace
 
-PresentWindow::PresentWindow(Pet &pet, QWidget *parent) : QWidget(parent, Qt::Window), m_pet(pet)
+PresentWindow::PresentWindow(Pet &pet, QWidget *parent)
+    : QWidget(parent, desktop::fixedSizeFlags(Qt::Dialog, false)), m_pet(pet)
 {
+    // It belongs to the pet window: one taskbar entry for the pet and its windows.
+    desktop::keepOffTaskbar(this);
     setWindowTitle(QStringLiteral("プレゼント"));
     setFixedSize(294, 231);
     QFont f(QStringLiteral("Noto Sans CJK JP"));
@@ -96,13 +100,11 @@ void PresentWindow::open()
     m_pet.presents().setWindowOpen(true);
     refresh();
     if (!m_placed) {
-        // The first time it opens in the middle of the screen; afterwards where the user left it.
+        // The first time it opens in the middle of the screen the pet stands on; afterwards where
+        // the user left it.
         m_placed = true;
-        if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-            const QRect g = screen->geometry();
-            const QSize outer = frameGeometry().size();
-            move(g.x() + (g.width() - outer.width()) / 2, g.y() + (g.height() - outer.height()) / 2);
-        }
+        QWidget *petWindow = parentWidget();
+        desktop::centreOnScreen(this, petWindow ? petWindow->screen() : nullptr, petWindow);
     }
     show();
     raise();

@@ -9,70 +9,15 @@ BIN=$1
 TOOLS=$2
 SHOTS=$3
 mkdir -p "$SHOTS"
-export LC_ALL=C.UTF-8
-PET_TITLE='^ピモといっしょ$'
-failures=0
-PID=
-
-fail() { echo "FAIL [$JOURNEY]: $*"; failures=$((failures + 1)); }
-ok() { echo "ok   [$JOURNEY]: $*"; }
-
-fresh() {
-    JOURNEY=$1
-    SCRATCH=$(mktemp -d)
-    export XDG_CONFIG_HOME=$SCRATCH/config XDG_DATA_HOME=$SCRATCH/data HOME=$SCRATCH/home
-    mkdir -p "$XDG_CONFIG_HOME/Tobberly" "$HOME/Desktop"
-    CONF=$XDG_CONFIG_HOME/Tobberly/Tobberly.conf
-}
-
-seed_conf() { printf '[setting]\n%s\n' "$*" | tr ' ' '\n' >"$CONF"; }
-conf() { sed -n "s/^$1=//p" "$CONF" 2>/dev/null | head -1; }
-
-wait_window() { # NAME-REGEX [seconds] -> prints the window id
-    local i
-    for ((i = 0; i < ${2:-15} * 10; i++)); do
-        local id
-        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1)
-        if [ -n "$id" ]; then echo "$id"; return 0; fi
-        sleep 0.1
-    done
-    return 1
-}
-
-gone_window() { # NAME-REGEX [seconds]
-    local i
-    for ((i = 0; i < ${2:-10} * 10; i++)); do
-        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
-        sleep 0.1
-    done
-    return 1
-}
-
-start_pet() {
-    "$BIN/lunetta" "$@" >"$SCRATCH/pet.log" 2>&1 &
-    PID=$!
-    PETWIN=$(wait_window "$PET_TITLE" 20) || { fail "the pet window did not open"; tail -5 "$SCRATCH/pet.log"; return 1; }
-    eval "$(xdotool getwindowgeometry --shell "$PETWIN")"
-    PX=$X
-    PY=$Y
-    sleep 0.5
-}
-
-click() { xdotool mousemove $((PX + $1)) $((PY + $2)) click 1; sleep 0.4; }
-shot() { import -window root "$SHOTS/journey-$1.png" 2>/dev/null; }
-stop_pet() {
-    "$TOOLS/xclose" 'ピモといっしょ' >/dev/null 2>&1
-    for _ in $(seq 50); do kill -0 "$PID" 2>/dev/null || return 0; sleep 0.1; done
-    kill "$PID" 2>/dev/null
-    wait "$PID" 2>/dev/null
-    fail "the pet did not end when asked to close"
-}
+. "$(dirname "$0")/lib.sh"
 
 # 1. First start: the window opens centred, friendship 普通, Firstflag written; exit saves.
 fresh first-start
 if start_pet --at 2026-12-07T10:00; then
-    [ "$PX" -eq $(((1280 - 292) / 2)) ] && [ "$PY" -eq $(((800 - 224) / 2)) ] && ok "window centred" \
-        || fail "window at $PX,$PY, not centred"
+    frame "$PETWIN"
+    [ $((FX - (1280 - FW) / 2)) -ge -1 ] && [ $((FX - (1280 - FW) / 2)) -le 1 ] \
+        && [ $((FY - (800 - FH) / 2)) -ge -1 ] && [ $((FY - (800 - FH) / 2)) -le 1 ] && ok "window centred" \
+        || fail "window frame at $FX,$FY ${FW}x$FH, not centred"
     [ "$(conf Firstflag)" = 1 ] && ok "Firstflag=1 written" || fail "Firstflag not written"
     wait_window '^ピモのおしゃべり$' 5 >/dev/null && ok "the first greeting is shown" || fail "no first greeting"
     shot first-start
@@ -96,7 +41,7 @@ seed_conf Firstflag=1 Loveval=50 Totaltime=200
 if start_pet --at 2026-12-07T10:20; then
     click 264 154
     if PRES=$(wait_window '^プレゼント$' 5); then
-        eval "$(xdotool getwindowgeometry --shell "$PRES")"
+        client_place "$PRES"; X=$CX Y=$CY
         xdotool mousemove $((X + 32)) $((Y + 50)) click 1
         sleep 0.8
         [ "$(conf Item1)" = 3 ] && ok "present 1 given" || fail "Item1 is '$(conf Item1)'"
@@ -119,8 +64,7 @@ if start_pet --at 2026-12-07T10:20; then
         sleep 0.3
         shot house-sitting-refused
         kill -0 "$PID" 2>/dev/null && ok "close refused while away" || fail "the pet ended while away"
-        eval "$(xdotool getwindowgeometry --shell "$BOX")"
-        xdotool windowfocus --sync "$BOX" 2>/dev/null
+                xdotool windowfocus --sync "$BOX" 2>/dev/null
         xdotool key Return
         sleep 0.5
         gone_window '^ピモ$' 3 || fail "the refusal message did not close"
@@ -130,7 +74,7 @@ if start_pet --at 2026-12-07T10:20; then
     [ "$(conf Loveval)" = 47 ] && ok "going out costs 3" || fail "Loveval after leaving is '$(conf Loveval)'"
     # The farewell covers the buttons; a click on its text closes it.
     if SP=$(wait_window '^ピモのおしゃべり$' 1); then
-        eval "$(xdotool getwindowgeometry --shell "$SP")"
+        client_place "$SP"; X=$CX Y=$CY
         xdotool mousemove $((X + 30)) $((Y + 20)) click 1
         gone_window '^ピモのおしゃべり$' 2 && ok "a click on the text closes the speech" || fail "speech stayed open"
     fi
@@ -149,7 +93,7 @@ seed_conf Firstflag=1 Loveval=90 Totaltime=5000 Item1=3 winno11=4
 if start_pet --at 2026-12-07T12:50; then
     click 180 196
     if OPT=$(wait_window '^設定$' 5); then
-        eval "$(xdotool getwindowgeometry --shell "$OPT")"
+        client_place "$OPT"; X=$CX Y=$CY
         shot options
         xdotool mousemove $((X + 46)) $((Y + 69)) click 1
         sleep 0.5
@@ -172,7 +116,7 @@ seed_conf Firstflag=1 Loveval=50
 if start_pet --at 2026-12-07T12:50; then
     click 222 154
     if Q=$(wait_window '^ピモの質問$' 5); then
-        eval "$(xdotool getwindowgeometry --shell "$Q")"
+        client_place "$Q"; X=$CX Y=$CY
         xdotool mousemove $((X + 100)) $((Y + 220)) click 1
         if G=$(wait_window '^しりとり$' 10); then
             gone_window "$PET_TITLE" 3 && ok "the pet hides while the game runs" || fail "pet still shown"

@@ -180,6 +180,54 @@ private slots:
         QCOMPARE(f.ctx().screen.petTop, top);
     }
 
+    // Under a window manager the frame is known only after the first show: the place is then
+    // reckoned again on the frame, so a place stored near the bottom still shows the buttons, and
+    // a first start is centred on the frame. Later frames do not move the window again.
+    void placeIsCorrectedOnceWhenTheFrameArrives()
+    {
+        PetFixture f(ordinaryDay(10, 0));
+        ScreenGeometry &g = f.ctx().screen;
+        f.store.write(QStringLiteral("mtop"), QStringLiteral("999999"));
+        f.store.write(QStringLiteral("mleft"), QStringLiteral("600"));
+        f.pet->Loaddata();
+        QCOMPARE(f.mem().mtop, 1080 * 15 - 3360);
+        f.pet->petFrameChanged(4380 + 30, 3360 + 315);
+        QCOMPARE(f.mem().mtop, 1080 * 15 - 3360 - 315);
+        QCOMPARE(g.petTop, 1080 * 15 - 3360 - 315);
+        QCOMPARE(g.petLeft, 600);
+        f.pet->petMoved(600, 3000);
+        f.pet->petFrameChanged(4380 + 60, 3360 + 400);
+        QCOMPARE(g.petTop, 3000);
+
+        PetFixture first(ordinaryDay(10, 0));
+        first.pet->Loaddata();
+        first.pet->petFrameChanged(4380 + 30, 3360 + 315);
+        QCOMPARE(first.mem().mleft, placement::centred(0, 1920 * 15, 4380 + 30));
+        QCOMPARE(first.mem().mtop, placement::centred(0, 1080 * 15, 3360 + 315));
+        QVERIFY(!first.store.contains(QStringLiteral("mleft")));
+    }
+
+    // With two screens a stored place on the second one stays there, one beyond it is pulled
+    // onto it, and a first start is centred on the primary screen, wherever the screens stand.
+    void placeStaysOnTheScreenItWasLeftOn()
+    {
+        PetFixture f(ordinaryDay(10, 0));
+        ScreenGeometry &g = f.ctx().screen;
+        g.screens = {{-1280 * 15, 0, 1280 * 15, 1024 * 15}, {0, 0, 1920 * 15, 1050 * 15}};
+        f.store.write(QStringLiteral("mleft"), QStringLiteral("-9000"));
+        f.store.write(QStringLiteral("mtop"), QStringLiteral("999999"));
+        f.pet->Loaddata();
+        QCOMPARE(f.mem().mleft, -9000);
+        QCOMPARE(f.mem().mtop, 1024 * 15 - 3360);
+        f.store.write(QStringLiteral("mleft"), QStringLiteral("-99999"));
+        f.pet->Loaddata();
+        QCOMPARE(f.mem().mleft, -1280 * 15);
+        f.store.removeApplication();
+        f.pet->Loaddata();
+        QCOMPARE(f.mem().mleft, placement::centred(-1280 * 15, 1280 * 15, 4380));
+        QCOMPARE(f.mem().mtop, placement::centred(0, 1024 * 15, 3360));
+    }
+
     // The game pack may store friendship above the top: it is shown as the highest level and
     // brought back into range by the next change.
     void friendshipAboveTheTopIsShownAndClampedLater()

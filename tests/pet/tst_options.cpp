@@ -182,8 +182,10 @@ private slots:
         QCOMPARE(asked, 1);
         QCOMPARE(f.store.keys(), QStringList{QStringLiteral("Firstflag")});
         QCOMPARE(f.stored(QStringLiteral("Firstflag")), QStringLiteral("1"));
-        const qint32 left = PetMemory::centred(1920 * 15, f.ctx().screen.petWidth);
-        const qint32 top = PetMemory::centred(1080 * 15, f.ctx().screen.petHeight);
+        // Centred on the (primary) screen the pet window found.
+        const placement::Area screen = f.ctx().screen.areas().front();
+        const qint32 left = placement::centred(screen.left, screen.width, f.ctx().screen.petWidth);
+        const qint32 top = placement::centred(screen.top, screen.height, f.ctx().screen.petHeight);
         QCOMPARE(f.mem().mleft, left);
         QCOMPARE(f.mem().mtop, top);
         QCOMPARE(f.ctx().screen.petLeft, left);

@@ -60,17 +60,18 @@ private slots:
 
     // The dialog sits right of the pet picture at +2350 twips, or left of the pet window touching
     // it when it would run off the right edge; the speech window's bottom is level with the pet
-    // window's, the question window is centred on it.
+    // window's, the question window is centred on it. Sizes are those of the outer frames.
     void dialogPlacement_data()
     {
         QTest::addColumn<int>("screenWidth");
         QTest::addColumn<int>("petLeft");
         QTest::addColumn<int>("left");
+        const int w = 3075; // the dialogs' outer width
         QTest::newRow("room on the right") << 28800 << 1000 << 3350;
-        QTest::newRow("just fits") << 28800 << 28800 - 4380 - 3015 << 28800 - 4380 - 3015 + 2350;
-        QTest::newRow("one twip too far") << 28800 << 28800 - 4380 - 3014 << 28800 - 4380 - 3014 - 3015;
-        QTest::newRow("at the right edge") << 28800 << 24420 << 24420 - 3015;
-        QTest::newRow("no room anywhere") << 5000 << 0 << -3015;
+        QTest::newRow("just fits") << 28800 << 28800 - 4380 - w << 28800 - 4380 - w + 2350;
+        QTest::newRow("one twip too far") << 28800 << 28800 - 4380 - w + 1 << 28800 - 4380 - w + 1 - w;
+        QTest::newRow("at the right edge") << 28800 << 24420 << 24420 - w;
+        QTest::newRow("no room anywhere") << 5000 << 0 << -w;
     }
     void dialogPlacement()
     {
@@ -78,17 +79,46 @@ private slots:
         QFETCH(int, petLeft);
         QFETCH(int, left);
         PetFixture f(ordinaryDay(10, 0));
-        f.ctx().screen.width = screenWidth;
-        f.ctx().screen.petLeft = petLeft;
-        f.ctx().screen.petTop = 2000;
+        ScreenGeometry &g = f.ctx().screen;
+        g.width = screenWidth;
+        g.petLeft = petLeft;
+        g.petTop = 2000;
         f.scripted.push({1});
         f.pet->presentation().Callfun3(18);
         const QPoint speech = f.scene().speechPlace();
         QCOMPARE(speech.x(), left);
-        QCOMPARE(speech.y() + kSpeechHeight, 2000 + 3360);
-        const QPoint question = Presentation::dialogPlace(f.ctx().screen, kQuestionHeight, true);
+        QCOMPARE(speech.y() + g.speechHeight, 2000 + 3360);
+        const QPoint question = Presentation::dialogPlace(g, Presentation::Dialog::Question);
         QCOMPARE(question.x(), left);
-        QVERIFY(qAbs((question.y() + kQuestionHeight / 2.0) - (2000 + 3360 / 2.0)) <= 1.0);
+        QVERIFY(qAbs((question.y() + g.questionHeight / 2.0) - (2000 + 3360 / 2.0)) <= 1.0);
+    }
+
+    // Under a window manager the pet's frame is taller than its inside: once the frame is known
+    // the speech window's bottom is level with the frame's bottom, and open dialogs follow the pet
+    // when it moves, without being brought up again.
+    void openDialogsFollowThePetsFrame()
+    {
+        PetFixture f(ordinaryDay(10, 0));
+        ScreenGeometry &g = f.ctx().screen;
+        f.pet->petMoved(3000, 3000);
+        f.scripted.push({1});
+        f.pet->presentation().Callfun3(18);
+        f.pet->presentation().Callquestfun(4);
+        const int bringUps = f.scene().speechBringUps();
+        f.pet->petFrameChanged(4380 + 30, 3360 + 315);
+        QCOMPARE(f.scene().speechPlace().y() + g.speechHeight, g.petTop + 3360 + 315);
+        f.pet->petMoved(9000, 6000);
+        QCOMPARE(f.scene().speechPlace(), QPoint(9000 + 2350, 6000 + 3360 + 315 - g.speechHeight));
+        QCOMPARE(f.scene().questionPlace().x(), 9000 + 2350);
+        QCOMPARE(f.scene().speechBringUps(), bringUps);
+        // Pushed against the right edge, they move over to the pet's left.
+        f.pet->petMoved(g.width - 4410, 6000);
+        QCOMPARE(f.scene().speechPlace().x(), g.width - 4410 - g.speechWidth);
+        // A parked window stays parked.
+        f.pet->presentation().Form4closefun();
+        f.pet->petMoved(1500, 1500);
+        QVERIFY(!f.scene().speechOpen());
+        QCOMPARE(f.scene().questionPlace().x(), 1500 + 2350);
     }
 
     // Closing parks the speech window and gives the buttons back what the hour allows; the

@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QtTest>
 
 namespace {
@@ -63,7 +64,7 @@ private slots:
     void speechWindowClosesOnlyOnItsText()
     {
         PetFixture f(ordinaryDay(12, 30), PetFixture::Seeded);
-        SpeechWindow speech(*f.pet);
+        SpeechWindow speech(*f.pet, nullptr);
         f.pet->presentation().Callfun3(18);
         QVERIFY(QTest::qWaitForWindowExposed(&speech));
         QCOMPARE(speech.textLabel()->text(), displayText(f.scene().speechText()));
@@ -75,6 +76,49 @@ private slots:
         QTest::mouseClick(speech.textLabel(), Qt::LeftButton, {}, QPoint(10, 10));
         QVERIFY(!f.scene().speechOpen());
         QVERIFY(!speech.isVisible());
+    }
+
+    // The dialogs belong to the pet window and never take the keyboard: they hide while the pet
+    // is minimised or away for a game and come back with it, and no key can reach an answer.
+    void dialogsBelongToThePetAndTakeNoKeys()
+    {
+        PetFixture f(ordinaryDay(10, 15), PetFixture::Seeded);
+        f.returning();
+        PetWindow w(*f.pet);
+        SpeechWindow speech(*f.pet, &w);
+        QuestionWindow question(*f.pet, &w);
+        f.pet->Form_Load();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(speech.parentWidget(), &w);
+        for (QWidget *d : {static_cast<QWidget *>(&speech), static_cast<QWidget *>(&question)}) {
+            QVERIFY(d->windowFlags() & Qt::WindowDoesNotAcceptFocus);
+            QVERIFY(d->testAttribute(Qt::WA_ShowWithoutActivating));
+        }
+        QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(w.windowFlags() & Qt::WindowMinimizeButtonHint);
+        f.pet->presentation().Callquestfun(4);
+        QVERIFY(question.isVisible());
+        for (int i = 1; i <= 3; ++i)
+            QCOMPARE(question.answerButton(i)->focusPolicy(), Qt::NoFocus);
+        // Space and Return typed at the window answer nothing.
+        QTest::keyClick(&question, Qt::Key_Space);
+        QTest::keyClick(&question, Qt::Key_Return);
+        QVERIFY(f.scene().questionOpen());
+
+        w.showMinimized();
+        QVERIFY(!question.isVisible());
+        // An activity speaks meanwhile: the pet comes back, and both dialogs with it.
+        f.scripted.push({1});
+        f.pet->presentation().Callfun3(18);
+        QVERIFY(!w.isMinimized());
+        QVERIFY(question.isVisible());
+        QVERIFY(speech.isVisible());
+        f.scene().setPetShown(false);
+        QVERIFY(!speech.isVisible());
+        f.scene().setPetShown(true);
+        QVERIFY(speech.isVisible());
+        // The speech window's outer frame lies on the pet window's bottom edge.
+        QCOMPARE(speech.frameGeometry().bottom(), w.frameGeometry().bottom());
     }
 
     // The six buttons carry their tool tips, look pressed while the mouse is down on them and
