@@ -3,18 +3,20 @@
 #include "logging.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSaveFile>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QThread>
 
 namespace {
 const QString kGroup = QStringLiteral("setting");
-// Another program holds the file for a few milliseconds per write, and the lock is tried again
-// with growing pauses; a lock held longer than this belongs to a program that hangs, and the
-// write is reported as failed rather than waited for without end.
+// Another program holds the file for a few milliseconds per write; a lock held longer than this
+// belongs to a program that hangs, and the write is reported as failed rather than waited for
+// without end.
 constexpr int kLockWaitMs = 20000;
 
 QString textOf(const QVariant &v)
@@ -106,9 +108,16 @@ bool QtSettingsStore::change(Change what, const QString &key, const QString &val
     if (!QDir().mkpath(QFileInfo(m_path).path()))
         return false;
     // The lock QSettings takes around its own writes: the other program waits for ours, we for its.
+    // The lock is tried every few milliseconds: the lock file's own back-off (a tenth of a second,
+    // doubling) lets a program that writes often take the lock again and again before us.
     QLockFile lock(m_path + QStringLiteral(".lock"));
-    if (!lock.tryLock(kLockWaitMs))
-        return false;
+    QElapsedTimer waited;
+    waited.start();
+    while (!lock.tryLock(0)) {
+        if (lock.error() != QLockFile::LockFailedError || waited.elapsed() > kLockWaitMs)
+            return false;
+        QThread::msleep(2);
+    }
     QByteArray before;
     QFile f(m_path);
     if (f.exists()) {

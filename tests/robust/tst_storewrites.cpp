@@ -19,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cstdio>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -237,6 +238,9 @@ int main(int argc, char **argv)
     if (geteuid() == 0) {
         if (setgid(65534) != 0 || setuid(65534) != 0)
             qWarning("could not leave root; the permission tests will be skipped");
+        // Leaving root hides this process's /proc entry from its own children, so the lock file's
+        // owner would look gone to the second program and the lock be taken from under us.
+        prctl(PR_SET_DUMPABLE, 1);
         qputenv("HOME", "/tmp");
         qunsetenv("XDG_RUNTIME_DIR");
     }
