@@ -2,67 +2,244 @@
 
 #include "logging.h"
 
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QSaveFile>
 #include <QSettings>
+#include <QTemporaryDir>
+#include <QThread>
 
 namespace {
 const QString kGroup = QStringLiteral("setting");
-}
+// Another program holds the file for a few milliseconds per write; a lock held longer than this
+// belongs to a program that hangs, and the write is reported as failed rather than waited for
+// without end.
+constexpr int kLockWaitMs = 20000;
 
-QtSettingsStore::QtSettingsStore()
-    : m_settings(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                             QStringLiteral("Tobberly"), QStringLiteral("Tobberly")))
+QString textOf(const QVariant &v)
 {
-    if (m_settings->status() != QSettings::NoError)
-        qCWarning(lcStore) << "settings file could not be read, starting from defaults:"
-                           << m_settings->fileName();
-}
-
-QtSettingsStore::~QtSettingsStore() = default;
-
-QString QtSettingsStore::fileName() const { return m_settings->fileName(); }
-
-QString QtSettingsStore::read(const QString &key, const QString &def) const
-{
-    const QVariant v = m_settings->value(kGroup + u'/' + key);
-    if (!v.isValid())
-        return def;
     // A hand-edited file may hold a list ("a, b") where we expect text; take it whole.
     if (v.userType() == QMetaType::QStringList)
         return v.toStringList().join(QStringLiteral(", "));
     return v.toString();
 }
 
-bool QtSettingsStore::contains(const QString &key) const
+QHash<QString, QString> sectionOf(QSettings &s)
 {
-    return m_settings->contains(kGroup + u'/' + key);
+    QHash<QString, QString> values;
+    s.beginGroup(kGroup);
+    for (const QString &k : s.childKeys())
+        values.insert(k, textOf(s.value(k)));
+    s.endGroup();
+    return values;
 }
+
+// The file's bytes parsed and changed by Qt's own INI reader and writer, on a private copy, so
+// that no cached view of the real file (QSettings shares one per file within a process) can
+// stand in for what is on disk now.
+struct PrivateCopy {
+    explicit PrivateCopy(const QByteArray &bytes)
+    {
+        if (!dir.isValid())
+            return;
+        path = dir.filePath(QStringLiteral("copy.conf"));
+        QFile f(path);
+        valid = f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+    }
+    QByteArray bytes() const
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    QTemporaryDir dir;
+    QString path;
+    bool valid = false;
+};
+
+QString defaultPath()
+{
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Tobberly"),
+                     QStringLiteral("Tobberly"))
+        .fileName();
+}
+} // namespace
+
+#ifndef Q_OS_WIN
+
+QtSettingsStore::QtSettingsStore() : m_path(defaultPath())
+{
+    QFile f(m_path);
+    if (f.exists() && !f.open(QIODevice::ReadOnly)) {
+        qCWarning(lcStore) << "settings file could not be read, starting from defaults:" << m_path;
+        return;
+    }
+    reload();
+}
+
+QtSettingsStore::~QtSettingsStore() = default;
+
+void QtSettingsStore::reload()
+{
+    QFile f(m_path);
+    if (!f.exists()) {
+        m_values.clear();
+        return;
+    }
+    if (!f.open(QIODevice::ReadOnly))
+        return; // keep what we have; the warning was given when it first failed
+    PrivateCopy copy(f.readAll());
+    if (!copy.valid)
+        return;
+    QSettings s(copy.path, QSettings::IniFormat);
+    m_values = sectionOf(s);
+    if (s.status() == QSettings::FormatError && !m_warnedFormat) {
+        m_warnedFormat = true;
+        qCWarning(lcStore) << "settings file holds lines that cannot be read; they are skipped:" << m_path;
+    }
+    for (auto it = m_unsaved.cbegin(); it != m_unsaved.cend(); ++it)
+        m_values.insert(it.key(), it.value());
+}
+
+bool QtSettingsStore::change(Change what, const QString &key, const QString &value)
+{
+    if (!QDir().mkpath(QFileInfo(m_path).path()))
+        return false;
+    // The lock QSettings takes around its own writes: the other program waits for ours, we for its.
+    // The lock is tried every few milliseconds: the lock file's own back-off (a tenth of a second,
+    // doubling) lets a program that writes often take the lock again and again before us.
+    QLockFile lock(m_path + QStringLiteral(".lock"));
+    QElapsedTimer waited;
+    waited.start();
+    while (!lock.tryLock(0)) {
+        if (lock.error() != QLockFile::LockFailedError || waited.elapsed() > kLockWaitMs)
+            return false;
+        QThread::msleep(2);
+    }
+    QByteArray before;
+    QFile f(m_path);
+    if (f.exists()) {
+        // A file we may not read is still the user's: never replace it with what little we know.
+        if (!f.open(QIODevice::ReadOnly))
+            return false;
+        before = f.readAll();
+        f.close();
+    }
+    PrivateCopy copy(before);
+    if (!copy.valid)
+        return false;
+    QHash<QString, QString> after;
+    {
+        QSettings s(copy.path, QSettings::IniFormat);
+        if (what == Change::Clear) {
+            s.clear();
+        } else {
+            for (auto it = m_unsaved.cbegin(); it != m_unsaved.cend(); ++it)
+                s.setValue(kGroup + u'/' + it.key(), it.value());
+            s.setValue(kGroup + u'/' + key, value);
+        }
+        s.sync();
+        if (s.status() == QSettings::AccessError)
+            return false;
+        if (s.status() == QSettings::FormatError && !m_warnedFormat) {
+            m_warnedFormat = true;
+            qCWarning(lcStore) << "settings file held lines that cannot be read; they are dropped:" << m_path;
+        }
+        after = sectionOf(s);
+    }
+    const QByteArray bytes = copy.bytes();
+    QSaveFile out(m_path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
+        return false;
+    m_values = after;
+    return true;
+}
+
+QString QtSettingsStore::read(const QString &key, const QString &def) const
+{
+    const auto it = m_values.constFind(key);
+    return it == m_values.constEnd() ? def : *it;
+}
+
+bool QtSettingsStore::contains(const QString &key) const { return m_values.contains(key); }
+
+QStringList QtSettingsStore::keys() const { return m_values.keys(); }
 
 void QtSettingsStore::write(const QString &key, const QString &value)
 {
-    m_settings->setValue(kGroup + u'/' + key, value);
-    m_settings->sync();
-    const bool ok = m_settings->status() == QSettings::NoError;
-    if (!ok && m_lastWriteOk)
-        qCWarning(lcStore) << "settings could not be written to" << m_settings->fileName();
-    m_lastWriteOk = ok;
+    const bool ok = change(Change::Set, key, value);
+    m_unsaved.remove(key);
+    if (ok) {
+        m_unsaved.clear();
+    } else {
+        // Kept in memory and written with the next write that succeeds.
+        m_unsaved.insert(key, value);
+        m_values.insert(key, value);
+    }
+    noteWrite(ok);
 }
 
 void QtSettingsStore::removeApplication()
 {
-    m_settings->clear();
-    m_settings->sync();
-    m_lastWriteOk = m_settings->status() == QSettings::NoError;
+    m_unsaved.clear();
+    const bool ok = change(Change::Clear, QString(), QString());
+    m_values.clear();
+    noteWrite(ok);
 }
 
-QStringList QtSettingsStore::keys() const
+#else // the registry
+
+QtSettingsStore::QtSettingsStore()
+    : m_native(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                           QStringLiteral("Tobberly"), QStringLiteral("Tobberly")))
 {
-    m_settings->beginGroup(kGroup);
-    QStringList k = m_settings->childKeys();
-    m_settings->endGroup();
-    return k;
+    m_path = m_native->fileName();
 }
 
-void QtSettingsStore::reload() { m_settings->sync(); }
+QtSettingsStore::~QtSettingsStore() = default;
+
+void QtSettingsStore::reload() { m_native->sync(); }
+
+bool QtSettingsStore::change(Change what, const QString &key, const QString &value)
+{
+    // The status of a QSettings object keeps its first error for ever: judge each write afresh.
+    if (m_native->status() != QSettings::NoError)
+        m_native = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                               QStringLiteral("Tobberly"), QStringLiteral("Tobberly"));
+    if (what == Change::Clear)
+        m_native->clear();
+    else
+        m_native->setValue(kGroup + u'/' + key, value);
+    m_native->sync();
+    return m_native->status() != QSettings::AccessError;
+}
+
+QString QtSettingsStore::read(const QString &key, const QString &def) const
+{
+    const QVariant v = m_native->value(kGroup + u'/' + key);
+    return v.isValid() ? textOf(v) : def;
+}
+
+bool QtSettingsStore::contains(const QString &key) const { return m_native->contains(kGroup + u'/' + key); }
+
+QStringList QtSettingsStore::keys() const { return sectionOf(*m_native).keys(); }
+
+void QtSettingsStore::write(const QString &key, const QString &value) { noteWrite(change(Change::Set, key, value)); }
+
+void QtSettingsStore::removeApplication() { noteWrite(change(Change::Clear, QString(), QString())); }
+
+#endif
+
+void QtSettingsStore::noteWrite(bool ok)
+{
+    if (!ok && m_lastWriteOk)
+        qCWarning(lcStore) << "settings could not be written to" << m_path;
+    else if (ok && !m_lastWriteOk)
+        qCInfo(lcStore) << "settings can be written again:" << m_path;
+    m_lastWriteOk = ok;
+}
 
 QString MemorySettingsStore::read(const QString &key, const QString &def) const
 {

@@ -29,7 +29,14 @@ public:
 };
 
 // The real store: QSettings, organisation and application "Tobberly", group "setting".
-// On Linux an INI file under $XDG_CONFIG_HOME/Tobberly/Tobberly.conf.
+// On Linux an INI file under $XDG_CONFIG_HOME/Tobberly/Tobberly.conf, which both programs write.
+//
+// Every write reads the file afresh under the lock file QSettings itself uses, changes the one
+// key and replaces the file whole, so a value the other program wrote a moment ago is never
+// written over with an old copy, and each write is judged on its own outcome. (A long-lived
+// QSettings object reports the first error it ever met after every later write, and notices
+// another program's change only when the file's size or time stamp differs.) Reads come from
+// what the last load, reload or write found in the file.
 class QtSettingsStore : public SettingsStore
 {
 public:
@@ -42,12 +49,21 @@ public:
     QStringList keys() const override;
     void reload() override;
     bool lastWriteOk() const override { return m_lastWriteOk; }
-    QString fileName() const;
+    QString fileName() const { return m_path; }
 
 private:
-    std::unique_ptr<QSettings> m_settings;
+    enum class Change { Set, Clear };
+    bool change(Change what, const QString &key, const QString &value);
+    void noteWrite(bool ok);
+
+    QString m_path;
+    QHash<QString, QString> m_values; // the section as last read or written
+    QHash<QString, QString> m_unsaved; // written but not yet in the file
     bool m_lastWriteOk = true;
-    mutable bool m_warnedRead = false;
+    bool m_warnedFormat = false;
+#ifdef Q_OS_WIN
+    std::unique_ptr<QSettings> m_native; // the registry: no file to read afresh
+#endif
 };
 
 // A store in memory, for tests and the headless simulation's scratch runs.

@@ -1,5 +1,7 @@
 #include "wordchain.h"
 
+#include "gamescore.h"
+
 #include "common/values.h"
 
 #include <algorithm>
@@ -78,7 +80,7 @@ bool WordChainGame::turnClockRunning() const { return m_timers.isEnabled(m_timer
 void WordChainGame::start()
 {
     for (Counter c : {PetWins, UserWins, Draws})
-        m_wins[c] = values::toInt16(m_store.read(counterKey(c), QStringLiteral("0"))).value_or(0);
+        m_wins[c] = gamescore::readCounter(m_store, counterKey(c));
     m_lists.load();
     setMessage({u"君からだよ！言葉を入れてリターンキーを押してね"_s,
                 u"そうそう、ひらがなしか使っちゃ駄目だからね！"_s});

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
+#include <QSet>
 #include <array>
 
 namespace kana {
@@ -111,6 +112,35 @@ bool endsUsably(const QString &word)
 
 } // namespace kana
 
+namespace {
+
+// The lines of a list file without their line ends; blank lines are not words and are dropped.
+QList<QByteArray> fileLines(const QByteArray &bytes)
+{
+    QList<QByteArray> lines;
+    for (QByteArray line : bytes.split('\n')) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (!line.isEmpty())
+            lines << line;
+    }
+    return lines;
+}
+
+// A word the pet can say and the user can answer: clean Shift_JIS, no control characters.
+bool playable(const QString &word, bool decodedCleanly)
+{
+    if (!decodedCleanly || word.isEmpty())
+        return false;
+    for (QChar c : word)
+        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator
+            || c == QChar::ParagraphSeparator)
+            return false;
+    return true;
+}
+
+} // namespace
+
 WordLists::WordLists(QString shippedDir, QString userDir)
     : m_shippedDir(std::move(shippedDir)), m_userDir(std::move(userDir))
 {
@@ -123,46 +153,104 @@ QString WordLists::userPath(int index) const { return m_userDir + u'/' + kana::f
 
 void WordLists::load()
 {
-    for (int index : kana::allIndices()) {
-        QStringList &words = m_lists[index];
-        words.clear();
-        const QString path = QFile::exists(userPath(index)) ? userPath(index) : shippedPath(index);
-        QFile f(path);
-        if (!f.open(QIODevice::ReadOnly)) {
-            qCWarning(lcGames) << "word list missing or unreadable, the pet knows no words for it:"
-                               << path;
-            continue;
-        }
-        bool ok = true;
-        const QString text = cp932::decode(f.readAll(), &ok);
-        if (!ok)
-            qCWarning(lcGames) << "word list holds bytes that are not Shift_JIS:" << path;
-        // Blank lines (a trailing line break, a hand-edited gap) are not words.
-        for (QStringView line : QStringView(text).split(u'\n', Qt::SkipEmptyParts)) {
-            if (line.endsWith(u'\r'))
-                line.chop(1);
-            if (!line.isEmpty())
-                words << line.toString();
-        }
+    for (auto &[index, kl] : m_lists) {
+        kl = KanaList();
+        loadShipped(index, kl);
+        loadLearned(index, kl);
     }
 }
 
-bool WordLists::save() const
+void WordLists::loadShipped(int index, KanaList &kl)
 {
-    if (!QDir().mkpath(m_userDir)) {
-        qCWarning(lcGames) << "cannot create the folder for the word lists:" << m_userDir;
-        return false;
+    QFile f(shippedPath(index));
+    if (!f.open(QIODevice::ReadOnly)) {
+        qCWarning(lcGames) << "word list missing or unreadable, the pet knows no shipped words for it:"
+                           << f.fileName();
+        return;
     }
+    bool allClean = true;
+    for (const QByteArray &line : fileLines(f.readAll())) {
+        bool ok = true;
+        const QString word = cp932::decode(line, &ok);
+        allClean = allClean && ok;
+        if (playable(word, ok))
+            kl.words << word;
+    }
+    if (!allClean)
+        qCWarning(lcGames) << "word list holds bytes that are not Shift_JIS, those lines are not played:"
+                           << f.fileName();
+    kl.shippedCount = kl.words.size();
+}
+
+void WordLists::loadLearned(int index, KanaList &kl)
+{
+    QFile f(userPath(index));
+    if (!f.exists())
+        return;
+    if (!f.open(QIODevice::ReadOnly)) {
+        kl.userUnreadable = true;
+        qCWarning(lcGames) << "learned words cannot be read, the file is left as it is:" << f.fileName()
+                           << f.errorString();
+        return;
+    }
+    kl.userFile = f.readAll();
+    const QSet<QString> shipped(kl.words.cbegin(), kl.words.cend());
+    bool allClean = true;
+    for (const QByteArray &line : fileLines(kl.userFile)) {
+        bool ok = true;
+        const QString word = cp932::decode(line, &ok);
+        allClean = allClean && ok;
+        // Earlier versions kept a whole copy of the shipped list here: its shipped words are
+        // played from the shipped list and dropped from this file at the next save.
+        if (ok && shipped.contains(word))
+            continue;
+        kl.learned << line;
+        if (playable(word, ok) && !kl.words.contains(word))
+            kl.words << word;
+    }
+    if (!allClean)
+        qCWarning(lcGames) << "learned words hold bytes that are not Shift_JIS, those lines are kept "
+                              "but not played:" << f.fileName();
+}
+
+bool WordLists::save()
+{
     bool all = true;
-    for (const auto &[index, words] : m_lists) {
+    bool folderReady = false;
+    for (auto &[index, kl] : m_lists) {
         QByteArray bytes;
-        for (const QString &w : words)
-            bytes += cp932::encode(w) + "\r\n";
+        for (const QByteArray &line : kl.learned)
+            bytes += line + "\r\n";
+        if (bytes == kl.userFile)
+            continue;
+        if (kl.userUnreadable) {
+            qCWarning(lcGames) << "cannot keep the newly learned words, their file could not be read:"
+                               << userPath(index);
+            all = false;
+            continue;
+        }
+        if (bytes.isEmpty()) {
+            // A whole copy of the shipped list with nothing learned: the shipped list says it all.
+            if (!QFile::remove(userPath(index))) {
+                qCWarning(lcGames) << "cannot remove the old copy of a shipped word list:" << userPath(index);
+                all = false;
+                continue;
+            }
+            kl.userFile.clear();
+            continue;
+        }
+        if (!folderReady && !QDir().mkpath(m_userDir)) {
+            qCWarning(lcGames) << "cannot create the folder for the word lists:" << m_userDir;
+            return false;
+        }
+        folderReady = true;
         QSaveFile f(userPath(index));
         if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit()) {
-            qCWarning(lcGames) << "cannot write the word list:" << f.fileName() << f.errorString();
+            qCWarning(lcGames) << "cannot write the word list of learned words:" << f.fileName() << f.errorString();
             all = false;
+            continue;
         }
+        kl.userFile = bytes;
     }
     return all;
 }
@@ -171,7 +259,14 @@ const QStringList &WordLists::list(int index) const
 {
     static const QStringList none;
     const auto it = m_lists.find(index);
-    return it == m_lists.end() ? none : it->second;
+    return it == m_lists.end() ? none : it->second.words;
+}
+
+const QList<QByteArray> &WordLists::learnedLines(int index) const
+{
+    static const QList<QByteArray> none;
+    const auto it = m_lists.find(index);
+    return it == m_lists.end() ? none : it->second.learned;
 }
 
 bool WordLists::Learnword(const QString &word)
@@ -183,14 +278,12 @@ bool WordLists::Learnword(const QString &word)
         return false;
     // A line break would split the word into two entries of the file; a character the code page
     // lacks would come back as '?'. Such words are played but not kept.
-    for (QChar c : word)
-        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator
-            || c == QChar::ParagraphSeparator)
-            return false;
-    if (!cp932::canEncode(word))
+    if (!playable(word, true) || !cp932::canEncode(word))
         return false;
-    if (it->second.contains(word))
+    KanaList &kl = it->second;
+    if (kl.words.contains(word))
         return false;
-    it->second << word;
+    kl.words << word;
+    kl.learned << cp932::encode(word);
     return true;
 }

@@ -2,9 +2,12 @@
 // index numbers, the file of each kana's list, the rule that finds the kana a word continues
 // from, and the lists themselves with their reading, learning and saving. No window code here.
 //
-// The lists ship beside the program and are rewritten into the user's own data folder after
-// every game, so what the pet learns survives a read-only installation: each list is read from
-// the user's folder when it has a copy, otherwise from the shipped folder.
+// The lists ship beside the program; the user's data folder holds, under the same file names and
+// in the same form, only the words the pet learned. The pet plays from the shipped list followed
+// by the learned words, so words a later release ships reach every player. A user file that is a
+// whole copy of an older shipped list (as earlier versions kept them) reads the same way: its
+// words that are not shipped count as learned, and the next save leaves only those. Lines of a
+// user file are rewritten byte for byte, even those that are not Shift_JIS.
 #pragma once
 
 #include <QList>
@@ -32,14 +35,20 @@ class WordLists
 public:
     WordLists(QString shippedDir, QString userDir);
 
-    // Reads all 69 lists; a missing or unreadable file reads as an empty list (with a warning).
+    // Reads all 69 shipped lists and the user's learned words. A missing or unreadable shipped
+    // file reads as an empty list (with a warning); a user file that cannot be read is left alone.
     void load();
-    // Savedict: writes all 69 lists into the user's folder, each file whole or not at all.
-    // False when any file could not be written (each failure is logged).
-    bool save() const;
+    // Savedict: writes the learned words of every kana whose file changed into the user's folder,
+    // each file whole or not at all. False when any learned word could not be kept (each failure
+    // is logged).
+    bool save();
 
-    // The words of one kana in list order; an empty list for an index that is not a kana's.
+    // The words the pet plays for one kana, shipped ones first; empty for an index that is not a
+    // kana's.
     const QStringList &list(int index) const;
+    // The lines the user's file of one kana keeps: learned words, and lines the pet cannot read,
+    // as they stand in the file.
+    const QList<QByteArray> &learnedLines(int index) const;
     // Learnword: appends a user's word to the list of its first kana unless the list holds it.
     // Words that could not be stored faithfully (no starting kana, a character the file's code
     // page lacks, a line break) are not learned. True when the word was added.
@@ -49,7 +58,18 @@ public:
     QString userPath(int index) const;
 
 private:
+    struct KanaList {
+        QStringList words;          // what the pet plays: shipped, then learned
+        qsizetype shippedCount = 0; // how many of `words` come from the shipped list
+        QList<QByteArray> learned;  // the user file's lines, byte for byte, then new words
+        QByteArray userFile;        // the user's file as it was last read or written
+        bool userUnreadable = false;
+    };
+    void loadShipped(int index, KanaList &kl);
+    void loadLearned(int index, KanaList &kl);
+    bool saveOne(int index, KanaList &kl);
+
     QString m_shippedDir;
     QString m_userDir;
-    std::map<int, QStringList> m_lists;
+    std::map<int, KanaList> m_lists;
 };

@@ -222,7 +222,8 @@ void TestBadSettings::damagedSettingsFileStartsFromWhatItCanRead()
 }
 
 // The game pack's counters and learning tables are hand-editable too: garbage in any of them
-// reads as 0 and the games start and play, and the counters are written back as numbers.
+// reads as 0, with a warning naming the key, and the games start and play, and the counters are
+// written back as numbers.
 void TestBadSettings::gameCountersAndTablesWithGarbageReadAsZero()
 {
     MemorySettingsStore store;
@@ -264,6 +265,8 @@ void TestBadSettings::gameCountersAndTablesWithGarbageReadAsZero()
         QVERIFY2(text == u"0" || text == u"1", qPrintable(text));
     }
     QCOMPARE(store.read(QStringLiteral("winno33"), {}), QStringLiteral("1"));
+    for (const QString &k : gamePackKeys())
+        QVERIFY2(log.count(QStringLiteral("\"%1\"").arg(k)) >= 1, qPrintable(k));
 }
 
 QTEST_GUILESS_MAIN(TestBadSettings)

@@ -30,7 +30,7 @@ void TestBrokenStrips::brokenStripsPaintBlankAndWarnOnce()
     for (const QString &name : gifFrom.entryList(QDir::Files))
         QVERIFY(QFile::copy(gifFrom.filePath(name), install.filePath(QStringLiteral("gif/") + name)));
     QVERIFY(QFile::remove(install.filePath(QStringLiteral("gif/pimmo1.gif"))));
-    writeFile(install.filePath(QStringLiteral("gif/pimmo2.gif")), QByteArray("GIF89a this is no picture \x00\xff", 30));
+    writeFile(install.filePath(QStringLiteral("gif/pimmo2.gif")), QByteArray("GIF89a this is no picture \x00\xff", 28));
     writeFile(install.filePath(QStringLiteral("gif/pimmo3.gif")), QByteArray(5000, '\x7f'));
     paths::setProgramDirOverride(install.path());
     PictureStore::instance().clear();

@@ -1,5 +1,6 @@
 // Thousands of mutated inputs, from a fixed seed, through the three readers of outside text: the
-// data-file field reader, the Shift_JIS codec and the word lists. Each must end on any input,
+// data-file field reader, the Shift_JIS codec and the word lists. TOBBERLY_FUZZ_SCALE=N runs N
+// times as many (the sanitizer run does); the test prints how many inputs it fed. Each must end on any input,
 // without reading past its buffer, and keep its promises: the field reader always moves on, a
 // clean decode survives a round trip, and a word the pet learns reads back as the same word.
 #include "warnings.h"
@@ -52,6 +53,15 @@ QByteArray mutate(QByteArray b, std::mt19937 &gen)
     return b;
 }
 
+qint64 g_inputs = 0;
+
+// How many rounds a fuzzer runs: its base count times the scale asked for.
+int rounds(int base)
+{
+    const int scale = qMax(1, qEnvironmentVariableIntValue("TOBBERLY_FUZZ_SCALE"));
+    return base * scale;
+}
+
 QList<QByteArray> seedsFrom(const QStringList &names)
 {
     QList<QByteArray> seeds;
@@ -68,6 +78,7 @@ class TestFuzz : public QObject
 {
     Q_OBJECT
 private slots:
+    void cleanupTestCase() { qInfo("%lld fuzzed inputs", g_inputs); }
     void fieldReaderAlwaysMovesOnAndEnds();
     void codecSurvivesAnyBytesAndRoundTrips();
     void codecEncodesAnyText();
@@ -83,7 +94,7 @@ void TestFuzz::fieldReaderAlwaysMovesOnAndEnds()
     std::mt19937 gen(1207);
     const QList<QByteArray> seeds = seedsFrom({QStringLiteral("Study.dat"), QStringLiteral("Music.dat"),
                                               QStringLiteral("Book.dat"), QStringLiteral("Present.dat")});
-    for (int round = 0; round < 4000; ++round) {
+    for (int round = 0, total = rounds(4000); round < total; ++round, ++g_inputs) {
         const QByteArray bytes = mutate(seeds[qsizetype(round) % seeds.size()], gen);
         const QString text = cp932::decode(bytes);
         DatReader r(text);
@@ -110,7 +121,7 @@ void TestFuzz::codecSurvivesAnyBytesAndRoundTrips()
     std::mt19937 gen(46363);
     const QList<QByteArray> seeds = seedsFrom({QStringLiteral("word1.dat"), QStringLiteral("Study.dat")});
     int clean = 0;
-    for (int round = 0; round < 4000; ++round) {
+    for (int round = 0, total = rounds(4000); round < total; ++round, ++g_inputs) {
         QByteArray bytes;
         if (round % 2 == 0) {
             bytes = mutate(seeds[qsizetype(round / 2) % seeds.size()], gen);
@@ -140,7 +151,7 @@ void TestFuzz::codecSurvivesAnyBytesAndRoundTrips()
 void TestFuzz::codecEncodesAnyText()
 {
     std::mt19937 gen(2);
-    for (int round = 0; round < 4000; ++round) {
+    for (int round = 0, total = rounds(4000); round < total; ++round, ++g_inputs) {
         QString s;
         const int n = int(gen() % 24);
         for (int i = 0; i < n; ++i) {
@@ -169,7 +180,8 @@ void TestFuzz::wordListsLoadAnyFile()
     std::mt19937 gen(69);
     WarningLog quiet;
     WordLists lists(shipped.path(), home.path());
-    for (int round = 0; round < 1500; ++round) {
+    // Each round loads all 69 lists: the count stays as it is at every scale.
+    for (int round = 0; round < 1500; ++round, ++g_inputs) {
         const int index = kana::allIndices()[qsizetype(gen() % 69)];
         const QByteArray bytes = mutate(seeds[qsizetype(round) % seeds.size()], gen);
         writeFile(shipped.filePath(kana::fileName(index)), bytes);
@@ -194,7 +206,7 @@ void TestFuzz::learnedWordsReadBackUnchanged()
     std::mt19937 gen(7);
     WordLists lists(shipped.path(), home.path());
     QStringList learned;
-    for (int round = 0; round < 3000; ++round) {
+    for (int round = 0, total = rounds(3000); round < total; ++round, ++g_inputs) {
         QString w(QChar(pool[qsizetype(gen() % 8)]));
         const int n = int(gen() % 5);
         for (int i = 0; i < n; ++i)

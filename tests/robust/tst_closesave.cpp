@@ -1,0 +1,68 @@
+// Closing the pet window ends the program and keeps what the next start needs: where the window
+// stood, the time spent together and the day of the exit. The test closes the real window on the
+// real settings file inside a running event loop, as a user's click on the close button does,
+// and reads the file afterwards the way the next start would.
+#include "pet/petfixture.h"
+#include "robustfixture.h"
+
+#include "common/daynumber.h"
+#include "pet/core/petwindow.h"
+#include "testfiles.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+class TestCloseSave : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void closingTheWindowSavesPlaceTimeAndDay();
+
+private:
+    QTemporaryDir m_config;
+};
+
+void TestCloseSave::initTestCase()
+{
+    QVERIFY(m_config.isValid());
+    qputenv("XDG_CONFIG_HOME", m_config.path().toLocal8Bit());
+}
+
+void TestCloseSave::closingTheWindowSavesPlaceTimeAndDay()
+{
+    const QString dir = m_config.path() + u"/Tobberly"_s;
+    QVERIFY(QDir().mkpath(dir));
+    writeFile(dir + u"/Tobberly.conf"_s,
+              "[setting]\nFirstflag=1\nLoveval=50\nTotaltime=100\nLastdate=46000\nmleft=15\nmtop=15\n");
+    QtSettingsStore store;
+    PetOnStore p(store, ordinaryDay(10, 0), 8);
+    p.pet->Form_Load();
+    {
+        PetWindow w(*p.pet);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        p.time.advance(3 * 60 * 1000 + 40 * 1000);
+        w.move(300, 200);
+        QTest::qWait(20);
+        // The close comes from the event loop, as a click on the close button does; should the
+        // program not end by itself, the guard ends the loop and the checks below tell.
+        QTimer::singleShot(0, &w, &QWidget::close);
+        QTimer::singleShot(10000, qApp, &QCoreApplication::quit);
+        QApplication::exec();
+        QVERIFY(!w.isVisible());
+    }
+    const QtSettingsStore next;
+    QCOMPARE(next.read(u"mleft"_s, {}), QString::number(300 * 15));
+    QCOMPARE(next.read(u"mtop"_s, {}), QString::number(200 * 15));
+    QCOMPARE(next.read(u"Totaltime"_s, {}), u"103"_s);
+    QCOMPARE(next.read(u"Lastdate"_s, {}), QString::number(daynumber::rounded(p.time.now())));
+}
+
+QTEST_MAIN(TestCloseSave)
+#include "tst_closesave.moc"

@@ -1,0 +1,256 @@
+// The settings file both programs write: a write is reported as failed exactly when its value
+// could not be kept (a read-only folder, a directory where the file should be), never because of
+// something that went wrong earlier or a line of the file that cannot be read; a value that could
+// not be written is kept and written with the next write that works; and two programs writing
+// at once (the game pack adding its counters while the pet writes its minute keys) keep both
+// programs' values. The pet takes over the friendship the game pack wrote while it waited.
+//
+// Permissions mean nothing to root, so when started as root the test first becomes the
+// unprivileged user "nobody" (as a desktop user would be).
+#include "robustfixture.h"
+#include "warnings.h"
+
+#include "pet/core/gamelaunch.h"
+#include "testfiles.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QThread>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <cstdio>
+#include <sys/prctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kFailed = u"could not be written"_s;
+constexpr int kRounds = 80;
+
+// The game pack's part, run as a second program: `rounds` times one more for each counter.
+int gamePackCounters(int rounds)
+{
+    WarningLog log;
+    QtSettingsStore store;
+    for (int r = 0; r < rounds; ++r) {
+        for (const QString &k : {u"winno11"_s, u"winno12"_s, u"winno13"_s})
+            store.write(k, QString::number(store.read(k, u"0"_s).toInt() + 1));
+        QThread::msleep(3);
+    }
+    for (const QString &m : log.messages())
+        std::fprintf(stderr, "game pack: %s\n", qPrintable(m));
+    return log.count(kFailed) == 0 && store.lastWriteOk() ? 0 : 1;
+}
+
+// The game pack ending a word-chain game: friendship as it finds it in the file, plus two.
+int gamePackFriendship()
+{
+    QtSettingsStore store;
+    store.write(u"Loveval"_s, QString::number(store.read(u"Loveval"_s, u"50"_s).toInt() + 2));
+    return store.lastWriteOk() ? 0 : 1;
+}
+
+QProcess *startSelf(const QStringList &args)
+{
+    auto *p = new QProcess;
+    p->setProcessChannelMode(QProcess::ForwardedChannels);
+    p->start(QCoreApplication::applicationFilePath(), args);
+    return p;
+}
+
+// Starts the real game pack's part as another program and reports when it has ended.
+class ChildLauncher : public GameLauncher
+{
+public:
+    bool start(const QString &, const QStringList &, std::function<void()> finished) override
+    {
+        m_finished = std::move(finished);
+        return true;
+    }
+    bool runGamePack()
+    {
+        std::unique_ptr<QProcess> p(startSelf({u"--game-pack-friendship"_s}));
+        const bool ok = p->waitForFinished(20000) && p->exitCode() == 0;
+        m_finished();
+        return ok;
+    }
+
+private:
+    std::function<void()> m_finished;
+};
+
+} // namespace
+
+class TestStoreWrites : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void aLineThatCannotBeReadDoesNotMakeWritesLookFailed();
+    void aReadOnlyFolderIsReportedOnceAndMadeGoodLater();
+    void aDirectoryWhereTheFileShouldBeIsReported();
+    void bothProgramsWritingAtOnceKeepEveryValue();
+    void friendshipFromTheGamePackIsTakenOver();
+
+private:
+    QString confDir() const { return m_config.path() + u"/Tobberly"_s; }
+    QString confFile() const { return confDir() + u"/Tobberly.conf"_s; }
+    // What another program would find in the file now.
+    static QString stored(const QString &key) { return QtSettingsStore().read(key, u"(none)"_s); }
+    QTemporaryDir m_config;
+};
+
+void TestStoreWrites::initTestCase()
+{
+    QVERIFY(m_config.isValid());
+    qputenv("XDG_CONFIG_HOME", m_config.path().toLocal8Bit());
+}
+
+void TestStoreWrites::init()
+{
+    chmod(qPrintable(confDir()), 0755);
+    QDir(confDir()).removeRecursively();
+    QVERIFY(QDir().mkpath(confDir()));
+}
+
+void TestStoreWrites::cleanup() { chmod(qPrintable(confDir()), 0755); }
+
+// A hand-edited line the reader skips used to leave the store reporting every later write as
+// failed, although each one was written; each write is judged on its own outcome.
+void TestStoreWrites::aLineThatCannotBeReadDoesNotMakeWritesLookFailed()
+{
+    writeFile(confFile(), "[setting]\nLoveval=70\nTotaltime 12\nFirstflag=1\n");
+    WarningLog log;
+    QtSettingsStore store;
+    QCOMPARE(store.read(u"Loveval"_s, {}), u"70"_s);
+    QCOMPARE(store.read(u"Firstflag"_s, {}), u"1"_s);
+    store.write(u"Loveval"_s, u"72"_s);
+    store.write(u"Precount"_s, u"3"_s);
+    QVERIFY(store.lastWriteOk());
+    QCOMPARE(log.count(kFailed), 0);
+    QCOMPARE(log.count(u"cannot be read"_s), 1);
+    QCOMPARE(stored(u"Loveval"_s), u"72"_s);
+    QCOMPARE(stored(u"Precount"_s), u"3"_s);
+    QCOMPARE(stored(u"Firstflag"_s), u"1"_s);
+}
+
+// While the folder is read-only nothing can be kept: one warning (not one a minute), the file as
+// it was. Once it is writable again, the next write keeps the values that failed as well.
+void TestStoreWrites::aReadOnlyFolderIsReportedOnceAndMadeGoodLater()
+{
+    if (geteuid() == 0)
+        QSKIP("still root: permissions cannot be tested");
+    const QByteArray before("[setting]\nLoveval=70\n");
+    writeFile(confFile(), before);
+    WarningLog log;
+    QtSettingsStore store;
+    QVERIFY(chmod(qPrintable(confDir()), 0555) == 0);
+    store.write(u"Loveval"_s, u"80"_s);
+    QVERIFY(!store.lastWriteOk());
+    store.write(u"Totaltime"_s, u"61"_s);
+    QVERIFY(!store.lastWriteOk());
+    QCOMPARE(log.count(kFailed), 1);
+    QCOMPARE(readFile(confFile()), before);
+    QCOMPARE(QDir(confDir()).entryList(QDir::Files | QDir::Hidden), QStringList{u"Tobberly.conf"_s});
+    QCOMPARE(store.read(u"Loveval"_s, {}), u"80"_s); // the pet goes on with what it meant to keep
+
+    QVERIFY(chmod(qPrintable(confDir()), 0755) == 0);
+    store.write(u"Precount"_s, u"4"_s);
+    QVERIFY(store.lastWriteOk());
+    QCOMPARE(log.count(kFailed), 1);
+    QCOMPARE(stored(u"Loveval"_s), u"80"_s);
+    QCOMPARE(stored(u"Totaltime"_s), u"61"_s);
+    QCOMPARE(stored(u"Precount"_s), u"4"_s);
+}
+
+// A directory in the file's place (root cannot write there either): the write fails, says so
+// once, and the directory and what is in it stay.
+void TestStoreWrites::aDirectoryWhereTheFileShouldBeIsReported()
+{
+    QVERIFY(QDir().mkpath(confFile()));
+    writeFile(confFile() + u"/keep.txt"_s, "mine");
+    WarningLog log;
+    QtSettingsStore store;
+    QCOMPARE(store.read(u"Loveval"_s, u"50"_s), u"50"_s);
+    store.write(u"Loveval"_s, u"52"_s);
+    store.write(u"Loveval"_s, u"54"_s);
+    QVERIFY(!store.lastWriteOk());
+    QCOMPARE(log.count(kFailed), 1);
+    QVERIFY(QFileInfo(confFile()).isDir());
+    QCOMPARE(readFile(confFile() + u"/keep.txt"_s), QByteArray("mine"));
+}
+
+// The game pack adds its counters while the pet writes its minute keys, both as fast as they
+// can: neither may report a failure, and the file must end with every last value of both.
+void TestStoreWrites::bothProgramsWritingAtOnceKeepEveryValue()
+{
+    WarningLog log;
+    QtSettingsStore pet;
+    pet.write(u"Loveval"_s, u"60"_s);
+    std::unique_ptr<QProcess> gamePack(startSelf({u"--game-pack-counters"_s, QString::number(kRounds)}));
+    QVERIFY(gamePack->waitForStarted(10000));
+    int minute = 0;
+    while (gamePack->state() != QProcess::NotRunning || minute < kRounds) {
+        ++minute;
+        pet.write(u"Totaltime"_s, QString::number(minute));
+        pet.write(u"Precount"_s, QString::number(minute % 60));
+        gamePack->waitForFinished(3);
+        QVERIFY(minute < 100000);
+    }
+    QCOMPARE(gamePack->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(gamePack->exitCode(), 0);
+    QVERIFY(pet.lastWriteOk());
+    QCOMPARE(log.count(kFailed), 0);
+    for (const QString &k : {u"winno11"_s, u"winno12"_s, u"winno13"_s})
+        QCOMPARE(stored(k), QString::number(kRounds));
+    QCOMPARE(stored(u"Totaltime"_s), QString::number(minute));
+    QCOMPARE(stored(u"Precount"_s), QString::number(minute % 60));
+    QCOMPARE(stored(u"Loveval"_s), u"60"_s);
+}
+
+// The pet waits while the game pack (another program, with its own view of the file) raises the
+// friendship; afterwards the pet shows and keeps the game pack's value, and its next change
+// builds on it instead of writing its old value over it.
+void TestStoreWrites::friendshipFromTheGamePackIsTakenOver()
+{
+    writeFile(confFile(), "[setting]\nFirstflag=1\nLoveval=40\n");
+    QtSettingsStore store;
+    PetOnStore p(store, QDateTime(QDate(2026, 12, 7), QTime(10, 0)), 4);
+    ChildLauncher launcher;
+    p.pet->ctx().launcher = &launcher;
+    p.pet->Loaddata();
+    QCOMPARE(p.pet->ctx().mem().Loveval, qint16(40));
+    Playgame(p.pet->ctx(), 3);
+    QVERIFY(launcher.runGamePack());
+    QCOMPARE(p.pet->ctx().mem().Loveval, qint16(42));
+    p.pet->ctx().memory.Addloveval(1);
+    QCOMPARE(stored(u"Loveval"_s), u"43"_s);
+}
+
+int main(int argc, char **argv)
+{
+    // Become an ordinary user before anything opens a file, so the permissions above hold.
+    if (geteuid() == 0) {
+        if (setgid(65534) != 0 || setuid(65534) != 0)
+            qWarning("could not leave root; the permission tests will be skipped");
+        // Leaving root hides this process's /proc entry from its own children, so the lock file's
+        // owner would look gone to the second program and the lock be taken from under us.
+        prctl(PR_SET_DUMPABLE, 1);
+        qputenv("HOME", "/tmp");
+        qunsetenv("XDG_RUNTIME_DIR");
+    }
+    QCoreApplication app(argc, argv);
+    if (argc == 3 && qstrcmp(argv[1], "--game-pack-counters") == 0)
+        return gamePackCounters(QByteArray(argv[2]).toInt());
+    if (argc == 2 && qstrcmp(argv[1], "--game-pack-friendship") == 0)
+        return gamePackFriendship();
+    TestStoreWrites t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "tst_storewrites.moc"
