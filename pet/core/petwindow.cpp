@@ -207,7 +207,8 @@ PetWindow::PetWindow(Pet &pet, QWidget *parent) : QWidget(parent), m_pet(pet)
 void PetWindow::sceneChanged(int parts)
 {
     if (parts & (Scene::PetPicture | Scene::Props)) {
-        m_view->setToolTip(m_pet.scene().petToolTip());
+        if (m_view->toolTip() != m_pet.scene().petToolTip())
+            m_view->setToolTip(m_pet.scene().petToolTip());
         m_view->refresh();
     }
     if (parts & Scene::Buttons)
