@@ -2,8 +2,10 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
+# Where `make install` puts the programs: the user's own tree by default, no root needed.
+PREFIX ?= $(HOME)/.local
 
-.PHONY: all deps configure build run test bench shots clean
+.PHONY: all deps configure build run test bench shots install package clean
 
 all: build
 
@@ -29,6 +31,12 @@ bench: deps
 
 shots: build
 	@scripts/shots.sh $(BUILD)
+
+install: build
+	@cmake --install $(BUILD) --prefix $(PREFIX)
+
+package: build
+	@cd $(BUILD) && cpack --config CPackConfig.cmake
 
 clean:
 	rm -rf $(BUILD) build-release

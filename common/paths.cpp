@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace paths {
@@ -10,6 +11,11 @@ QString &overrideDir()
 {
     static QString dir;
     return dir;
+}
+
+bool holdsData(const QString &dir)
+{
+    return QFileInfo(dir + QStringLiteral("/gif")).isDir() || QFileInfo(dir + QStringLiteral("/dat")).isDir();
 }
 } // namespace
 
@@ -24,8 +30,31 @@ QString programDir()
     return QDir::currentPath();
 }
 
-QString datDir() { return programDir() + QStringLiteral("/dat"); }
-QString gifDir() { return programDir() + QStringLiteral("/gif"); }
+QString dataRootFor(const QString &program)
+{
+    if (holdsData(program))
+        return program;
+    const QString shared = QDir::cleanPath(program + QStringLiteral("/../share/tobberly"));
+    if (holdsData(shared))
+        return shared;
+    return program;
+}
+
+QString dataRoot()
+{
+    // Looked up once: the folders do not move while a program runs.
+    static QString cachedFor, cached;
+    const QString program = programDir();
+    if (program != cachedFor) {
+        cachedFor = program;
+        cached = dataRootFor(program);
+    }
+    return cached;
+}
+
+QString datDir() { return dataRoot() + QStringLiteral("/dat"); }
+QString gifDir() { return dataRoot() + QStringLiteral("/gif"); }
+QString iconDir() { return dataRoot() + QStringLiteral("/icons"); }
 QString stripFile(const QString &name) { return gifDir() + QStringLiteral("/pimmo") + name + QStringLiteral(".gif"); }
 
 QString userDataDir()

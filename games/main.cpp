@@ -1,5 +1,7 @@
 // korrigo: plays one game against the pet, records the result in the shared store and ends.
 #include "common/logging.h"
+#include "desktop/appearance.h"
+#include "desktop/platform.h"
 #include "entry.h"
 #include "gamepack.h"
 
@@ -13,7 +15,9 @@ int main(int argc, char **argv)
     const Game game = gameForArguments(args);
     if (game == Game::None)
         return 0; // an unknown command line ends at once, touching nothing
+    desktop::preparePlatform();
     QApplication app(argc, argv);
+    desktop::applyLook(app);
     QApplication::setOrganizationName(QStringLiteral("Tobberly"));
     QApplication::setApplicationName(QStringLiteral("Tobberly"));
     switch (game) {

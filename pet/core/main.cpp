@@ -5,6 +5,10 @@
 #include "common/random.h"
 #include "common/settingsstore.h"
 #include "common/timers.h"
+#include "desktop/appearance.h"
+#include "desktop/platform.h"
+#include "desktop/quitsignals.h"
+#include "desktop/singleinstance.h"
 #include "launcherwidget.h"
 #include "pet/events/engine.h"
 #include "optionswindow.h"
@@ -17,8 +21,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCommandLineParser>
+#include <QPointer>
 #include <QScreen>
+#include <QSessionManager>
 #include <cstdio>
+#include <cstdlib>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -37,6 +45,19 @@ int fail(const QString &message)
     std::fprintf(stderr, "lunetta: %s\n", message.toLocal8Bit().constData());
     return 2;
 }
+
+// The save of last resort: when the window system goes away, Qt ends the program with exit()
+// from inside the event loop, past every quit signal. Armed only while the pet lives.
+std::function<void()> &lastWords()
+{
+    static std::function<void()> f;
+    return f;
+}
+void sayLastWords()
+{
+    if (auto f = std::exchange(lastWords(), nullptr))
+        f();
+}
 } // namespace
 
 int main(int argc, char **argv)
@@ -47,8 +68,12 @@ int main(int argc, char **argv)
         if (qstrcmp(argv[i], "--simulate") == 0 || qstrcmp(argv[i], "--help") == 0 || qstrcmp(argv[i], "-h") == 0
             || qstrcmp(argv[i], "--version") == 0 || qstrcmp(argv[i], "-v") == 0)
             headless = true;
+    if (!headless)
+        desktop::preparePlatform();
     std::unique_ptr<QCoreApplication> app(headless ? new QCoreApplication(argc, argv)
                                                    : new QApplication(argc, argv));
+    if (!headless)
+        desktop::applyLook(*static_cast<QApplication *>(app.get()));
     QCoreApplication::setOrganizationName(QStringLiteral("Tobberly"));
     QCoreApplication::setApplicationName(QStringLiteral("Tobberly"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TOBBERLY_VERSION));
@@ -91,6 +116,14 @@ int main(int argc, char **argv)
         return runSimulation(opt, store, paths::programDir(), paths::desktopDir(), out);
     }
 
+    // One pet at a time on a store: a second start brings the running pet forward and ends.
+    // (The simulation above is a tool, not a pet: it neither takes this place nor waits for it.)
+    desktop::SingleInstance instance(store.fileName());
+    if (instance.claim() == desktop::SingleInstance::Outcome::AlreadyRunning) {
+        std::fprintf(stderr, "lunetta: the pet is already running; it has been brought to the front\n");
+        return 0;
+    }
+
     bool ok = false;
     const double speedFactor = parser.value(speed).toDouble(&ok);
     if (!ok || speedFactor <= 0)
@@ -123,7 +156,6 @@ int main(int argc, char **argv)
     pet.ctx().effects = &effects;
 
     PetWindow window(pet);
-    window.setWindowIcon(QIcon(paths::programDir() + QStringLiteral("/icon.png")));
     SpeechWindow speech(pet);
     QuestionWindow question(pet);
     // The present window is made the first time it is asked for, and kept.
@@ -138,9 +170,34 @@ int main(int argc, char **argv)
         options.germanTime()->setChecked(pet.ctx().mem().option1);
         options.exec();
     });
-    QObject::connect(&window, &PetWindow::aboutRequested, &window, [&] {
-        auto *about = new AboutWindow(&window);
-        about->show();
+    // One profile card: a second click brings the open one to the front.
+    QPointer<AboutWindow> about;
+    QObject::connect(&window, &PetWindow::aboutRequested, &window,
+                     [&] { AboutWindow::showOne(about, &window); });
+    QObject::connect(&instance, &desktop::SingleInstance::activationRequested, &window, [&] {
+        // While a game runs the pet is away from its window; the game window is in front.
+        if (!window.isVisible())
+            return;
+        if (window.isMinimized())
+            window.showNormal();
+        window.raise();
+        window.activateWindow();
+    });
+
+    // Every way of ending saves as a close does. A signal (shutdown, logout, a closed terminal,
+    // Ctrl+C) cannot be refused as the close box can while the pet minds the house: it saves
+    // and ends at once. The session's end saves when the session asks for the user's data.
+    desktop::QuitSignals quitSignals;
+    QObject::connect(&quitSignals, &desktop::QuitSignals::quitRequested, &window, [&] {
+        pet.exitSave();
+        QCoreApplication::exit(0);
+    });
+    auto *gui = static_cast<QGuiApplication *>(app.get());
+    QObject::connect(gui, &QGuiApplication::commitDataRequest, &window,
+                     [&](QSessionManager &) { pet.exitSave(); });
+    QObject::connect(gui, &QCoreApplication::aboutToQuit, &window, [&] {
+        if (!pet.exitSaved())
+            pet.exitSave();
     });
 
     pet.Form_Load();
@@ -152,5 +209,14 @@ int main(int argc, char **argv)
         pet.engine().Clearfun();
         pet.engine().Setibent(qint16(n));
     }
-    return app->exec();
+
+    // Armed only now: before the start-up has read the store, a save would write defaults over it.
+    lastWords() = [&] {
+        if (!pet.exitSaved())
+            pet.exitSave();
+    };
+    std::atexit(sayLastWords);
+    const int code = app->exec();
+    lastWords() = nullptr;
+    return code;
 }

@@ -196,3 +196,28 @@ void PetMemory::exitSave(const QDateTime &now, qint32 left, qint32 top)
     m.Lastdate = daynumber::rounded(now);
     saveKey(QStringLiteral("Lastdate"));
 }
+
+void PetMemory::keepDaysCurrent(const QDateTime &now)
+{
+    const qint32 today = daynumber::rounded(now);
+    if (m.Item[3] == 3 && m.Lastday != today) {
+        m.Lastday = today;
+        saveKey(QStringLiteral("Lastday"));
+    }
+    if (m.Lastdate != today) {
+        m.Lastdate = today;
+        saveKey(QStringLiteral("Lastdate"));
+    }
+}
+
+void PetMemory::keepPlaceCurrent(qint32 left, qint32 top)
+{
+    if (left != m.mleft) {
+        m.mleft = left;
+        saveKey(QStringLiteral("mleft"));
+    }
+    if (top != m.mtop) {
+        m.mtop = top;
+        saveKey(QStringLiteral("mtop"));
+    }
+}

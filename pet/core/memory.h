@@ -73,6 +73,12 @@ public:
     void returnBonus(const QDateTime &now);
     // Exit: window place, running time, then the day numbers.
     void exitSave(const QDateTime &now, qint32 left, qint32 top);
+    // What the exit writes is also kept current while the pet runs, so a killed pet or a power
+    // cut leaves the store as a close at that moment would have: the day numbers when their
+    // rounded value changes (called at start and every minute), the window place once a move
+    // has settled. Each writes only what differs from the store.
+    void keepDaysCurrent(const QDateTime &now);
+    void keepPlaceCurrent(qint32 left, qint32 top);
 
     void saveKey(const QString &key);
     void saveInt(const QString &key, qint64 value);

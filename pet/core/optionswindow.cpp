@@ -1,9 +1,11 @@
 #include "optionswindow.h"
 
 #include "pet.h"
+#include "desktop/autostart.h"
 #include "pictureswidget.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -20,17 +22,35 @@ std::unique_ptr<QMessageBox> OptionsWindow::resetQuestion(QWidget *parent)
 OptionsWindow::OptionsWindow(Pet &pet, QWidget *parent) : QDialog(parent), m_pet(pet)
 {
     setWindowTitle(QStringLiteral("設定"));
-    setFixedSize(2295 / 15 + 20, 1455 / 15);
     m_check = new QCheckBox(QStringLiteral("ドイツの時間で暮らす"), this);
-    m_check->setGeometry(8, 8, 160, 24);
     m_check->setToolTip(QStringLiteral("-8時間(サマータイムの間は-7時間)の時差で生活するよ"));
     m_check->setChecked(pet.ctx().mem().option1);
     auto *reset = new QPushButton(QStringLiteral("リセット"), this);
-    reset->setGeometry(8, 56, 76, 26);
     reset->setToolTip(QStringLiteral("最初の状態に戻すよ"));
     auto *close = new QPushButton(QStringLiteral("閉じる"), this);
-    close->setGeometry(92, 56, 76, 26);
     close->setToolTip(QStringLiteral("閉じるよ"));
+    // Below the two: starting with the session, in two short lines so the window keeps its
+    // width of 153 pixels.
+    m_login = new QCheckBox(QStringLiteral("ログインしたら\nピモも起きる"), this);
+    m_login->setToolTip(QStringLiteral("ログインしたらピモも起きる"));
+    m_login->setChecked(desktop::autostartEnabled());
+
+    const int width = 2295 / 15, margin = 5, gap = 4;
+    const int buttonWidth = (width - 2 * margin - gap) / 2;
+    m_check->setGeometry(margin, 8, width - 2 * margin, m_check->sizeHint().height());
+    const int buttonsTop = m_check->geometry().bottom() + 14;
+    reset->setGeometry(margin, buttonsTop, buttonWidth, 26);
+    close->setGeometry(width - margin - buttonWidth, buttonsTop, buttonWidth, 26);
+    const int loginTop = buttonsTop + 26 + 12;
+    m_login->setGeometry(margin, loginTop, width - 2 * margin, m_login->sizeHint().height());
+    setFixedSize(width, m_login->geometry().bottom() + 9);
+
+    connect(m_login, &QCheckBox::toggled, this, [this](bool on) {
+        desktop::setAutostart(on, QCoreApplication::applicationFilePath());
+        // The box always tells the truth about the entry, also when it could not be written.
+        const QSignalBlocker block(m_login);
+        m_login->setChecked(desktop::autostartEnabled());
+    });
     confirmReset = [this] { return resetQuestion(this)->exec() == QMessageBox::Yes; };
     connect(reset, &QPushButton::clicked, this, [this] {
         if (!confirmReset())
@@ -78,4 +98,18 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
     close->setGeometry(226, 186, 76, 26);
     close->setToolTip(QStringLiteral("閉じるよ"));
     connect(close, &QPushButton::clicked, this, &QDialog::close);
+}
+
+AboutWindow *AboutWindow::showOne(QPointer<AboutWindow> &open, QWidget *parent)
+{
+    if (!open) {
+        open = new AboutWindow(parent);
+        open->show();
+        return open;
+    }
+    if (open->isMinimized())
+        open->showNormal();
+    open->raise();
+    open->activateWindow();
+    return open;
 }

@@ -29,6 +29,11 @@ Pet::Pet(SettingsStore &store, Clock &clock, Random &rnd, Timers &timers, const 
     m_ctx.speech = m_speech.get();
     m_ctx.questions = m_questions.get();
     m_ctx.presents = m_presents.get();
+    m_placeTimer = m_ctx.timers.create([this] {
+        m_ctx.timers.stop(m_placeTimer);
+        m_ctx.memory.keepPlaceCurrent(m_ctx.screen.petLeft, m_ctx.screen.petTop);
+    });
+    m_ctx.timers.setSingleShot(m_placeTimer, true);
 }
 
 Pet::~Pet() = default;
@@ -50,6 +55,8 @@ void Pet::Form_Load()
     const QDateTime now = m_ctx.clock.now();
     m_ctx.memory.flowerCatchUp(now);
     m_ctx.memory.returnBonus(now);
+    // From here a killed pet must not earn the bonus (or pay the penalty) a second time.
+    m_ctx.memory.keepDaysCurrent(now);
     m_presentation->Intolovavalfun();
     m_ctx.tables.load(m_ctx.datDir);
     m_ctx.scene.setPetShown(true);
@@ -87,10 +94,19 @@ void Pet::applyOptions(bool germanTime)
     }
 }
 
-void Pet::exitSave(qint32 left, qint32 top) { m_ctx.memory.exitSave(m_ctx.clock.now(), left, top); }
+void Pet::exitSave(qint32 left, qint32 top)
+{
+    m_ctx.timers.stop(m_placeTimer);
+    m_ctx.memory.exitSave(m_ctx.clock.now(), left, top);
+    m_exitSaved = true;
+}
+
+void Pet::exitSave() { exitSave(m_ctx.screen.petLeft, m_ctx.screen.petTop); }
 
 void Pet::petMoved(qint32 left, qint32 top)
 {
     m_ctx.screen.petLeft = left;
     m_ctx.screen.petTop = top;
+    // A drag moves the window many times a second: only the place it comes to rest is written.
+    m_ctx.timers.start(m_placeTimer, placeSettleMs);
 }

@@ -41,8 +41,14 @@ public:
     void applyOptions(bool germanTime);
     // The exit save, with the window's place at that moment (twips).
     void exitSave(qint32 left, qint32 top);
-    // The user moved the pet window (twips).
+    // The exit save with the window's last known place, for endings that come from outside
+    // (a signal, the session's end, the display gone) and may not ask the window system.
+    void exitSave();
+    bool exitSaved() const { return m_exitSaved; }
+    // The pet window moved (twips). Once it has stood still for placeSettleMs the place is
+    // written, so even a killed pet comes back where the user left it.
     void petMoved(qint32 left, qint32 top);
+    static constexpr int placeSettleMs = 1500;
 
 private:
     PetContext m_ctx;
@@ -53,4 +59,6 @@ private:
     std::unique_ptr<Speech> m_speech;
     std::unique_ptr<Questions> m_questions;
     std::unique_ptr<Presents> m_presents;
+    int m_placeTimer = -1;
+    bool m_exitSaved = false;
 };

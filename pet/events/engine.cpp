@@ -249,6 +249,7 @@ void Engine::minuteSteps(const QDateTime &now)
     rt.Awaytime = values::add32(rt.Awaytime, 1);
     m_ctx.scene.setLabel(Label::TotalTime, QStringLiteral("%1").arg(m.Totaltime, 7, 10, QLatin1Char('0')));
     m_ctx.memory.saveKey(QStringLiteral("Totaltime"));
+    m_ctx.memory.keepDaysCurrent(now);
     m_ctx.presentation->Intolovavalfun();
     const int today = now.date().day();
     if (rt.Flowermark == 0)

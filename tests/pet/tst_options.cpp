@@ -3,6 +3,7 @@
 #include "petfixture.h"
 
 #include "common/paths.h"
+#include "desktop/autostart.h"
 #include "pet/core/memory.h"
 #include "pet/core/optionswindow.h"
 #include "pet/core/petwindow.h"
@@ -71,7 +72,58 @@ class TestOptions : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { paths::setProgramDirOverride(QStringLiteral(TOBBERLY_BIN_DIR)); }
+    void initTestCase()
+    {
+        paths::setProgramDirOverride(QStringLiteral(TOBBERLY_BIN_DIR));
+        // The autostart entry goes to the config folder: a scratch one, never the user's.
+        QVERIFY(m_config.isValid());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
+    }
+
+    // The window keeps the width it was designed with; the third control sits below the other
+    // two and every text fits.
+    void optionsWindowKeepsItsWidth()
+    {
+        LivedPet p;
+        OptionsWindow w(*p.f.pet);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(w.width(), 153);
+        QCOMPARE(w.startAtLogin()->text().remove(u'\n'), QStringLiteral("ログインしたらピモも起きる"));
+        QVERIFY(w.startAtLogin()->y() > buttonNamed(w, QStringLiteral("リセット"))->geometry().bottom());
+        QVERIFY(w.startAtLogin()->sizeHint().width() <= w.startAtLogin()->width());
+        verifyTextsFit(w);
+    }
+
+    // Ticking the box makes the session start this pet, unticking stops it; the box shows what
+    // is on disk when the window opens, and the reset (which forgets the store) leaves it alone.
+    void startAtLoginBoxWritesTheAutostartEntry()
+    {
+        LivedPet p;
+        const QString entry = desktop::autostartFile();
+        QVERIFY(entry.startsWith(m_config.path()));
+        QFile::remove(entry);
+        {
+            OptionsWindow w(*p.f.pet);
+            QVERIFY(!w.startAtLogin()->isChecked());
+            w.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&w));
+            QTest::mouseClick(w.startAtLogin(), Qt::LeftButton, {}, QPoint(6, w.startAtLogin()->height() / 2));
+            QVERIFY(w.startAtLogin()->isChecked());
+            QVERIFY(QFile::exists(entry));
+            QFile f(entry);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QVERIFY(f.readAll().contains("Exec=" + QFile::encodeName(QCoreApplication::applicationFilePath())));
+            w.confirmReset = [] { return true; };
+            QTest::mouseClick(buttonNamed(w, QStringLiteral("リセット")), Qt::LeftButton);
+        }
+        QVERIFY(QFile::exists(entry));
+        OptionsWindow again(*p.f.pet);
+        QVERIFY(again.startAtLogin()->isChecked());
+        again.startAtLogin()->click();
+        QVERIFY(!QFile::exists(entry));
+        QVERIFY(!again.startAtLogin()->isChecked());
+    }
 
     // The user reads these words; a changed caption or tool tip is a changed program.
     void optionsWindowSaysWhatItDoes()
@@ -250,6 +302,27 @@ private slots:
         QTest::mouseClick(close, Qt::LeftButton);
         QTRY_VERIFY(w.isNull());
     }
+
+    // A second click on About brings the open card forward instead of opening another; once
+    // closed, the next click opens a fresh one.
+    void aboutOpensOnce()
+    {
+        QWidget pet;
+        QPointer<AboutWindow> about;
+        AboutWindow *first = AboutWindow::showOne(about, &pet);
+        QVERIFY(QTest::qWaitForWindowExposed(first));
+        first->showMinimized();
+        QCOMPARE(AboutWindow::showOne(about, &pet), first);
+        QCOMPARE(pet.findChildren<AboutWindow *>().size(), 1);
+        QVERIFY(!first->isMinimized());
+        first->close();
+        QTRY_VERIFY(about.isNull());
+        QVERIFY(AboutWindow::showOne(about, &pet) != nullptr);
+        QCOMPARE(pet.findChildren<AboutWindow *>().size(), 1);
+    }
+
+private:
+    QTemporaryDir m_config;
 };
 
 QTEST_MAIN(TestOptions)

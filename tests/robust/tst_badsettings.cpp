@@ -152,7 +152,8 @@ void TestBadSettings::everyKeyWithGarbageCostsOnlyThatKey()
     for (const KeyDef &k : petKeys()) {
         const qint64 got = keyValue(k, f.mem());
         if (k.key == key) {
-            QCOMPARE(got, usable ? value : fallback(k));
+            // The day of the last exit is kept current from the start on, whatever was stored.
+            QCOMPARE(got, key == u"Lastdate" ? qint64(daynumber::rounded(kNow)) : usable ? value : fallback(k));
             continue;
         }
         bool ok = false;

@@ -124,6 +124,16 @@ void drawLegs(QPainter &p, const Pose &pose, const Clothes &c)
     paint::ellipse(p, footR + QPointF(1, 5), 9, 5.5, shoeColour);
 }
 
+// The day clothes' round white collar and yellow bow.
+void drawCollar(QPainter &p)
+{
+    paint::ellipse(p, {-6, 41}, 8, 5, white);
+    paint::ellipse(p, {6, 41}, 8, 5, white);
+    paint::polygon(p, QPolygonF{{0, 47}, {-7, 43}, {-7, 52}}, yellow);
+    paint::polygon(p, QPolygonF{{0, 47}, {7, 43}, {7, 52}}, yellow);
+    paint::ellipse(p, {0, 47}, 2.5, 2.5, yellowShade);
+}
+
 void drawTorso(QPainter &p, const Pose &pose, const Clothes &c)
 {
     // Neck first; the head covers its top.
@@ -136,12 +146,7 @@ void drawTorso(QPainter &p, const Pose &pose, const Clothes &c)
             QPolygonF{{-24, 85}, {24, 85}, {25, 106}, {3, 106}, {0, 98}, {-3, 106}, {-25, 106}});
         paint::shaded(p, shorts, c.bottom, rightShade(80, 110), c.bottomShade);
         paint::shaded(p, torsoPath(88), c.main, rightShade(30, 100), c.shade);
-        // round white collar and a yellow bow
-        paint::ellipse(p, {-6, 41}, 8, 5, white);
-        paint::ellipse(p, {6, 41}, 8, 5, white);
-        paint::polygon(p, QPolygonF{{0, 47}, {-7, 43}, {-7, 52}}, yellow);
-        paint::polygon(p, QPolygonF{{0, 47}, {7, 43}, {7, 52}}, yellow);
-        paint::ellipse(p, {0, 47}, 2.5, 2.5, yellowShade);
+        drawCollar(p);
         if (pose.outfit == Outfit::Apron) {
             QPainterPath bib = paint::polyPath(QPolygonF{
                 {-12, 52}, {12, 52}, {15, 80}, {23, 102}, {-23, 102}, {-15, 80}});
@@ -747,5 +752,86 @@ void drawHand(QPainter &p, const Pose &pose, Side side)
     p.save();
     p.setTransform(bodyTransform(pose), true);
     paint::ellipse(p, a.hand, 5.5, 5.5, skin);
+    p.restore();
+}
+
+void drawLying(QPainter &p, const Pose &pose, double nearLift, double farLift)
+{
+    // Head units as in drawFigure; the floor the body rests on lies at y = kFloor. The chest is
+    // seen from the front under the chin, the rest of the body from the side.
+    constexpr double kFloor = 76;
+    auto leg = [&](double lift, double dy) {
+        const QPointF hip{-76, kFloor - 12 + dy};
+        const QPointF knee{-106, kFloor - 7 + dy};
+        constexpr double kShin = 32;
+        const double a = qDegreesToRadians(lift);
+        const QPointF dir(-std::cos(a), -std::sin(a)); // along the shin, away from the knee
+        const QPointF toes(-std::sin(a), std::cos(a));  // the way the toes point
+        const QPointF ankle = knee + dir * kShin;
+        paint::stroke(p, {hip, knee, ankle}, 12, skin);
+        paint::stroke(p, {knee + dir * (kShin * 0.68), ankle}, 12.5, sock);
+        // the shoe, its toes pointing back down towards the floor
+        const QTransform t(toes.x(), toes.y(), dir.x(), dir.y(), ankle.x(), ankle.y());
+        paint::fill(p, t.map(paint::ellipsePath({5, 0}, 11, 6.5)), shoe);
+    };
+    p.save();
+    p.setTransform(bodyTransform(pose), true);
+    leg(farLift, -6);
+    // shorts, then the top lying over their waist
+    QPainterPath pants;
+    pants.moveTo(-52, 50);
+    pants.quadTo(-70, 38, -84, 50);
+    pants.quadTo(-90, 62, -86, kFloor);
+    pants.lineTo(-52, kFloor);
+    pants.closeSubpath();
+    paint::shaded(p, pants, shorts, paint::roundRect({-96, kFloor - 10, 50, 12}, 0), shortsShade);
+    QPainterPath back;
+    back.moveTo(-10, 38);
+    back.quadTo(-34, 40, -62, 48);
+    back.quadTo(-68, 64, -62, kFloor + 1);
+    back.lineTo(-10, kFloor + 1);
+    back.closeSubpath();
+    paint::shaded(p, back, top, paint::roundRect({-80, kFloor - 12, 80, 16}, 0), topShade);
+    leg(nearLift, 0);
+    // the chest under the chin, with the collar
+    QPainterPath chest;
+    chest.moveTo(-14, 34);
+    chest.quadTo(-26, 38, -28, 54);
+    chest.lineTo(-30, kFloor);
+    chest.lineTo(30, kFloor);
+    chest.lineTo(28, 54);
+    chest.quadTo(26, 38, 14, 34);
+    chest.closeSubpath();
+    paint::shaded(p, chest, top, rightShade(30, kFloor + 2), topShade);
+    drawCollar(p);
+    p.restore();
+    // the long hair falls over the shoulders onto the back
+    p.save();
+    p.setTransform(headTransform(pose), true);
+    QPainterPath hairFall;
+    hairFall.moveTo(-30, -30);
+    hairFall.cubicTo(-62, -20, -58, 24, -72, 44);
+    hairFall.quadTo(-62, 42, -56, 48);
+    hairFall.quadTo(-48, 38, -38, 44);
+    hairFall.quadTo(-30, 34, -20, 38);
+    hairFall.lineTo(0, 0);
+    hairFall.closeSubpath();
+    // only the round back of the head from the usual hair: its length lies along the back here
+    const HairShape h = hairShape(pose.look.style, true);
+    paint::shaded(p, hairFall.united(h.back), pose.look.hair,
+                  paint::polyPath(QPolygonF{{-80, 20}, {30, 20}, {30, 80}, {-80, 80}}),
+                  pose.look.hairShade);
+    p.restore();
+    drawFace(p, pose);
+    // propped on the elbows, the forearms reaching in to the hands
+    p.save();
+    p.setTransform(bodyTransform(pose), true);
+    for (Side side : {Side::Left, Side::Right}) {
+        const Arm &arm = side == Side::Left ? pose.left : pose.right;
+        const QPointF shoulderAt(side == Side::Left ? -21 : 21, 46);
+        paint::stroke(p, {shoulderAt, arm.elbow, arm.hand}, 9, skin);
+        paint::stroke(p, {shoulderAt, shoulderAt + (arm.elbow - shoulderAt) * 0.45}, 12, top);
+        paint::ellipse(p, arm.hand, 5.5, 5.5, skin);
+    }
     p.restore();
 }

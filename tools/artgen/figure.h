@@ -84,6 +84,12 @@ struct Pose {
 };
 
 void drawFigure(QPainter &p, const Pose &pose);
+// Lying on the front along the floor, propped on the elbows: the head faces the viewer, the body
+// and the legs run to the viewer's left along the floor and the lower legs rise from the knees by
+// the given angles in degrees (0 flat on the floor, 90 straight up). pose.at is the head's centre;
+// the hands rest where pose.left and pose.right put them, in front of the chin (left is the one
+// on the viewer's left). Day clothes.
+void drawLying(QPainter &p, const Pose &pose, double nearLift, double farLift);
 // Only the head (for portraits, icons and faces peeking out of blankets).
 void drawHead(QPainter &p, const Pose &pose);
 // Where a hand ends up in picture coordinates, to put a held thing there.

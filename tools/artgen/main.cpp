@@ -34,6 +34,7 @@ int main(int argc, char **argv)
     ok = writeButtons(bin + QStringLiteral("/gif")) && ok;
     ok = writePresents(bin + QStringLiteral("/gif")) && ok;
     ok = writePortraits(bin) && ok;
+    ok = writeIcons(bin) && ok;
     ok = writeGameArt(gameart) && ok;
     ok = writePresentFiles(bin + QStringLiteral("/dat")) && ok;
     return ok ? 0 : 1;

@@ -50,6 +50,14 @@ Pose withArms(Pose pose, Arm (*both)(Side))
     return pose;
 }
 
+// The right hand brings chopsticks to the mouth from below, so they end at the lips instead of
+// crossing the face.
+constexpr double kChopsticksToMouth = -42;
+Arm chopsticksToMouth()
+{
+    return {{32, 62}, {20, 46}};
+}
+
 Pose blink(Pose pose)
 {
     pose.eyes = Eyes::Closed;
@@ -85,9 +93,14 @@ void sleepScene(QPainter &p, int f, const Sleeper &s)
     if (s.sprawled)
         paint::ellipse(p, {30, 84}, 5.5, 5.5, skin);
     drawBlanket(p, 134, f == 1 ? 8 : 3);
-    if (s.handOut || s.doll) {
-        paint::stroke(p, {{40, 176}, {52, 150}}, 9, pyjama);
-        paint::ellipse(p, {54, 146}, 5.5, 5.5, skin);
+    // an arm laid out over the blanket's edge, or round the doll
+    if (s.handOut) {
+        paint::stroke(p, {{60, 134}, {44, 146}, {34, 162}}, 9, pyjama);
+        paint::ellipse(p, {33, 165}, 5.5, 5.5, skin);
+    }
+    if (s.doll) {
+        paint::stroke(p, {{84, 136}, {108, 132}}, 9, pyjama);
+        paint::ellipse(p, {112, 130}, 5.5, 5.5, skin);
     }
     if (f == 0)
         paint::zMarks(p, {112, 50}, 2, 8);
@@ -339,6 +352,26 @@ QList<Strip> buildStrips()
                   drawRoom(p, Place::Bedroom, false);
                   paint::rect(p, {108, 40, 40, 126}, woodLight, true, 3); // wardrobe
                   paint::line(p, {128, 40}, {128, 166}, woodShade, 2);
+                  // on the wardrobe hang the clothes to put on: the day top, then the pyjamas
+                  const QPointF c{128, 100};
+                  paint::line(p, c + QPointF(0, -22), c + QPointF(0, -15), metalShade, 2);
+                  paint::line(p, c + QPointF(-14, -8), c + QPointF(0, -15), metalShade, 2);
+                  paint::line(p, c + QPointF(14, -8), c + QPointF(0, -15), metalShade, 2);
+                  QPolygonF shirt;
+                  for (QPointF q : {QPointF(-7, -12), QPointF(-15, -8), QPointF(-20, 4),
+                                    QPointF(-14, 7), QPointF(-11, 2), QPointF(-11, 22),
+                                    QPointF(11, 22), QPointF(11, 2), QPointF(14, 7),
+                                    QPointF(20, 4), QPointF(15, -8), QPointF(7, -12),
+                                    QPointF(0, -7)})
+                      shirt << c + q;
+                  paint::polygon(p, shirt, f < 2 ? top : pyjama);
+                  if (f < 2) {
+                      paint::ellipse(p, c + QPointF(-4, -8), 5, 3, white);
+                      paint::ellipse(p, c + QPointF(4, -8), 5, 3, white);
+                  } else {
+                      for (QPointF d : {QPointF(-6, 4), QPointF(5, 10), QPointF(-3, 16)})
+                          paint::ellipse(p, c + d, 1.8, 1.8, pyjamaDot, false);
+                  }
                   Pose pose = standing(f < 2 ? Outfit::Pyjamas : Outfit::Day);
                   pose.at = {68, 64};
                   if (f == 0) {
@@ -464,7 +497,7 @@ QList<Strip> buildStrips()
                   Pose pose = seated();
                   pose.right = arms::chest(Side::Right);
                   if (f == 1 || f == 3) {
-                      pose.right = arms::mouth(Side::Right);
+                      pose.right = chopsticksToMouth();
                       pose.mouth = Mouth::Chew;
                   }
                   if (f == 2 || f == 3) {
@@ -482,7 +515,7 @@ QList<Strip> buildStrips()
                       paint::ellipse(p, {88, 168}, 10, 4, 0xfff08070);
                   }, [&] {
                       const QPointF h = handAt(pose, Side::Right);
-                      drawChopsticks(p, h, f == 1 || f == 3 ? -70 : -30);
+                      drawChopsticks(p, h, f == 1 || f == 3 ? kChopsticksToMouth : -30);
                       drawHand(p, pose, Side::Right);
                       if (f >= 2) {
                           drawRiceBowl(p, handAt(pose, Side::Left) + QPointF(4, -6));
@@ -580,7 +613,7 @@ QList<Strip> buildStrips()
     t.append({QStringLiteral("22"), 6, [](QPainter &p, int f) {
                   Pose pose = seated();
                   if (f == 1) {
-                      pose.right = arms::mouth(Side::Right);
+                      pose.right = chopsticksToMouth();
                       pose.mouth = Mouth::Chew;
                   } else if (f == 2 || f == 3) {
                       pose = withArms(pose, arms::chest);
@@ -608,7 +641,7 @@ QList<Strip> buildStrips()
                           paint::ellipse(p, {108, 168}, 8, 3, 0xfff08070);
                   }, [&] {
                       if (f < 2) {
-                          drawChopsticks(p, handAt(pose, Side::Right), f == 0 ? -30 : -70);
+                          drawChopsticks(p, handAt(pose, Side::Right), f == 0 ? -30 : kChopsticksToMouth);
                           drawHand(p, pose, Side::Right);
                       } else if (f < 4) {
                           const QPointF c = (handAt(pose, Side::Left)
@@ -728,26 +761,22 @@ QList<Strip> buildStrips()
                 paint::note(p, {124, 40}, 9, pink);
             return;
         }
-        // on the tummy: the back and the feet kicking up behind the head, the book on the floor
-        const bool kick = f == 4;
-        paint::ellipse(p, {75, 112}, 30, 16, top);
-        paint::stroke(p, {{64, 112}, {kick ? 46.0 : 54.0, 74}}, 10, skin);
-        paint::stroke(p, {{86, 112}, {kick ? 100.0 : 96.0, 80}}, 10, skin);
-        paint::ellipse(p, {kick ? 46.0 : 54.0, 70}, 7, 9, sock);
-        paint::ellipse(p, {kick ? 100.0 : 96.0, 76}, 7, 9, sock);
+        // on the tummy along the floor, propped on the elbows over the open book
+        drawFloorCushion(p, 204);
         Pose pose;
-        pose.at = {75, 138};
+        pose.at = {112, 138};
+        pose.scale = 0.74;
         pose.gaze = {0, 1};
         pose.eyes = f == 4 ? Eyes::Closed : (f == 5 ? Eyes::Happy : Eyes::Open);
         pose.mouth = f == 5 ? Mouth::Grin : Mouth::Smile;
-        drawHead(p, pose);
-        drawBook(p, {75, 190}, 70, 30, cover, true);
-        for (double x : {40.0, 110.0}) {
-            paint::stroke(p, {{x < 75 ? 34.0 : 116.0, 168}, {x, 190}}, 10, top);
-            paint::ellipse(p, {x, 188}, 5.5, 5.5, skin);
-        }
+        pose.left = {{-40, 72}, {-34, 80}};
+        pose.right = {{40, 72}, {34, 80}};
+        drawLying(p, pose, f == 4 ? 80 : 36, f == 4 ? 34 : 78);
+        drawBook(p, pose.at + QPointF(0, 66), 56, 24, cover, true);
+        drawHand(p, pose, Side::Left);
+        drawHand(p, pose, Side::Right);
         if (f == 5)
-            paint::heart(p, {124, 100}, 6, pink);
+            paint::heart(p, {136, 96}, 6, pink);
     };
     t.append({QStringLiteral("27"), 6, [reading](QPainter &p, int f) {
                   reading(p, f, Place::Living, bookRed);
@@ -852,8 +881,9 @@ QList<Strip> buildStrips()
                           paint::note(p, {26, 60}, 10, pink);
                           paint::note(p, {122, 50}, 9, yellow);
                       } else {
-                          drawBubbles(p, {92, 116}, 6);
-                          drawBubbles(p, {104, 98}, 4);
+                          // blown bubbles float up beside the head
+                          drawBubbles(p, {122, 108}, 6);
+                          drawBubbles(p, {132, 84}, 4);
                       }
                   });
               }});
@@ -893,20 +923,29 @@ QList<Strip> buildStrips()
     t.append({QStringLiteral("36"), 2, [](QPainter &p, int f) {
                   drawRoom(p, Place::Living, false);
                   Pose pose = kneeling();
+                  QPointF doll;
                   if (f == 0) {
-                      pose = withArms(pose, arms::raise);
-                      pose.left.hand = {-12, -2};
-                      pose.right.hand = {12, -2};
+                      // the doll lifted up beside the head, where both faces show
+                      pose.right = arms::wave(Side::Right);
+                      pose.right.elbow = {40, 40};
+                      pose.right.hand = {52, 8};
+                      pose.left = arms::hip(Side::Left);
                       pose.mouth = Mouth::Grin;
-                      pose.gaze = {0, -1};
+                      pose.gaze = {1, -0.6};
+                      pose.tilt = -6;
+                      doll = {0, -22};
                   } else {
                       pose = withArms(pose, arms::chest);
                       pose.eyes = Eyes::Happy;
                       pose.tilt = 10;
                   }
                   drawFigure(p, pose);
-                  const QPointF c = (handAt(pose, Side::Left) + handAt(pose, Side::Right)) / 2;
-                  drawDoll(p, c + QPointF(0, f == 0 ? -26 : -14), 0.3);
+                  if (f == 0) {
+                      drawDoll(p, handAt(pose, Side::Right) + doll, 0.3);
+                  } else {
+                      const QPointF c = (handAt(pose, Side::Left) + handAt(pose, Side::Right)) / 2;
+                      drawDoll(p, c + QPointF(0, -14), 0.3);
+                  }
                   drawHand(p, pose, Side::Left);
                   drawHand(p, pose, Side::Right);
                   if (f == 1)
@@ -914,23 +953,26 @@ QList<Strip> buildStrips()
               }});
     t.append({QStringLiteral("37"), 2, [](QPainter &p, int f) {
                   drawRoom(p, Place::Living, false);
+                  // a red bow for the doll's hair: brought to its head, then tied on
+                  constexpr QPointF kDoll{116, 146};
+                  constexpr double kDollScale = 0.36;
+                  const QPointF bowOnHead = kDoll + QPointF(0, -38 * kDollScale);
                   Pose pose = kneeling();
-                  pose.at = {60, 92};
+                  pose.at = {58, 92};
                   pose.right = arms::reach(Side::Right);
-                  pose.right.hand = {40, 70};
+                  pose.right.hand = f == 0 ? QPointF(36, 30) : QPointF(42, 72);
                   pose.gaze = {1, 1};
                   pose.eyes = f == 0 ? Eyes::Open : Eyes::Happy;
+                  pose.mouth = f == 0 ? Mouth::Smile : Mouth::Grin;
                   drawFigure(p, pose);
-                  drawDoll(p, {118, 148}, 0.3);
-                  if (f == 1) {
-                      paint::ellipse(p, {112, 124}, 5, 3.5, red);
-                      paint::ellipse(p, {124, 124}, 5, 3.5, red);
-                      paint::sparkle(p, {136, 110}, 6, yellow);
-                  } else {
-                      const QPointF h = handAt(pose, Side::Right);
-                      paint::ellipse(p, h + QPointF(-4, -8), 5, 3.5, red);
-                      paint::ellipse(p, h + QPointF(6, -8), 5, 3.5, red);
-                  }
+                  drawDoll(p, kDoll, kDollScale);
+                  const QPointF bow = f == 0 ? handAt(pose, Side::Right) + QPointF(4, -8)
+                                             : bowOnHead;
+                  paint::ellipse(p, bow + QPointF(-6, 0), 5.5, 3.8, red);
+                  paint::ellipse(p, bow + QPointF(6, 0), 5.5, 3.8, red);
+                  paint::ellipse(p, bow, 2.5, 2.5, red);
+                  if (f == 1)
+                      paint::sparkle(p, {138, 106}, 6, yellow);
                   drawHand(p, pose, Side::Right);
               }});
     t.append({QStringLiteral("38"), 2, [](QPainter &p, int f) {
@@ -984,8 +1026,10 @@ QList<Strip> buildStrips()
                   drawRoom(p, Place::Garden, false);
                   Pose pose = kneeling();
                   pose.at = {96, 92};
+                  // the hand reaches the watering can that bobs beside the flower pot
                   pose.left = arms::reach(Side::Left);
-                  pose.left.hand = {-44, 76};
+                  pose.left.elbow = {-40, 58};
+                  pose.left.hand = {-62, 72};
                   pose.gaze = {-1, 1};
                   pose.turn = {-0.4, 0};
                   if (f == 1)
@@ -1054,20 +1098,23 @@ QList<Strip> buildStrips()
     t.append({QStringLiteral("44"), 3, [](QPainter &p, int f) {
                   drawRoom(p, Place::Study, false);
                   Pose pose = seated();
-                  pose.at = {42, kSeatY + 10};
-                  pose.scale = 0.95;
-                  pose.turn = {0.5, 0};
+                  pose.at = {38, kSeatY + 14};
+                  pose.scale = 0.88;
+                  pose.turn = {0.25, 0};
                   pose.gaze = {1, 0.3};
+                  // typing on the keyboard in front of the screen
                   pose.right = arms::reach(Side::Right);
-                  pose.right.hand = {46, 80};
+                  pose.right.elbow = {30, 64};
+                  pose.right.hand = {50, 50};
                   if (f == 1) {
-                      pose.right.hand = {40, 76};
+                      pose.right.hand = {44, 48};
                       pose.mouth = Mouth::Flat;
                   }
                   if (f == 2) {
+                      // the free hand goes up; the screen would hide the other
                       pose.eyes = Eyes::Wide;
                       pose.mouth = Mouth::Grin;
-                      pose.right = arms::raise(Side::Right);
+                      pose.left = arms::raise(Side::Left);
                   }
                   drawFigure(p, pose);
                   drawDesk(p, 150);
@@ -1076,10 +1123,9 @@ QList<Strip> buildStrips()
                   paint::rect(p, {61, 85, 66, 39}, colours::screen, false);
                   paint::polygon(p, QPolygonF{{56, 128}, {132, 128}, {138, 140}, {50, 140}},
                                  metal);
-                  if (f != 2)
-                      drawHand(p, pose, Side::Right);
+                  drawHand(p, pose, Side::Right);
                   if (f == 2)
-                      paint::sparkle(p, {20, 40}, 6, yellow);
+                      paint::sparkle(p, {24, 40}, 6, yellow);
               }});
     t.append({QStringLiteral("45"), 3, [](QPainter &p, int f) {
                   drawRoom(p, Place::Living, false);
@@ -1164,14 +1210,18 @@ QList<Strip> buildStrips()
                       if (f == 1)
                           paint::heart(p, {130, 130}, 6, pink);
                   } else {
-                      pose = withArms(pose, arms::raise);
-                      pose.left.hand = {-14, 0};
-                      pose.right.hand = {14, 0};
-                      pose.gaze = {0, -1};
+                      // the puppy hugged at the chest, under the pet's chin
+                      pose = withArms(pose, arms::chest);
+                      pose.left.hand = {-18, 72};
+                      pose.right.hand = {18, 74};
+                      pose.gaze = {-0.4, 1};
+                      pose.tilt = -8;
                       pose.mouth = f == 2 ? Mouth::Open : Mouth::Grin;
                       pose.eyes = f == 2 ? Eyes::Open : Eyes::Happy;
                       drawFigure(p, pose);
-                      drawPuppy(p, {80, 82}, 1.0, f == 3);
+                      drawPuppy(p, {80, 150}, 1.2, f == 3);
+                      if (f == 3)
+                          paint::heart(p, {124, 52}, 6, pink);
                       drawHand(p, pose, Side::Left);
                       drawHand(p, pose, Side::Right);
                   }
@@ -1288,14 +1338,14 @@ QList<Strip> buildStrips()
                   drawRoom(p, Place::Study, false);
                   Pose pose = standing();
                   pose = withArms(pose, arms::chest);
-                  pose.left.hand = {-14, 52};
-                  pose.right.hand = {14, 52};
+                  pose.left.hand = {-14, 60};
+                  pose.right.hand = {14, 60};
                   pose.brows = Brows::Worried;
                   pose.mouth = f == 0 ? Mouth::Open : Mouth::Wavy;
                   if (f == 2)
                       pose.eyes = Eyes::Closed;
                   drawFigure(p, pose);
-                  drawBook(p, {75, 108}, 40, 28, bookBlue, true);
+                  drawBook(p, {75, 116}, 40, 28, bookBlue, true); // held below the chin
                   drawHand(p, pose, Side::Left);
                   drawHand(p, pose, Side::Right);
                   drawQuestionMark(p, {124, 34}, f == 1 ? 1.3 : 1.0, cyan);
@@ -1499,15 +1549,17 @@ QList<Strip> buildStrips()
                   drawRoom(p, Place::Track, false);
                   Pose pose = standing(Outfit::Racing);
                   pose.hat = Hat::Cap;
-                  pose = withArms(pose, arms::raise);
-                  pose.left.hand = {-12, -8};
-                  pose.right.hand = {12, -8};
+                  // the trophy held up high beside the head, the other arm cheering
+                  pose.at = {66, 82};
+                  pose.right = arms::raise(Side::Right);
+                  pose.right.elbow = {40, 34};
+                  pose.right.hand = {54, 10};
+                  pose.left = f == 0 ? arms::raise(Side::Left) : arms::hip(Side::Left);
                   pose.eyes = f == 0 ? Eyes::Happy : Eyes::Wink;
                   pose.mouth = Mouth::Grin;
-                  pose.at = {75, 80};
+                  pose.gaze = {0.6, -0.4};
                   drawFigure(p, pose);
-                  drawTrophy(p, {75, 58}, 1.1);
-                  drawHand(p, pose, Side::Left);
+                  drawTrophy(p, handAt(pose, Side::Right) + QPointF(0, -24), 1.1);
                   drawHand(p, pose, Side::Right);
                   const QRgb confetti[] = {red, yellow, cyan, pink, green};
                   for (int i = 0; i < 10; ++i) {
@@ -1570,19 +1622,32 @@ QList<Strip> buildStrips()
                   gardo.left = arms::cheek(Side::Left);
                   gardo.gaze = {1, 0};
                   drawFigure(p, gardo);
-                  Pose pet = small(standing(), {110, 92}, 0.74);
-                  pet = withArms(pet, arms::raise);
-                  pet.left.hand = {-20, 6};
-                  pet.right.hand = {4, 0};
-                  pet.eyes = f == 0 ? Eyes::Open : Eyes::Happy;
+                  // the doll is held at the chest, then hugged cheek to cheek: his face and
+                  // the pet's delight stay in sight
+                  Pose pet = small(standing(), {108, 92}, 0.74);
                   pet.mouth = Mouth::Grin;
-                  pet.gaze = {-1, 0};
+                  QPointF doll;
+                  if (f == 0) {
+                      pet = withArms(pet, arms::chest);
+                      pet.left.hand = {-10, 70};
+                      pet.right.hand = {10, 70};
+                      pet.gaze = {-1, 0};
+                      doll = {108, 130};
+                  } else {
+                      pet.tilt = 12;
+                      pet.eyes = Eyes::Happy;
+                      pet.left = arms::chest(Side::Left);
+                      pet.left.hand = {14, 54};
+                      pet.right = arms::wave(Side::Right);
+                      pet.right.hand = {36, 40};
+                      doll = {136, 104};
+                  }
                   drawFigure(p, pet);
-                  drawDoll(p, (handAt(pet, Side::Left) + handAt(pet, Side::Right)) / 2
-                                  + QPointF(0, -22),
-                           0.26);
+                  drawDoll(p, doll, 0.26);
                   drawHand(p, pet, Side::Left);
                   drawHand(p, pet, Side::Right);
+                  if (f == 1)
+                      paint::heart(p, {96, 30}, 6, pink);
               }});
     t.append({QStringLiteral("69"), 2, [](QPainter &p, int f) {
                   drawRoom(p, Place::Garden, false);
@@ -1641,6 +1706,7 @@ QList<Strip> buildStrips()
               }});
     t.append({QStringLiteral("s2"), 4, [](QPainter &p, int f) {
                   drawRoom(p, Place::Living, false);
+                  drawOniMask(p, {112, 22}, 1.0); // the demon the beans chase out
                   Pose pose = standing();
                   if (f < 2) {
                       pose.left = arms::chest(Side::Left);
@@ -1659,13 +1725,12 @@ QList<Strip> buildStrips()
                       pose.mouth = f == 2 ? Mouth::Smile : Mouth::Chew;
                       pose.eyes = f == 2 ? Eyes::Open : Eyes::Happy;
                       drawFigure(p, pose);
-                      drawOniMask(p, {112, 22}, 1.0);
                       drawBeanBox(p, {40, 150}, 1.0);
                   }
               }});
     t.append({QStringLiteral("s3"), 2, [](QPainter &p, int f) {
                   drawRoom(p, Place::Tatami, false);
-                  drawHinaDolls(p, {75, 110}, 1.0);
+                  drawHinaDolls(p, {75, 56}, 1.15); // on their stand above the pet's head
                   Pose pose = kneeling(Outfit::Kimono);
                   pose.at = {75, 130};
                   pose.scale = 0.8;
@@ -1682,14 +1747,16 @@ QList<Strip> buildStrips()
               }});
     t.append({QStringLiteral("s4"), 4, [](QPainter &p, int f) {
                   drawRoom(p, Place::Garden, false);
-                  paint::stroke(p, {{132, 160}, {132, 6}}, 3, metalShade);
+                  // the streamers fly clear of the pet's head
+                  paint::stroke(p, {{136, 160}, {136, 6}}, 3, metalShade);
                   const double wave = (f % 2) ? 4 : -4;
-                  drawCarpStreamer(p, {130, 22}, -70, black, wave);
-                  drawCarpStreamer(p, {130, 44}, -58, red, -wave);
-                  drawCarpStreamer(p, {130, 64}, -46, bookBlue, wave);
+                  drawCarpStreamer(p, {134, 24}, -42, black, wave);
+                  drawCarpStreamer(p, {134, 46}, -36, red, -wave);
+                  drawCarpStreamer(p, {134, 68}, -30, bookBlue, wave);
                   Pose pose = standing();
                   pose.hat = Hat::Kabuto;
-                  pose.at = {64, 70};
+                  pose.at = {52, 76};
+                  pose.scale = 0.92;
                   if (f < 2) {
                       pose.gaze = {1, -1};
                       pose.right = f == 0 ? arms::down(Side::Right) : arms::wave(Side::Right);
@@ -1703,7 +1770,7 @@ QList<Strip> buildStrips()
                   drawFigure(p, pose);
                   if (f >= 2) {
                       const QPointF h = handAt(pose, Side::Left);
-                      drawCarpStreamer(p, h + QPointF(0, -4), 28, red, f == 3 ? 3 : -3);
+                      drawCarpStreamer(p, h + QPointF(0, -4), -20, red, f == 3 ? 3 : -3);
                       drawHand(p, pose, Side::Left);
                   }
               }});

@@ -1,0 +1,83 @@
+#include "appearance.h"
+
+#include "common/paths.h"
+#include "desktoplog.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace desktop {
+namespace {
+
+// The few standard texts our message boxes show, as a Japanese desktop writes them. Used when
+// Qt's own Japanese translation is not installed; Qt's, when present, is asked first.
+class ButtonTranslator : public QTranslator
+{
+public:
+    using QTranslator::QTranslator;
+    QString translate(const char *context, const char *sourceText, const char * = nullptr,
+                      int = -1) const override
+    {
+        if (qstrcmp(context, "QPlatformTheme") != 0 && qstrcmp(context, "QMessageBox") != 0)
+            return QString();
+        return japaneseButtonText(sourceText);
+    }
+    bool isEmpty() const override { return false; }
+};
+
+} // namespace
+
+QString japaneseButtonText(const char *englishText)
+{
+    static const struct {
+        const char *english, *japanese;
+    } texts[] = {{"OK", "OK"},
+                 {"&Yes", "はい(&Y)"},
+                 {"&No", "いいえ(&N)"},
+                 {"Cancel", "キャンセル"},
+                 {"Close", "閉じる"},
+                 {"Yes to &All", "すべてにはい(&A)"},
+                 {"N&o to All", "すべてにいいえ(&O)"},
+                 {"Abort", "中止"},
+                 {"Retry", "再試行"},
+                 {"Ignore", "無視"}};
+    for (const auto &t : texts)
+        if (qstrcmp(t.english, englishText) == 0)
+            return QString::fromUtf8(t.japanese);
+    return QString();
+}
+
+QIcon petIcon()
+{
+    QIcon icon;
+    // The window icon travels to the window manager with every window (_NET_WM_ICON); the two
+    // smaller sizes serve every taskbar and switcher without sending the large one each time.
+    for (int size : {48, 128}) {
+        const QString file = paths::iconDir() + QStringLiteral("/lunetta-%1.png").arg(size);
+        if (QFileInfo::exists(file))
+            icon.addFile(file, QSize(size, size));
+    }
+    return icon;
+}
+
+void applyLook(QApplication &app)
+{
+    const QIcon icon = petIcon();
+    if (icon.isNull())
+        qCWarning(lcDesktop) << "the pet's icon is missing in" << paths::iconDir();
+    else
+        app.setWindowIcon(icon);
+
+    // Installed later = asked first: Qt's translation, where it is installed, before ours.
+    app.installTranslator(new ButtonTranslator(&app));
+    auto *qt = new QTranslator(&app);
+    if (qt->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(qt);
+    else
+        delete qt;
+}
+
+} // namespace desktop
