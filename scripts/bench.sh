@@ -7,7 +7,7 @@ BUILD=$(cd "$1" && pwd)
 SPAN=${2:-60}
 BIN=$BUILD/bin
 REF=$BUILD/toolbin/reference
-ROUNDS=7 # start-up rounds; each starts the reference and the pet once, in turn
+ROUNDS=11 # start-up rounds; each starts the reference and the pet once, in turn
 
 run_under_display() {
     # One display for all measurements, with no window manager: both sides get the same.
