@@ -69,6 +69,15 @@ std::optional<bool> toBool(const QString &text)
 }
 
 QString fromInt(qint64 v) { return QString::number(v); }
+
+QString zeroFilled(qint64 v, int digits)
+{
+    // The magnitude is filled on its own, so the sign never takes the place of a digit.
+    const quint64 magnitude = v < 0 ? quint64(0) - quint64(v) : quint64(v);
+    const QString number = QStringLiteral("%1").arg(magnitude, digits, 10, QLatin1Char('0'));
+    return v < 0 ? QLatin1Char('-') + number : number;
+}
+
 QString fromBool(bool v) { return v ? QStringLiteral("True") : QStringLiteral("False"); }
 
 qint16 add16(qint16 a, qint32 b)

@@ -19,6 +19,10 @@ std::optional<bool> toBool(const QString &text);
 QString fromInt(qint64 v);
 QString fromBool(bool v);
 
+// A number zero-filled to at least `digits` digits, a negative one with its sign in front of
+// them: 42 -> "0000042", -42 -> "-0000042" (for digits = 7).
+QString zeroFilled(qint64 v, int digits);
+
 // 16-bit arithmetic that saturates instead of overflowing.
 qint16 add16(qint16 a, qint32 b);
 qint32 add32(qint32 a, qint64 b);

@@ -1,5 +1,7 @@
 #include "gamepicturewidget.h"
 
+#include "common/gui/scaledpicture.h"
+
 #include <QHash>
 #include <algorithm>
 #include <QMouseEvent>
@@ -19,13 +21,18 @@ QString GamePictureWidget::resourcePath(const QString &name)
 
 void GamePictureWidget::showPicture(const QString &name, const QString &fallbackLabel)
 {
-    if (name == m_name && !pixmap().isNull())
+    if (name == m_name && !pixmap().isNull()
+        && scaledpicture::scaleFor(pixmap().devicePixelRatio())
+               == scaledpicture::scaleFor(devicePixelRatio()))
         return;
-    // Each picture is read once; a window flips between a handful of them all game long.
+    // Each picture is read once; a window flips between a handful of them all game long. On a
+    // screen with a device pixel ratio above one the 2x picture is shown, in the same 1x size.
     static QHash<QString, QPixmap> cache;
-    auto it = cache.find(name);
+    const int scale = scaledpicture::scaleFor(devicePixelRatio());
+    const QString key = scale == 1 ? name : name + QStringLiteral("@2x");
+    auto it = cache.find(key);
     if (it == cache.end())
-        it = cache.insert(name, QPixmap(resourcePath(name)));
+        it = cache.insert(key, QPixmap::fromImage(scaledpicture::read(resourcePath(name), scale)));
     m_name = name;
     m_fallback = it->isNull();
     setPixmap(m_fallback ? fallbackPixmap(fallbackLabel) : *it);
@@ -33,7 +40,9 @@ void GamePictureWidget::showPicture(const QString &name, const QString &fallback
 
 QPixmap GamePictureWidget::fallbackPixmap(const QString &label) const
 {
-    QPixmap pm(m_size);
+    // Drawn at the screen's pixel ratio, so the card is as sharp as the pictures.
+    QPixmap pm(m_size * devicePixelRatio());
+    pm.setDevicePixelRatio(devicePixelRatio());
     pm.fill(Qt::transparent);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);

@@ -1,5 +1,6 @@
 // A picture of a game window: the pet's frame or a panel face, loaded by name from the game pack's
-// own resources (":/gameart/<name>.png"). When a picture is missing it shows a plain rounded card
+// own resources (":/gameart/<name>.png", or "<name>@2x.png" where the device pixel ratio is
+// above one). When a picture is missing it shows a plain rounded card
 // with its label instead, so a window stays usable and readable either way.
 #pragma once
 

@@ -8,6 +8,8 @@ export QT_QPA_PLATFORM=offscreen
 "$build/toolbin/artgen" --contact "$build/bin" "$build/shots/strips.png"
 "$build/toolbin/artgen" --sheet "$build/bin" "$build/shots/pictures.png"
 echo "shots: $build/shots/strips.png $build/shots/pictures.png"
+# Every text of the pet's dialogs as the speech and question windows lay it out.
+"$build/toolbin/textsheet" "$build/bin" "$build/shots"
 
 # Screenshots of the windows under a virtual display: the pet in several activities, its dialogs,
 # the present, options and about windows, and the three games.
@@ -18,33 +20,12 @@ fi
 unset QT_QPA_PLATFORM
 bin=$(cd "$build/bin" && pwd)
 out=$(cd "$build/shots" && pwd)
-xvfb-run -a -s "-screen 0 1280x800x24" bash -s "$bin" "$out" <<'SHOTS'
+here=$(cd "$(dirname "$0")" && pwd)
+xvfb-run -a -s "-screen 0 1280x800x24" bash -s "$bin" "$out" "$here" <<'SHOTS'
 bin=$1
 out=$2
 export LC_ALL=C.UTF-8
-scene() { # name at event settings...
-    local name=$1 at=$2 event=$3
-    shift 3
-    local tmp
-    tmp=$(mktemp -d)
-    export XDG_CONFIG_HOME=$tmp/config XDG_DATA_HOME=$tmp/data HOME=$tmp/home
-    mkdir -p "$XDG_CONFIG_HOME/Tobberly" "$HOME"
-    printf '[setting]\nFirstflag=1\n' >"$XDG_CONFIG_HOME/Tobberly/Tobberly.conf"
-    printf '%s\n' "$@" >>"$XDG_CONFIG_HOME/Tobberly/Tobberly.conf"
-    local args=(--at "$at")
-    [ -n "$event" ] && args+=(--event "$event")
-    "$bin/lunetta" "${args[@]}" >/dev/null 2>&1 &
-    local pid=$!
-    sleep 2.5
-    if [ -n "${ACTION:-}" ]; then
-        eval "$ACTION"
-        sleep 1.5
-    fi
-    import -window root -crop 560x380+400+190 "$out/pet-$name.png" 2>/dev/null
-    kill $pid 2>/dev/null
-    wait $pid 2>/dev/null
-    rm -rf "$tmp"
-}
+source "$3/shots-scene.sh"
 scene breakfast 2026-12-07T08:35 18 Loveval=50
 scene study 2026-12-07T10:05 26 Loveval=50
 scene study-question 2026-12-07T10:05 51 Loveval=50
@@ -66,5 +47,35 @@ for g in a b c; do
     import -window root -crop 700x400+290+200 "$out/game-$g.png" 2>/dev/null
     kill $pid 2>/dev/null
 done
+# The look-away game while the user chooses: the choice dialog over its window, framed by a
+# window manager as on a desktop, with the call, the counts and the user's hand in sight.
+if command -v openbox >/dev/null; then
+    openbox >/dev/null 2>&1 &
+    wm=$!
+    sleep 1
+    "$bin/korrigo" -b >/dev/null 2>&1 &
+    pid=$!
+    sleep 4.5
+    import -window root -crop 700x420+290+190 "$out/game-b-choosing.png" 2>/dev/null
+    kill $pid $wm 2>/dev/null
+    wait $pid $wm 2>/dev/null
+fi
+SHOTS
+
+# The same on a screen scaled 2x: the pet, a line beside it, the about window and one game. Every
+# picture must be as sharp as the text around it, not a 1x picture enlarged.
+xvfb-run -a -s "-screen 0 2560x1600x24" bash -s "$bin" "$out" "$here" <<'SHOTS'
+bin=$1
+out=$2
+export LC_ALL=C.UTF-8 QT_SCALE_FACTOR=2 SCALE=2
+source "$3/shots-scene.sh"
+scene breakfast 2026-12-07T08:35 18 Loveval=50
+ACTION='xdotool mousemove 1114 628 click 1' scene click-lunch 2026-12-07T12:30 "" Loveval=50
+ACTION='xdotool mousemove 1348 884 click 1' scene about 2026-12-07T10:20 25 Loveval=50
+"$bin/korrigo" -b >/dev/null 2>&1 &
+pid=$!
+sleep 2
+import -window root -crop 1400x800+580+400 "$out/scale2-game-b.png" 2>/dev/null
+kill $pid 2>/dev/null
 SHOTS
 echo "shots: window screenshots in $out"

@@ -12,28 +12,31 @@ LookAwayWindow::LookAwayWindow(LookAway &game, QWidget *parent) : GameWindow(par
 {
     using namespace gamewindow;
     setWindowTitle(QStringLiteral("あっち向いてホイ"));
-    setFixedSize(400, 192);
+    setFixedSize(400, 282);
 
-    // The choice dialogs stand over the upper right part of the window, so the pet's call sits
-    // below them where it stays readable while the user chooses.
+    // The choice dialogs open over the upper right of the window, from x = 159 down to about
+    // y = 115 when they stand where they belong, and to about y = 150 while the window manager
+    // has not yet told where the window's frame is. They are open for most of a match, so
+    // everything the user reads while choosing lies left of them (the pet) or below them: the
+    // pet's call, the counts and the user's last choice.
     m_pet = new GamePictureWidget(QSize(120, 176), this);
     m_pet->move(8, 8);
-    m_msg = speechBox(this, {136, 120, 260, 64});
+    m_msg = speechBox(this, {136, 152, 256, 52});
 
-    caption(this, QStringLiteral("勝った数"), {136, 8, 140, 18});
-    caption(this, QStringLiteral("Pimo"), {136, 28, 36, 22});
-    m_getbox[LookAway::Pet] = countBox(this, {174, 28, 30, 22});
-    caption(this, QStringLiteral("You"), {214, 28, 30, 22});
-    m_getbox[LookAway::User] = countBox(this, {246, 28, 30, 22});
+    caption(this, QStringLiteral("勝った数"), {8, 214, 64, 24});
+    caption(this, QStringLiteral("Pimo"), {76, 214, 36, 24});
+    m_getbox[LookAway::Pet] = countBox(this, {112, 214, 32, 24});
+    caption(this, QStringLiteral("You"), {154, 214, 30, 24});
+    m_getbox[LookAway::User] = countBox(this, {184, 214, 32, 24});
 
-    caption(this, QStringLiteral("対戦成績"), {136, 60, 140, 18});
-    caption(this, QStringLiteral("Pim"), {136, 80, 36, 22});
-    m_winbox[LookAway::Pet] = countBox(this, {174, 80, 30, 22});
-    caption(this, QStringLiteral("You"), {214, 80, 30, 22});
-    m_winbox[LookAway::User] = countBox(this, {246, 80, 30, 22});
+    caption(this, QStringLiteral("対戦成績"), {8, 246, 64, 24});
+    caption(this, QStringLiteral("Pim"), {76, 246, 36, 24});
+    m_winbox[LookAway::Pet] = countBox(this, {112, 246, 32, 24});
+    caption(this, QStringLiteral("You"), {154, 246, 30, 24});
+    m_winbox[LookAway::User] = countBox(this, {184, 246, 32, 24});
 
-    caption(this, QStringLiteral("あなたの手"), {290, 8, 106, 18});
-    m_yourbox = countBox(this, {290, 28, 106, 36});
+    caption(this, QStringLiteral("あなたの手"), {264, 210, 128, 20});
+    m_yourbox = countBox(this, {264, 230, 128, 40});
     m_yourbox->clear();
     QFont big = m_yourbox->font();
     big.setPointSizeF(big.pointSizeF() * 1.5);

@@ -97,13 +97,12 @@ void WordChainGame::startTurnClock() { m_timers.start(m_timer1, kTickMs); }
 void WordChainGame::stopTurnClock()
 {
     m_timers.stop(m_timer1);
-    // Whatever the pet was thinking about is cut short; a half-typed word appears whole.
+    // Whatever the pet was thinking about is cut short. A word it was still typing stays as far
+    // as it got: the pet ran out of time before it could finish it.
     m_timers.stop(m_thinkTimer);
     m_afterThink = nullptr;
-    if (!m_typing.isEmpty()) {
-        m_petWord += m_typing.mid(m_typed);
-        m_typing.clear();
-    }
+    m_typing.clear();
+    m_typed = 0;
 }
 
 void WordChainGame::Resettime()

@@ -96,7 +96,14 @@ int main(int argc, char **argv)
     QCommandLineOption event(QStringLiteral("event"),
                              QStringLiteral("After start-up, let the pet begin activity N (a demo of one activity)."),
                              QStringLiteral("N"));
-    parser.addOptions({at, speed, simulate, minutes, seed, event});
+    QCommandLineOption trace(QStringLiteral("trace"),
+                             QStringLiteral("What the simulation prints: events (the default), scene (also what the "
+                                            "windows show) or all (also every minute's clock and animation step)."),
+                             QStringLiteral("WHAT"), QStringLiteral("events"));
+    QCommandLineOption answer(QStringLiteral("answer"),
+                              QStringLiteral("In the simulation, answer each question after twenty seconds "
+                                             "(1, 2, 3 in turn) and play each game for four minutes."));
+    parser.addOptions({at, speed, simulate, minutes, seed, event, trace, answer});
     parser.process(*app);
 
     QtSettingsStore store;
@@ -110,6 +117,11 @@ int main(int argc, char **argv)
         opt.minutes = parser.value(minutes).toLongLong(&ok);
         if (!ok || opt.minutes < 0)
             return fail(QStringLiteral("--minutes needs a whole number"));
+        const std::optional<TraceDetail> detail = traceDetailFromName(parser.value(trace));
+        if (!detail)
+            return fail(QStringLiteral("--trace needs events, scene or all"));
+        opt.detail = *detail;
+        opt.answering = parser.isSet(answer);
         opt.seed = parser.isSet(seed) ? parser.value(seed).toULongLong()
                                       : quint64(QDateTime::currentMSecsSinceEpoch());
         QTextStream out(stdout);
@@ -205,9 +217,7 @@ int main(int argc, char **argv)
         const int n = parser.value(event).toInt(&ok);
         if (!ok || n < 0 || n > 1006)
             return fail(QStringLiteral("--event needs an activity number"));
-        pet.engine().CReset();
-        pet.engine().Clearfun();
-        pet.engine().Setibent(qint16(n));
+        pet.startActivity(qint16(n));
     }
 
     // Armed only now: before the start-up has read the store, a save would write defaults over it.

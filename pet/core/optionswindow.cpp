@@ -72,7 +72,8 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
     auto *picture = new QLabel(this);
     picture->setGeometry(8, 8, 110, 160);
     picture->setAlignment(Qt::AlignCenter);
-    picture->setPixmap(PictureStore::instance().picture(QStringLiteral("about")));
+    picture->setPixmap(
+        PictureStore::instance().picture(QStringLiteral("about"), devicePixelRatio()));
     struct Row {
         const char *heading, *value, *tip;
     };

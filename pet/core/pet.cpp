@@ -1,6 +1,7 @@
 #include "pet.h"
 
 #include "buttons.h"
+#include "common/values.h"
 #include "interaction.h"
 #include "pet/dialogs/presents.h"
 #include "pet/dialogs/questions.h"
@@ -45,7 +46,7 @@ void Pet::Loaddata()
     m_ctx.screen.petLeft = m.mleft;
     m_ctx.screen.petTop = m.mtop;
     m_ctx.scene.emitChanged(Scene::PetWindow);
-    m_ctx.scene.setLabel(Label::TotalTime, QStringLiteral("%1").arg(m.Totaltime, 7, 10, QLatin1Char('0')));
+    m_ctx.scene.setLabel(Label::TotalTime, values::zeroFilled(m.Totaltime, 7));
     m_presentation->Intolovavalfun();
 }
 
@@ -70,6 +71,14 @@ void Pet::Form_Load()
     m_engine->Presentcheck();
     m_engine->refreshClockLabels();
     m_engine->setTickEnabled(true);
+}
+
+void Pet::startActivity(qint16 n)
+{
+    m_engine->CReset();
+    m_engine->Clearfun();
+    m_engine->Setibent(n);
+    m_buttons->Btncheckfun();
 }
 
 void Pet::reset()

@@ -41,6 +41,9 @@ public:
     void applyOptions(bool germanTime);
     // The exit save, with the window's place at that moment (twips).
     void exitSave(qint32 left, qint32 top);
+    // Begins activity n at once, as the demo option asks, with the buttons set for it and the
+    // hour straight away rather than at the next minute.
+    void startActivity(qint16 n);
     // The exit save with the window's last known place, for endings that come from outside
     // (a signal, the session's end, the display gone) and may not ask the window system.
     void exitSave();

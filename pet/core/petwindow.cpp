@@ -41,6 +41,7 @@ void PetView::paintEvent(QPaintEvent *)
         std::fflush(stdout);
     }
     QPainter p(this);
+    PictureStore::smoothWhenShrunk(p);
     const QColor background(0xf4, 0xee, 0xe2);
     // The frame covers all but a thin margin; only what it leaves bare is filled.
     if (PictureStore::instance().drawFrame(p, m_scene.strip(), m_scene.frame())) {
@@ -53,7 +54,8 @@ void PetView::paintEvent(QPaintEvent *)
         const PropState &s = m_scene.prop(Prop(i));
         if (!s.visible)
             continue;
-        const QPixmap &pic = PictureStore::instance().picture(propPictureName(Prop(i), s.picture));
+        const QPixmap &pic =
+            PictureStore::instance().picture(propPictureName(Prop(i), s.picture), devicePixelRatio());
         if (!pic.isNull())
             p.drawPixmap(s.x, s.y, pic);
     }
@@ -63,8 +65,8 @@ QRect PetView::propRect(Prop p, const PropState &s) const
 {
     if (!s.visible)
         return QRect();
-    const QPixmap &pic = PictureStore::instance().picture(propPictureName(p, s.picture));
-    return QRect(QPoint(s.x, s.y), pic.size());
+    const QPixmap &pic = PictureStore::instance().picture(propPictureName(p, s.picture), devicePixelRatio());
+    return QRect(QPoint(s.x, s.y), pic.deviceIndependentSize().toSize());
 }
 
 void PetView::refresh()
@@ -115,8 +117,10 @@ void PictureButton::paintEvent(QPaintEvent *)
 {
     static const char *const looks[] = {"normal", "pressed", "off"};
     QPainter p(this);
+    PictureStore::smoothWhenShrunk(p);
     const QPixmap &pic = PictureStore::instance().picture(
-        QStringLiteral("btn_") + m_name + u'_' + QString::fromLatin1(looks[int(m_look)]));
+        QStringLiteral("btn_") + m_name + u'_' + QString::fromLatin1(looks[int(m_look)]),
+        devicePixelRatio());
     if (!pic.isNull()) {
         p.drawPixmap(0, 0, pic);
         return;

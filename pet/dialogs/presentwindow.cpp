@@ -22,10 +22,11 @@ const Place kPlaces[9] = {
     {2520, 2040, 480, 480, 2520, 2040}, {3120, 2040, 480, 480, 3120, 2040}, {3720, 2040, 480, 480, 3720, 2040},
 };
 
-QPixmap presentPixmap(int p, bool colour)
+QPixmap presentPixmap(int p, bool colour, qreal deviceRatio)
 {
     const QPixmap &pic = PictureStore::instance().picture(
-        QStringLiteral("present%1_%2").arg(p).arg(colour ? QStringLiteral("color") : QStringLiteral("grey")));
+        QStringLiteral("present%1_%2").arg(p).arg(colour ? QStringLiteral("color") : QStringLiteral("grey")),
+        deviceRatio);
     if (!pic.isNull())
         return pic;
     QPixmap fallback(32, 32);
@@ -57,7 +58,8 @@ PresentWindow::PresentWindow(Pet &pet, QWidget *parent) : QWidget(parent, Qt::Wi
         m_pictures[p - 1] = pic;
         auto *stamp = new QLabel(this);
         stamp->setGeometry(pl.sx / 15, pl.sy / 15, 33, 33);
-        stamp->setPixmap(PictureStore::instance().picture(QStringLiteral("stamp")));
+        stamp->setPixmap(
+            PictureStore::instance().picture(QStringLiteral("stamp"), devicePixelRatio()));
         stamp->setToolTip(QStringLiteral("もう持ってるよ！"));
         stamp->hide();
         m_stamps[p - 1] = stamp;
@@ -111,7 +113,7 @@ void PresentWindow::refresh()
 {
     for (int p = 1; p <= 9; ++p) {
         const qint16 s = m_pet.presents().state(p);
-        m_pictures[p - 1]->setPixmap(presentPixmap(p, s == 1));
+        m_pictures[p - 1]->setPixmap(presentPixmap(p, s == 1, devicePixelRatio()));
         m_stamps[p - 1]->setVisible(s == 3);
         if (s == 3)
             m_stamps[p - 1]->raise();
@@ -120,10 +122,27 @@ void PresentWindow::refresh()
 
 bool PresentWindow::eventFilter(QObject *o, QEvent *e)
 {
-    if (e->type() == QEvent::MouseButtonRelease) {
-        for (int p = 1; p <= 9; ++p)
-            if (o == m_pictures[p - 1])
-                m_pet.presents().give(p);
+    // Giving is final, so only a real click gives: the left button pressed on a present and
+    // released over the same present. Other buttons, and a press dragged off before release,
+    // give nothing.
+    const auto type = e->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease)
+        return QWidget::eventFilter(o, e);
+    const auto *me = static_cast<QMouseEvent *>(e);
+    if (me->button() != Qt::LeftButton)
+        return QWidget::eventFilter(o, e);
+    int p = 0;
+    for (int i = 1; i <= 9; ++i)
+        if (o == m_pictures[i - 1])
+            p = i;
+    if (type == QEvent::MouseButtonPress) {
+        m_pressed = p;
+    } else {
+        const bool over = p != 0 && m_pictures[p - 1]->rect().contains(me->position().toPoint());
+        const bool click = over && m_pressed == p;
+        m_pressed = 0;
+        if (click)
+            m_pet.presents().give(p);
     }
     return QWidget::eventFilter(o, e);
 }

@@ -1,5 +1,5 @@
 // The present window "プレゼント": nine presents in colour when they can be given, grey when not,
-// with a red stamp once given. A click on a colour present gives it.
+// with a red stamp once given. A left click on a colour present gives it.
 #pragma once
 
 #include <QLabel>
@@ -28,4 +28,5 @@ private:
     QLabel *m_pictures[9];
     QLabel *m_stamps[9];
     bool m_placed = false;
+    int m_pressed = 0; // the present the left button went down on, 0 for none
 };

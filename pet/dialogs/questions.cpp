@@ -16,6 +16,15 @@ QString Questions::gameName(int n)
     }
 }
 
+QString Questions::playQuestion(int proposedGame)
+{
+    if (proposedGame == 0)
+        return QStringLiteral("ねっ、ね、一緒に遊ぼうよ！\r\n何して遊ぶ？");
+    // The game's name opens its own line, so the longest one still reads in one piece.
+    return QStringLiteral("遊びたいの？いいよ！\r\nあのねー、ぼくは\r\n") + gameName(proposedGame)
+           + QStringLiteral("で遊びたいなぁ");
+}
+
 void Questions::fill(qint16 kind)
 {
     Runtime &rt = m_ctx.rt;
@@ -42,15 +51,9 @@ void Questions::fill(qint16 kind)
     }
     case 4: {
         m_kind = 4;
-        QString text;
-        if (rt.Playflag == 1) {
+        if (rt.Playflag == 1)
             rt.Playno = qint16(m_ctx.draw(3));
-            text = QStringLiteral("遊びたいの？いいよ！\r\nあのねー、ぼくは") + gameName(rt.Playno)
-                   + QStringLiteral("で遊びたいなぁ");
-        } else {
-            text = QStringLiteral("ねっ、ね、一緒に遊ぼうよ！\r\n何して遊ぶ？");
-        }
-        s.setQuestion(text, gameName(1), gameName(2), gameName(3));
+        s.setQuestion(playQuestion(rt.Playflag == 1 ? rt.Playno : 0), gameName(1), gameName(2), gameName(3));
         break;
     }
     default:

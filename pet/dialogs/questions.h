@@ -16,6 +16,9 @@ public:
     qint16 Qkind() const { return m_kind; }
 
     static QString gameName(int n); // 1..3
+    // The play question: the pet proposing game 1..3 when the user asked to play, or its own
+    // invitation (0).
+    static QString playQuestion(int proposedGame);
 
 private:
     void tasteAnswer(int index, const TasteRecord &rec, qint16 eventAtFreeHour, qint16 otherEvent);

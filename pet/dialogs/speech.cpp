@@ -71,14 +71,21 @@ void Speech::Intoform()
     const QString a = (rec.right >= 1 && rec.right <= 3) ? rec.answer[size_t(rec.right)] : QString();
     const LineSet *set = findLineSet(QStringLiteral("Intoform"));
     const bool right = m_ctx.rt.Talkflag == 1;
-    QString text = right ? QStringLiteral("さっきの答え、「") + a + QStringLiteral("」で合ってたよ！")
-                         : QStringLiteral("さっきの答え、違ったよ！「") + a + QStringLiteral("」だったよぉ・・・");
+    QString text = reportOpening(a, right);
     if (set && set->draws.size() >= 2) {
         const QList<Alternative> &alts = set->draws[right ? 0 : 1];
         if (!alts.isEmpty())
             text += kCrLf + alts[m_ctx.draw(int(alts.size())) - 1].lines.join(kCrLf);
     }
     finish(text, false);
+}
+
+QString Speech::reportOpening(const QString &rightAnswer, bool wasRight)
+{
+    // The named answer starts a line of its own: the sentence breaks after its comma, not
+    // wherever the panel's edge happens to fall.
+    return wasRight ? QStringLiteral("さっきの答え、\r\n「") + rightAnswer + QStringLiteral("」で合ってたよ！")
+                    : QStringLiteral("さっきの答え、違ったよ！\r\n「") + rightAnswer + QStringLiteral("」だったよぉ・・・");
 }
 
 void Speech::Intoform10()

@@ -15,6 +15,8 @@ public:
     void Intoform();
     void Intoform10();
     void IntoformC(const QString &text);
+    // The first lines of the answer report: whether the answer was right, and the right one.
+    static QString reportOpening(const QString &rightAnswer, bool wasRight);
 
     // A click on the text (not the margin), or the close timer.
     void close();

@@ -247,7 +247,7 @@ void Engine::minuteSteps(const QDateTime &now)
         m.Totaltime = values::add32(m.Totaltime, 1);
     }
     rt.Awaytime = values::add32(rt.Awaytime, 1);
-    m_ctx.scene.setLabel(Label::TotalTime, QStringLiteral("%1").arg(m.Totaltime, 7, 10, QLatin1Char('0')));
+    m_ctx.scene.setLabel(Label::TotalTime, values::zeroFilled(m.Totaltime, 7));
     m_ctx.memory.saveKey(QStringLiteral("Totaltime"));
     m_ctx.memory.keepDaysCurrent(now);
     m_ctx.presentation->Intolovavalfun();

@@ -383,6 +383,54 @@ private slots:
         QCOMPARE(w.directionDialog()->button(3)->text(), QStringLiteral("→"));
     }
 
+    // A choice dialog stands over the window for most of a match. The user's last choice, the
+    // record, the bout counts, their captions and the pet's call must stay in sight beside it,
+    // whatever frame the window manager draws (none at all, or a title bar of up to 32 px with
+    // borders of up to 6 px around both windows), and also while the window's frame is not yet
+    // known and the dialog's frame lands at the offset from the window's inside corner.
+    void openChoiceDialogsLeaveTheScoresInSight()
+    {
+        Match m;
+        m.start();
+        LookAwayWindow w(m.game);
+        QList<QWidget *> inSight = {w.yourbox(), w.msgLabel(), w.petWidget()};
+        for (int side : {1, 2})
+            inSight << w.winbox(side) << w.getbox(side);
+        QStringList captions = {QStringLiteral("あなたの手"), QStringLiteral("対戦成績"), QStringLiteral("勝った数"),
+                                QStringLiteral("Pim"), QStringLiteral("Pimo"), QStringLiteral("You")};
+        for (QLabel *l : w.findChildren<QLabel *>())
+            if (captions.contains(l->text()))
+                inSight << l;
+        QCOMPARE(inSight.size(), 7 + 7);
+        auto describe = [&w](QWidget *widget) {
+            if (widget == w.yourbox())
+                return QStringLiteral("the user's hand");
+            if (auto *label = qobject_cast<QLabel *>(widget))
+                return QStringLiteral("「%1」 at %2,%3").arg(label->text()).arg(widget->x()).arg(widget->y());
+            return QString::fromLatin1(widget->metaObject()->className());
+        };
+        for (QWidget *widget : inSight) {
+            QVERIFY(w.rect().contains(widget->geometry()));
+            if (auto *label = qobject_cast<QLabel *>(widget); label && !label->text().isEmpty())
+                QVERIFY2(label->sizeHint().width() <= label->width(), qPrintable(label->text()));
+        }
+        const std::pair<ChoiceDialog *, QPoint> dialogs[] = {{w.handDialog(), LookAway::handDialogOffset()},
+                                                             {w.directionDialog(), LookAway::directionDialogOffset()}};
+        for (const auto &[dialog, offset] : dialogs)
+            for (int title : {0, 20, 32})
+                for (int border : {0, 6})
+                    for (bool frameKnown : {true, false}) {
+                        // The dialog's outer frame, in the coordinates of the window's inside.
+                        const QPoint corner = frameKnown ? offset - QPoint(border, title) : offset;
+                        const QRect covered(corner, dialog->size() + QSize(2 * border, title + border));
+                        for (QWidget *widget : inSight)
+                            QVERIFY2(!covered.intersects(widget->geometry()),
+                                     qPrintable(QStringLiteral("%1 under a %2 px title covers %3")
+                                                    .arg(dialog->button(0)->text()).arg(title)
+                                                    .arg(describe(widget))));
+                    }
+    }
+
     // Closing the window, or a choice dialog, before the end, even while the deciding bout is
     // being judged, must write neither counters nor tables.
     void closingBeforeTheEndWritesNothing()

@@ -266,6 +266,30 @@ private slots:
         QCOMPARE(g.time.nextDue(), qint64(3000)); // only the closing timer is left
     }
 
+    // When the pet's 20 seconds run out while it is still typing, its word stays as far as it
+    // got: the pet says it could not think of one, so the whole word must not appear.
+    void aWordCutShortByTheClockStaysHalfTyped()
+    {
+        // The user's own word heads the pet's memory, so drawing it again is always noticed and
+        // costs the pet 1.3 s; after fourteen such slips the pet starts typing at 19.2 s.
+        Game g({{1, {u"あいあ"_s, u"あまのがわ"_s}}});
+        g.start();
+        for (int i = 0; i < 14; ++i)
+            g.random.push(1);
+        g.random.push(2);
+        g->submit(u"あいあ"_s);
+        g.time.advance(19999);
+        QCOMPARE(g->petWord(), u"あまのが"_s);
+        QVERIFY(!g->resultShown());
+        g.time.advance(1);
+        QCOMPARE(g.outcome(), u"4|あー、時間切れになっちゃった\nあーあ、ぼくの負けかぁ\n思いつかなかったなぁ・・・|0/1/0"_s);
+        QCOMPARE(g->petWord(), u"あまのが"_s);
+        g.time.advance(5000);
+        QCOMPARE(g->petWord(), u"あまのが"_s);
+        QCOMPARE(g->used(), QStringList{u"あいあ"_s});
+        QVERIFY(g.random.remaining() == 0 && !g.random.failed());
+    }
+
     // New words of the user land at the end of their kana's list in the user's folder; words that
     // cannot be stored faithfully are played but never written. The shipped lists stay as they are.
     void newWordsAreLearnedAtTheEndOfTheirList()

@@ -13,6 +13,7 @@ private slots:
     void nightButtonsFollowTheRunningEvent_data();
     void nightButtonsFollowTheRunningEvent();
     void runningGameLeavesPresentAndHobbyAlone();
+    void anActivityStartedOnDemandSetsTheButtonsAtOnce();
     void awayKeepsPresentAndHobbyOff();
     void awayInTheEveningTheProgramMayCloseAtNight();
     void clickOpensTheEventsLineSet_data();
@@ -52,6 +53,26 @@ void InteractionTest::nightButtonsFollowTheRunningEvent()
     QVERIFY(!l.available(Button::Leave));
     QVERIFY(l.available(Button::End));
     QVERIFY(l.available(Button::Option));
+}
+
+// Guards against an activity started on demand (the demo option) showing the buttons of the one
+// it replaced until the next minute: a chat at lunchtime opens Present and Hobby at once, and
+// the meal started over it closes them again.
+void InteractionTest::anActivityStartedOnDemandSetsTheButtonsAtOnce()
+{
+    Life l(on(12, 30));
+    l.rnd.seed(5);
+    l.start(18);
+    l.buttons().Btncheckfun();
+    QVERIFY(!l.available(Button::Present));
+    l.pet->startActivity(1);
+    QCOMPARE(l.rt().Ibentno, qint16(1));
+    QVERIFY(l.available(Button::Present));
+    QVERIFY(l.available(Button::Hobby));
+    l.pet->startActivity(19);
+    QCOMPARE(l.rt().Ibentno, qint16(19));
+    QVERIFY(!l.available(Button::Present));
+    QVERIFY(!l.available(Button::Hobby));
 }
 
 // Guards against the button refresh reopening Present and Hobby while a game or dialog runs

@@ -237,6 +237,29 @@ private slots:
         QCOMPARE(f.scene().label(Label::TotalTime), QStringLiteral("0001234"));
     }
 
+    // The running time shows at least seven digits; a hand-edited negative one keeps all seven
+    // after its sign instead of giving one of them up to it, and a large one is not cut.
+    void runningTimeShowsSevenDigits_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("0") << "0" << "0000000";
+        QTest::newRow("1015") << "1015" << "0001015";
+        QTest::newRow("-5") << "-5" << "-0000005";
+        QTest::newRow("-1234567") << "-1234567" << "-1234567";
+        QTest::newRow("12345678") << "12345678" << "12345678";
+        QTest::newRow("lowest") << "-2147483648" << "-2147483648";
+    }
+    void runningTimeShowsSevenDigits()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, shown);
+        PetFixture f(ordinaryDay(10, 0));
+        f.store.write(QStringLiteral("Totaltime"), stored);
+        f.pet->Loaddata();
+        QCOMPARE(f.scene().label(Label::TotalTime), shown);
+    }
+
     // Each friendship value must show the level of its band, and none outside -200..200.
     void levelNamesAtTheirBoundaries_data()
     {

@@ -18,7 +18,7 @@ QImage shownImage(const QLabel *l) { return l->pixmap().toImage().convertToForma
 QImage presentImage(int p, bool colour)
 {
     return PictureStore::instance()
-        .picture(QStringLiteral("present%1_%2").arg(p).arg(colour ? QStringLiteral("color") : QStringLiteral("grey")))
+        .picture(QStringLiteral("present%1_%2").arg(p).arg(colour ? QStringLiteral("color") : QStringLiteral("grey")), 1)
         .toImage()
         .convertToFormat(QImage::Format_RGB32);
 }
@@ -141,6 +141,42 @@ private slots:
         w.open();
         QVERIFY(w.stamp(3)->isVisible());
         QVERIFY(shownImage(w.presentPicture(3)) == presentImage(3, false));
+    }
+
+    // Giving is final, so only the left button pressed and released over the same present gives
+    // it. The right or the middle button, or a press dragged off the present (onto the window or
+    // onto another present) before release, gives nothing and leaves the window open.
+    void onlyALeftClickOnThePresentGivesIt()
+    {
+        GivingPet g;
+        PetFixture &f = g.f;
+        PresentWindow &w = *g.w;
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QLabel *car = w.presentPicture(3);
+        QLabel *violin = w.presentPicture(5);
+        const QHash<QString, QString> before = f.store.values();
+        const qint16 event = f.rt().Ibentno;
+        auto nothingGiven = [&](const char *how) {
+            QVERIFY2(f.store.values() == before, how);
+            QVERIFY2(f.rt().Ibentno == event, how);
+            QVERIFY2(w.isVisible(), how);
+        };
+        QTest::mouseClick(car, Qt::RightButton);
+        nothingGiven("right click");
+        QTest::mouseClick(car, Qt::MiddleButton);
+        nothingGiven("middle click");
+        QTest::mousePress(car, Qt::LeftButton);
+        QTest::mouseRelease(car, Qt::LeftButton, {}, QPoint(car->width() + 12, car->height() / 2));
+        nothingGiven("dragged off onto the window");
+        QTest::mousePress(car, Qt::LeftButton);
+        QTest::mouseRelease(violin, Qt::LeftButton);
+        nothingGiven("dragged onto another present");
+        QCOMPARE(f.pet->presents().state(5), qint16(1));
+
+        // The same present clicked properly is given after all that.
+        QTest::mouseClick(car, Qt::LeftButton);
+        QCOMPARE(f.stored(QStringLiteral("Item2")), QStringLiteral("3"));
+        QCOMPARE(f.rt().Ibentno, qint16(38));
     }
 
     // A click on a grey present, locked or already given, changes nothing and the window stays.

@@ -161,7 +161,7 @@ void QuestionsTest::playAnswerRewardsTakingTheProposal()
     l.start(60);
     if (playflag) {
         QCOMPARE(l.rt().Playno, 2);
-        QVERIFY(l.scene().questionText().contains(QStringLiteral("ぼくはあっち向いてほいで遊びたいなぁ")));
+        QVERIFY(l.scene().questionText().contains(QStringLiteral("ぼくは\r\nあっち向いてほいで遊びたいなぁ")));
     } else {
         QVERIFY(l.scene().questionText().startsWith(QStringLiteral("ねっ、ね、一緒に遊ぼうよ！")));
     }

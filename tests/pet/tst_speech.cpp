@@ -98,8 +98,8 @@ private slots:
         f.rt().Talkflag = qint16(talkflag);
         f.scripted.push({3});
         f.pet->presentation().Callfun2(1);
-        const QString first = right ? QStringLiteral("さっきの答え、「ベルリン」で合ってたよ！")
-                                    : QStringLiteral("さっきの答え、違ったよ！「ベルリン」だったよぉ・・・");
+        const QString first = right ? QStringLiteral("さっきの答え、\r\n「ベルリン」で合ってたよ！")
+                                    : QStringLiteral("さっきの答え、違ったよ！\r\n「ベルリン」だったよぉ・・・");
         QCOMPARE(f.scene().speechText(), first + kCrLf + alternative(QStringLiteral("Intoform"), right ? 0 : 1, 3));
         QCOMPARE(f.mem().Loveval, qint16(50));
         QVERIFY(!f.pet->speech().closeTimerOn());

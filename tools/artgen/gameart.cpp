@@ -3,6 +3,7 @@
 #include "artwork.h"
 #include "colours.h"
 #include "figure.h"
+#include "output.h"
 #include "paint.h"
 #include "scenery.h"
 
@@ -15,15 +16,16 @@ using namespace colours;
 
 namespace {
 
-bool savePng(const QString &path, int w, int h, const std::function<void(QPainter &)> &d)
+bool savePng(const QString &path, int w, int h, int scale,
+             const std::function<void(QPainter &)> &d)
 {
-    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
+    QImage image = output::canvas(w, h, scale, Qt::white);
     QPainter p(&image);
     paint::begin(p);
     d(p);
     p.end();
-    return image.convertToFormat(QImage::Format_RGB32).save(path, "PNG");
+    return output::savePng(scaledpicture::pathAt(path, scale),
+                           image.convertToFormat(QImage::Format_RGB32));
 }
 
 void plainBackground(QPainter &p)
@@ -34,9 +36,9 @@ void plainBackground(QPainter &p)
     p.fillRect(QRectF(0, 190, 150, 30), colours::c(0xffd0e8fa));
 }
 
-bool petFrame(const QString &path, const std::function<void(QPainter &)> &d)
+bool petFrame(const QString &path, int scale, const std::function<void(QPainter &)> &d)
 {
-    return savePng(path, 120, 176, [&](QPainter &p) {
+    return savePng(path, 120, 176, scale, [&](QPainter &p) {
         p.scale(0.8, 0.8);
         plainBackground(p);
         d(p);
@@ -70,12 +72,12 @@ Pose base()
 
 } // namespace
 
-bool writeGameArt(const QString &dir)
+bool writeGameArt(const QString &dir, int scale)
 {
     bool ok = true;
     auto out = [&](const QString &name) { return dir + QLatin1Char('/') + name; };
     // panels: a back and six faces
-    ok = savePng(out(QStringLiteral("panel0.png")), 32, 32, [](QPainter &p) {
+    ok = savePng(out(QStringLiteral("panel0.png")), 32, 32, scale, [](QPainter &p) {
         paint::rect(p, {1, 1, 30, 30}, bookBlue, true, 4);
         paint::rect(p, {5, 5, 22, 22}, 0xff6a8ee0, false, 3);
         paint::text(p, {1, 1, 30, 30}, QStringLiteral("?"), white, 18);
@@ -95,15 +97,17 @@ bool writeGameArt(const QString &dir)
         [](QPainter &p) { paint::note(p, {13, 23}, 14, cyan); },
         [](QPainter &p) { drawCar(p, {16, 17}, 0.6, red); },
     };
-    for (int i = 0; i < faces.size(); ++i)
-        ok = savePng(out(QStringLiteral("panel%1.png").arg(i + 1)), 32, 32, [&](QPainter &p) {
+    for (int i = 0; i < faces.size(); ++i) {
+        const QString name = QStringLiteral("panel%1.png").arg(i + 1);
+        ok = savePng(out(name), 32, 32, scale, [&](QPainter &p) {
             paint::rect(p, {1, 1, 30, 30}, 0xfffffbf0, true, 4);
             faces[i](p);
         }) && ok;
+    }
 
     auto figure = [&](const QString &name, const std::function<void(Pose &)> &setUp,
                       const std::function<void(QPainter &, const Pose &)> &extra = {}) {
-        ok = petFrame(out(name), [&](QPainter &p) {
+        ok = petFrame(out(name), scale, [&](QPainter &p) {
             Pose pose = base();
             setUp(pose);
             drawFigure(p, pose);

@@ -1,6 +1,7 @@
 #include "gifwriter.h"
 
 #include "colours.h"
+#include "output.h"
 
 #include <QDebug>
 #include <QFile>
@@ -245,6 +246,7 @@ bool writeGif(const QString &path, const QImage &source, const GifPalette &palet
         entries[i] = GifColorType{GifByteType(qRed(c)), GifByteType(qGreen(c)),
                                   GifByteType(qBlue(c))};
     }
+    output::wrote(path);
     const QByteArray name = QFile::encodeName(path);
     int error = 0;
     GifFileType *gif = EGifOpenFileName(name.constData(), false, &error);

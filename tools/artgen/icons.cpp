@@ -3,6 +3,7 @@
 #include "artwork.h"
 #include "colours.h"
 #include "figure.h"
+#include "output.h"
 #include "paint.h"
 
 #include <QDir>
@@ -40,7 +41,7 @@ bool writeIcons(const QString &binDir)
         return false;
     bool ok = true;
     for (int size : iconSizes())
-        ok = iconAt(size).save(dir + QStringLiteral("/lunetta-%1.png").arg(size)) && ok;
+        ok = output::savePng(dir + QStringLiteral("/lunetta-%1.png").arg(size), iconAt(size)) && ok;
     return ok;
 }
 

@@ -7,8 +7,16 @@
 
 namespace paint {
 
+namespace {
+// The outline pen is cosmetic, so that it keeps its width however a figure is scaled; on a 2x
+// canvas it must then be twice as many pixels wide. artgen paints one picture at a time, so the
+// ratio of the canvas being painted is kept here when painting begins.
+qreal s_deviceRatio = 1;
+} // namespace
+
 void begin(QPainter &p)
 {
+    s_deviceRatio = p.device() ? p.device()->devicePixelRatio() : 1;
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setRenderHint(QPainter::TextAntialiasing, true);
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
@@ -16,7 +24,7 @@ void begin(QPainter &p)
 
 QPen outlinePen(double width)
 {
-    QPen pen(colours::c(colours::outline), width);
+    QPen pen(colours::c(colours::outline), width * s_deviceRatio);
     pen.setCosmetic(true);
     pen.setJoinStyle(Qt::RoundJoin);
     pen.setCapStyle(Qt::RoundCap);

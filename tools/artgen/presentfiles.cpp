@@ -2,6 +2,7 @@
 // home and a few short letters. Their delivered names are listed in data/dat/Present.dat.utf8.
 #include "artwork.h"
 #include "colours.h"
+#include "output.h"
 #include "paint.h"
 
 #include <QFile>
@@ -297,6 +298,7 @@ QList<Letter> letters()
 
 bool writeLetter(const QString &path, const QString &text)
 {
+    output::wrote(path);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
@@ -322,7 +324,7 @@ bool writePresentFiles(const QString &datDir)
         Crayon crayon(p, seed++);
         d(crayon, p);
         p.end();
-        ok = image.save(datDir + QLatin1Char('/') + file, "PNG") && ok;
+        ok = output::savePng(datDir + QLatin1Char('/') + file, image) && ok;
     };
     for (const Drawing &d : drawings())
         picture(d.file, d.draw);

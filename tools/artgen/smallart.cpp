@@ -4,6 +4,7 @@
 #include "colours.h"
 #include "figure.h"
 #include "gifwriter.h"
+#include "output.h"
 #include "paint.h"
 #include "scenery.h"
 
@@ -22,10 +23,9 @@ namespace {
 
 using Drawing = std::function<void(QPainter &)>;
 
-QImage draw(int w, int h, const Drawing &d, bool transparent)
+QImage draw(int w, int h, int scale, const Drawing &d, bool transparent)
 {
-    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
-    image.fill(transparent ? Qt::transparent : Qt::white);
+    QImage image = output::canvas(w, h, scale, transparent ? Qt::transparent : Qt::white);
     QPainter p(&image);
     paint::begin(p);
     d(p);
@@ -60,19 +60,22 @@ QList<Picture> &sheetPictures()
     return all;
 }
 
+// Writes the picture under its name at its scale: path@2x.gif for the 2x one.
 bool save(const QString &path, const QImage &image, bool transparent)
 {
-    sheetPictures().append({QFileInfo(path).fileName(), image, transparent});
-    return writeGif(path, image, transparent);
+    const int scale = int(image.devicePixelRatio());
+    if (scale == 1)
+        sheetPictures().append({QFileInfo(path).fileName(), image, transparent});
+    return writeGif(scaledpicture::pathAt(path, scale), image, transparent);
 }
 
 } // namespace
 
-bool writeProps(const QString &dir)
+bool writeProps(const QString &dir, int scale)
 {
     bool ok = true;
     auto prop = [&](const QString &name, int w, int h, const Drawing &d) {
-        ok = save(dir + QLatin1Char('/') + name, draw(w, h, d, true), true) && ok;
+        ok = save(dir + QLatin1Char('/') + name, draw(w, h, scale, d, true), true) && ok;
     };
     for (int stage = 1; stage <= 8; ++stage) {
         prop(QStringLiteral("flower%1.gif").arg(stage), 27, 52, [stage](QPainter &p) {
@@ -110,7 +113,7 @@ bool writeProps(const QString &dir)
     return ok;
 }
 
-bool writeButtons(const QString &dir)
+bool writeButtons(const QString &dir, int scale)
 {
     const QList<std::pair<QString, Drawing>> icons = {
         {QStringLiteral("about"), [](QPainter &p) {
@@ -169,16 +172,16 @@ bool writeButtons(const QString &dir)
             };
         };
         const QString base = dir + QStringLiteral("/btn_") + name;
-        const QImage normal = draw(36, 36, face(false), false);
+        const QImage normal = draw(36, 36, scale, face(false), false);
         ok = save(base + QStringLiteral("_normal.gif"), normal, false) && ok;
-        ok = save(base + QStringLiteral("_pressed.gif"), draw(36, 36, face(true), false), false)
-             && ok;
+        ok = save(base + QStringLiteral("_pressed.gif"), draw(36, 36, scale, face(true), false),
+                  false) && ok;
         ok = save(base + QStringLiteral("_off.gif"), greyed(normal, true), false) && ok;
     }
     return ok;
 }
 
-bool writePresents(const QString &dir)
+bool writePresents(const QString &dir, int scale)
 {
     struct Present {
         int w, h;
@@ -209,12 +212,12 @@ bool writePresents(const QString &dir)
     bool ok = true;
     for (int i = 0; i < presents.size(); ++i) {
         const Present &pr = presents[i];
-        const QImage colour = draw(pr.w, pr.h, pr.d, false);
+        const QImage colour = draw(pr.w, pr.h, scale, pr.d, false);
         const QString base = dir + QStringLiteral("/present%1_").arg(i + 1);
         ok = save(base + QStringLiteral("color.gif"), colour, false) && ok;
         ok = save(base + QStringLiteral("grey.gif"), greyed(colour, true), false) && ok;
     }
-    ok = save(dir + QStringLiteral("/stamp.gif"), draw(33, 33, [](QPainter &p) {
+    ok = save(dir + QStringLiteral("/stamp.gif"), draw(33, 33, scale, [](QPainter &p) {
                   p.save();
                   p.setPen(QPen(colours::c(red), 2.5));
                   p.setBrush(Qt::NoBrush);
@@ -225,9 +228,9 @@ bool writePresents(const QString &dir)
     return ok;
 }
 
-bool writePortraits(const QString &bin)
+bool writePortraits(const QString &bin, int scale)
 {
-    const QImage about = draw(100, 146, [&](QPainter &p) {
+    const QImage about = draw(100, 146, scale, [&](QPainter &p) {
         p.fillRect(QRectF(0, 0, 100, 146), colours::c(wall));
         paint::ellipse(p, {50, 150}, 70, 30, floorWood, false);
         p.save();
@@ -241,14 +244,16 @@ bool writePortraits(const QString &bin)
         p.restore();
     }, false);
     bool ok = save(bin + QStringLiteral("/gif/about.gif"), about, false);
-    const QImage icon = draw(64, 64, [](QPainter &p) {
+    if (scale != 1)
+        return ok; // the desktop picks its icon sizes by pixels, not by scale
+    const QImage icon = draw(64, 64, 1, [](QPainter &p) {
         paint::ellipse(p, {32, 32}, 30, 30, sky);
         Pose face;
         face.at = {32, 32};
         face.scale = 0.62;
         drawHead(p, face);
     }, true);
-    ok = icon.save(bin + QStringLiteral("/icon.png")) && ok;
+    ok = output::savePng(bin + QStringLiteral("/icon.png"), icon) && ok;
     return ok;
 }
 
@@ -258,14 +263,14 @@ bool writePictureSheet(const QString &, const QString &out)
     sheetPictures().clear();
     const QString scratch = QDir::tempPath() + QStringLiteral("/artgen-sheet");
     QDir().mkpath(scratch + QStringLiteral("/gif"));
-    writeProps(scratch + QStringLiteral("/gif"));
-    writeButtons(scratch + QStringLiteral("/gif"));
-    writePresents(scratch + QStringLiteral("/gif"));
-    writePortraits(scratch);
+    writeProps(scratch + QStringLiteral("/gif"), 1);
+    writeButtons(scratch + QStringLiteral("/gif"), 1);
+    writePresents(scratch + QStringLiteral("/gif"), 1);
+    writePortraits(scratch, 1);
     QList<Picture> all = sheetPictures();
     const QString art = scratch + QStringLiteral("/gameart");
     QDir().mkpath(art);
-    writeGameArt(art);
+    writeGameArt(art, 1);
     for (const QString &f : QDir(art).entryList({QStringLiteral("*.png")}, QDir::Files, QDir::Name))
         all.append({f, QImage(art + QLatin1Char('/') + f), true});
     QDir(scratch).removeRecursively();

@@ -2,6 +2,7 @@
 #include "artwork.h"
 #include "colours.h"
 #include "gifwriter.h"
+#include "output.h"
 #include "paint.h"
 #include "strips.h"
 
@@ -10,16 +11,24 @@
 
 bool writeStrips(const QString &gifDir)
 {
+    // One palette for every strip, so the pet never changes colour between activities. The 2x
+    // strips use the same palette: the flat colours are the same at both sizes, and building it
+    // once from the 1x pictures keeps the build quick.
     QList<QImage> images;
     for (const Strip &strip : strips())
-        images.append(renderStrip(strip));
+        images.append(renderStrip(strip, 1));
     const GifPalette palette = buildPalette(images, false);
+    auto path = [&](int i, int scale) {
+        return scaledpicture::pathAt(gifDir + QStringLiteral("/pimmo") + strips()[i].name
+                                   + QStringLiteral(".gif"), scale);
+    };
     bool ok = true;
-    for (int i = 0; i < images.size(); ++i) {
-        const QString path = gifDir + QStringLiteral("/pimmo") + strips()[i].name
-                             + QStringLiteral(".gif");
-        ok = writeGif(path, images[i], palette) && ok;
-    }
+    for (int i = 0; i < images.size(); ++i)
+        ok = writeGif(path(i, 1), images[i], palette) && ok;
+    images.clear();
+    // One 2x strip at a time: together they would take four times the memory of the 1x set.
+    for (int i = 0; i < strips().size(); ++i)
+        ok = writeGif(path(i, 2), renderStrip(strips()[i], 2), palette) && ok;
     return ok;
 }
 

@@ -1,5 +1,6 @@
-// The pet's picture strips: one row of 150 × 220 frames per file, frame n at x = 150·n. The table
-// in strips.cpp names every strip with its frame count and says what each frame shows.
+// The pet's picture strips: one row of 150 × 220 frames per file, frame n at x = 150·n. Each
+// strips_*.cpp draws one group of activities and names every strip of it with its frame count,
+// the activity it shows and what each frame shows; strips.cpp puts the groups together.
 #pragma once
 
 #include <QImage>
@@ -19,4 +20,5 @@ constexpr int kFrameWidth = 150;
 constexpr int kFrameHeight = 220;
 
 const QList<Strip> &strips();
-QImage renderStrip(const Strip &strip);
+// All frames of the strip side by side, drawn at the scale (1 or 2) given.
+QImage renderStrip(const Strip &strip, int scale = 1);
