@@ -13,7 +13,7 @@ struct QtTimers::Entry {
     bool singleShot = false;
 };
 
-QtTimers::QtTimers(double speed) : m_speed(speed > 0 ? speed : 1.0) { m_elapsed.start(); }
+QtTimers::QtTimers(double speed) : m_speed(speed > 0 ? speed : 1.0) {}
 QtTimers::~QtTimers() = default;
 
 int QtTimers::create(Handler handler)
@@ -68,12 +68,6 @@ void QtTimers::setSingleShot(int id, bool singleShot)
 
 bool QtTimers::isEnabled(int id) const { return m_entries.at(id)->enabled; }
 int QtTimers::interval(int id) const { return m_entries.at(id)->interval; }
-qint64 QtTimers::elapsedMs() const { return qint64(double(m_elapsed.elapsed()) * m_speed); }
-
-void QtTimers::setPrecise(int id, bool precise)
-{
-    m_entries.at(id)->timer->setTimerType(precise ? Qt::PreciseTimer : Qt::CoarseTimer);
-}
 
 VirtualTime::VirtualTime(const QDateTime &start)
     // Local time through Qt's own zone data: the C library would read the zone file at each call.

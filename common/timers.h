@@ -6,7 +6,6 @@
 
 #include "clock.h"
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <functional>
 #include <memory>
@@ -26,11 +25,6 @@ public:
     virtual void setSingleShot(int id, bool singleShot) = 0;
     virtual bool isEnabled(int id) const = 0;
     virtual int interval(int id) const = 0;
-    // Milliseconds since the timers began, on the same time base as the intervals.
-    virtual qint64 elapsedMs() const = 0;
-    // A precise timer fires on the millisecond; others may be moved by a few percent so that
-    // timers falling due close together wake the program once.
-    virtual void setPrecise(int, bool) {}
 
     // Disable, set the interval, enable: the next firing comes ms from now.
     void start(int id, int ms)
@@ -55,14 +49,11 @@ public:
     void setSingleShot(int id, bool singleShot) override;
     bool isEnabled(int id) const override;
     int interval(int id) const override;
-    qint64 elapsedMs() const override;
-    void setPrecise(int id, bool precise) override;
 
 private:
     struct Entry;
     void apply(Entry &e);
     double m_speed;
-    QElapsedTimer m_elapsed;
     std::vector<std::unique_ptr<Entry>> m_entries;
 };
 
@@ -79,7 +70,7 @@ public:
     int interval(int id) const override;
 
     QDateTime now() const override { return m_start.addMSecs(m_elapsed); }
-    qint64 elapsedMs() const override { return m_elapsed; }
+    qint64 elapsedMs() const { return m_elapsed; }
     // Runs every timer that falls due within the next ms milliseconds, in order of time.
     void advance(qint64 ms);
     // Moves the clock without firing anything (the machine slept, the user came back later).

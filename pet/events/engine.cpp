@@ -13,7 +13,6 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QTimeZone>
-#include <algorithm>
 
 namespace {
 const QString kGermanTip = QStringLiteral("ドイツの時間だよ");
@@ -24,8 +23,8 @@ const char *const kWeekdays[] = {"", "月", "火", "水", "木", "金", "土", "
 Engine::Engine(PetContext &ctx) : m_ctx(ctx)
 {
     Timers &t = ctx.timers;
-    m_nextibenttimer = t.create([this] { tickTimerFired(); });
-    m_ibenttimer = t.create([this] { stepTimerFired(); });
+    m_nextibenttimer = t.create([this] { tick(); });
+    m_ibenttimer = t.create([this] { Doibent(); });
     m_anim[int(Anim::Awa)] = t.create([this] { awaStep(); });
     m_anim[int(Anim::Water)] = t.create([this] { waterStep(); });
     m_anim[int(Anim::Tv)] = t.create([this] { tvStep(); });
@@ -34,9 +33,6 @@ Engine::Engine(PetContext &ctx) : m_ctx(ctx)
     m_anim[int(Anim::Mini4wd)] = t.create([this] { mini4wdStep(); });
     m_anim[int(Anim::Rase1)] = t.create([this] { rase1Step(); });
     m_anim[int(Anim::Rase2)] = t.create([this] { rase2Step(); });
-    t.setSingleShot(m_nextibenttimer, true);
-    // A sleep of many seconds must end on the second, not a few percent off.
-    t.setPrecise(m_nextibenttimer, true);
     t.setInterval(m_nextibenttimer, 1000);
     // The step timer is enabled from the start with interval 0: it fires once an event sets one.
     t.setEnabled(m_ibenttimer, true);
@@ -47,127 +43,7 @@ Engine::Engine(PetContext &ctx) : m_ctx(ctx)
 
 void Engine::refreshClockLabels() { clockLabels(m_ctx.clock.now()); }
 
-void Engine::setTickEnabled(bool on)
-{
-    Timers &t = m_ctx.timers;
-    if (on == t.isEnabled(m_nextibenttimer))
-        return;
-    if (!on) {
-        catchUpTick();
-        t.stop(m_nextibenttimer);
-        return;
-    }
-    // The first second is counted a second from now.
-    m_lastTickAt = t.elapsedMs();
-    m_tickSpan = 1;
-    armTick();
-}
-
-void Engine::tickTimerFired()
-{
-    const qint64 due = m_lastTickAt + qint64(m_tickSpan) * 1000;
-    countQuietSeconds(m_tickSpan - 1);
-    // A wake more than a second late (the machine slept) counts as one tick, as a late window
-    // timer does; otherwise the seconds stay on their first rhythm.
-    const qint64 now = m_ctx.timers.elapsedMs();
-    m_lastTickAt = now - due >= 1000 ? now : due;
-    m_tickSpan = 1;
-    m_inTick = true;
-    tick();
-    m_inTick = false;
-    armTick();
-}
-
-void Engine::stepTimerFired()
-{
-    // A second falling due at the very moment of a step counts before the step when the step
-    // was armed after that second's timer would have been (a step of under a second), after it
-    // otherwise: the order the window's timer list gives timers due together.
-    Timers &t = m_ctx.timers;
-    m_tickBeforeStep = t.interval(m_ibenttimer) < 1000;
-    m_inStep = true;
-    if (m_tickBeforeStep && t.isEnabled(m_nextibenttimer)
-        && m_lastTickAt + qint64(m_tickSpan) * 1000 <= t.elapsedMs()) {
-        const quint64 arms = m_stepArms;
-        tickTimerFired();
-        // The tick began another activity, whose own first step has run and re-armed the step.
-        if (arms != m_stepArms) {
-            m_inStep = false;
-            return;
-        }
-    }
-    Doibent();
-    m_inStep = false;
-}
-
-void Engine::countQuietSeconds(int n)
-{
-    Runtime &rt = m_ctx.rt;
-    for (; n > 0; --n) {
-        // The sleep was planned to end before anything but counting; should the state have been
-        // changed under it, the tick itself runs.
-        if (rt.Secondtick + 1 >= 60 || (m_quietLimit > 0 && rt.Ibentcount >= m_quietLimit)) {
-            const bool inTick = m_inTick;
-            m_inTick = true;
-            tick();
-            m_inTick = inTick;
-            continue;
-        }
-        rt.Secondtick += 1;
-        if (m_quietLimit > 0)
-            rt.Ibentcount += 1;
-    }
-}
-
-void Engine::catchUpTick()
-{
-    Timers &t = m_ctx.timers;
-    if (m_inTick || !t.isEnabled(m_nextibenttimer))
-        return;
-    const qint64 elapsed = t.elapsedMs() - m_lastTickAt;
-    qint64 whole = elapsed / 1000;
-    if (m_inStep && !m_tickBeforeStep && elapsed > 0 && elapsed % 1000 == 0)
-        whole -= 1; // the second due now comes after this step
-    const qint64 passed = std::clamp<qint64>(whole, 0, m_tickSpan - 1);
-    if (passed == 0)
-        return;
-    m_inTick = true;
-    countQuietSeconds(int(passed));
-    m_inTick = false;
-    m_lastTickAt += passed * 1000;
-    m_tickSpan -= int(passed);
-}
-
-void Engine::armTick()
-{
-    Timers &t = m_ctx.timers;
-    if (m_inTick)
-        return;
-    const Runtime &rt = m_ctx.rt;
-    const qint64 now = t.elapsedMs();
-    // The second the timer waits for is due this very moment (another timer came first): it
-    // comes next as it is.
-    if (t.isEnabled(m_nextibenttimer) && m_lastTickAt + qint64(m_tickSpan) * 1000 <= now)
-        return;
-    // Seconds until the tick does more than count: the minute's steps, the clock's next minute
-    // for the labels and the hour, the end of the activity.
-    int span = 60 - rt.Secondtick;
-    const QDateTime clock = m_ctx.clock.now();
-    if (minuteView(clock).key != m_labelKey) {
-        span = 1;
-    } else {
-        const qint64 toNextMinute = 60000 - (clock.toMSecsSinceEpoch() % 60000);
-        const qint64 sinceTick = now - m_lastTickAt;
-        span = std::min<qint64>(span, (toNextMinute + sinceTick + 999) / 1000);
-    }
-    if (rt.Ibentlimit > 0)
-        span = std::min(span, std::max(1, rt.Ibentlimit - rt.Ibentcount + 1));
-    span = std::max(span, 1);
-    m_tickSpan = span;
-    m_quietLimit = rt.Ibentlimit;
-    t.start(m_nextibenttimer, int(std::max<qint64>(1, m_lastTickAt + qint64(span) * 1000 - now)));
-}
-
+void Engine::setTickEnabled(bool on) { m_ctx.timers.setEnabled(m_nextibenttimer, on); }
 bool Engine::tickEnabled() const { return m_ctx.timers.isEnabled(m_nextibenttimer); }
 
 QDateTime Engine::germanTime(const QDateTime &local)
@@ -309,29 +185,19 @@ void Engine::Setibent(qint16 n)
 
 void Engine::CReset()
 {
-    catchUpTick();
     m_ctx.rt.Ibentcount = 0;
     m_ctx.rt.Ibentstep = 0;
-    if (m_ctx.timers.isEnabled(m_nextibenttimer))
-        armTick();
 }
 
 void Engine::Doibent()
 {
-    const bool ticking = m_ctx.timers.isEnabled(m_nextibenttimer);
-    if (ticking)
-        catchUpTick();
     if (EventProc p = eventProcedure(m_ctx.rt.Ibentno))
         p(*this);
-    // The activity may have set a new length: the tick wakes in time for its end.
-    if (ticking && m_ctx.timers.isEnabled(m_nextibenttimer))
-        armTick();
 }
 
 void Engine::Setibenttimer(int ms)
 {
     Timers &t = m_ctx.timers;
-    ++m_stepArms;
     t.setEnabled(m_ibenttimer, false);
     t.setInterval(m_ibenttimer, ms);
     t.setEnabled(m_ibenttimer, true);

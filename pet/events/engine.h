@@ -18,9 +18,6 @@ public:
 
     // The once-a-second tick (nextibenttimer).
     void tick();
-    // The tick's timer: it sleeps through the seconds in which the tick would only count, and
-    // counts them when it wakes (or when an activity starts or the countdown is reset meanwhile).
-    void tickTimerFired();
     void setTickEnabled(bool on);
     // The date, time and German time labels, as the tick shows them.
     void refreshClockLabels();
@@ -81,10 +78,6 @@ private:
         int timelag = 0;
     };
     const MinuteView &minuteView(const QDateTime &now);
-    void stepTimerFired();
-    void countQuietSeconds(int n);
-    void catchUpTick();
-    void armTick();
     void minuteSteps(const QDateTime &now);
     void clockLabels(const QDateTime &now);
     void followUp(qint16 ended);
@@ -99,15 +92,6 @@ private:
     int m_anim[8];
     MinuteView m_view;
     qint64 m_labelKey = -1; // the minute the clock labels show
-    // The tick's sleep: when the last second was counted (timers' time), how many seconds the
-    // armed timer spans, and whether the countdown ran (below which limit) when it was armed.
-    qint64 m_lastTickAt = 0;
-    int m_tickSpan = 1;
-    qint32 m_quietLimit = 0;
-    bool m_inTick = false;
-    bool m_inStep = false;
-    bool m_tickBeforeStep = false;
-    quint64 m_stepArms = 0; // how often the step timer was armed
     int m_awaPhase = 0;
     bool m_waterToggle = false;
     bool m_susukiToggle = false;

@@ -1,6 +1,6 @@
-// The pet's light touch: the clock's tick sleeps through the seconds in which it would only count,
-// yet every second is counted, the labels turn with the minute and activities end on the very
-// tick they always did; and the pet's picture is repainted only where the scene changed.
+// The pet's light touch: the clock's tick counts every second, the labels turn with the minute and
+// activities end on the tick they always did; the pet's picture is repainted only where the scene
+// changed.
 #include "petfixture.h"
 
 #include "common/paths.h"
@@ -30,7 +30,6 @@ public:
     void setSingleShot(int id, bool singleShot) override { m_time.setSingleShot(id, singleShot); }
     bool isEnabled(int id) const override { return m_time.isEnabled(id); }
     int interval(int id) const override { return m_time.interval(id); }
-    qint64 elapsedMs() const override { return m_time.elapsedMs(); }
     int fired(int id) const { return m_fired.at(size_t(id)); }
 
 private:
@@ -82,28 +81,11 @@ class TestLightness : public QObject
 {
     Q_OBJECT
 private slots:
-    void sleepingPetsTickWakesOnlyForTheMinute();
     void countdownEndsOnTheSameTickWhileTheTickSleeps();
     void resetCountdownCountsFromTheReset();
     void labelsTurnWithTheMinute();
     void petPictureRepaintsOnlyWhatChanged();
 };
-
-// The tick once woke the program every second of the night for nothing but counting. Guards that
-// it now wakes a few times a minute while the running time and the night's countdown still grow
-// by one every second.
-void TestLightness::sleepingPetsTickWakesOnlyForTheMinute()
-{
-    CountedPet p(ordinaryDay(2, 0, 30));
-    QVERIFY(p.rt().Ibentno >= 7 && p.rt().Ibentno <= 10);
-    const qint32 total = p.pet->ctx().mem().Totaltime;
-    const qint32 count = p.rt().Ibentcount;
-    p.time.advance(10 * 60 * 1000);
-    QCOMPARE(p.pet->ctx().mem().Totaltime, total + 10);
-    QCOMPARE(p.rt().Ibentcount, count + 600);
-    QVERIFY2(p.tickWakes() <= 3 * 10 + 2, qPrintable(QString::number(p.tickWakes())));
-    QVERIFY(p.tickWakes() >= 10);
-}
 
 // An activity of length L ends on the tick after its countdown reached L: L + 1 seconds after it
 // began, however long the tick slept in between.
