@@ -15,8 +15,11 @@ DatReader DatReader::fromFile(const QString &path, bool *found)
             *found = false;
         return DatReader(QString());
     }
-    // Our data files are small; a runaway file is read only as far as any of them could go.
-    const QByteArray bytes = f.read(4 * 1024 * 1024);
+    // Our data files are small; a runaway file is read only as far as any of them could go. The
+    // buffer is the file's size: a buffer of the cap would cost megabytes at every start.
+    const qint64 cap = 4 * 1024 * 1024;
+    const qint64 size = f.size();
+    const QByteArray bytes = f.read(size > 0 && size < cap ? size : cap);
     bool ok = true;
     QString text = cp932::decode(bytes, &ok);
     if (!ok)

@@ -46,8 +46,14 @@ void PetView::paintEvent(QPaintEvent *)
     }
     QPainter p(this);
     PictureStore::smoothWhenShrunk(p);
-    p.fillRect(rect(), QColor(0xf4, 0xee, 0xe2));
-    PictureStore::instance().drawFrame(p, m_scene.strip(), m_scene.frame());
+    const QColor background(0xf4, 0xee, 0xe2);
+    // The frame covers all but a thin margin; only what it leaves bare is filled.
+    if (PictureStore::instance().drawFrame(p, m_scene.strip(), m_scene.frame())) {
+        p.fillRect(150, 0, width() - 150, height(), background);
+        p.fillRect(0, 220, 150, height() - 220, background);
+    } else {
+        p.fillRect(rect(), background);
+    }
     for (int i = 0; i < int(Prop::Count); ++i) {
         const PropState &s = m_scene.prop(Prop(i));
         if (!s.visible)
@@ -56,6 +62,39 @@ void PetView::paintEvent(QPaintEvent *)
             PictureStore::instance().picture(propPictureName(Prop(i), s.picture), devicePixelRatio());
         if (!pic.isNull())
             p.drawPixmap(s.x, s.y, pic);
+    }
+}
+
+QRect PetView::propRect(Prop p, const PropState &s) const
+{
+    if (!s.visible)
+        return QRect();
+    const QPixmap &pic = PictureStore::instance().picture(propPictureName(p, s.picture), devicePixelRatio());
+    return QRect(QPoint(s.x, s.y), pic.deviceIndependentSize().toSize());
+}
+
+void PetView::refresh()
+{
+    if (m_scene.strip() != m_strip || m_scene.frame() != m_frame) {
+        m_strip = m_scene.strip();
+        m_frame = m_scene.frame();
+        for (int i = 0; i < int(Prop::Count); ++i)
+            m_props[size_t(i)] = m_scene.prop(Prop(i));
+        update();
+        return;
+    }
+    for (int i = 0; i < int(Prop::Count); ++i) {
+        const PropState &now = m_scene.prop(Prop(i));
+        PropState &drawn = m_props[size_t(i)];
+        if (now.visible == drawn.visible && now.x == drawn.x && now.y == drawn.y && now.picture == drawn.picture)
+            continue;
+        const QRect before = propRect(Prop(i), drawn);
+        const QRect after = propRect(Prop(i), now);
+        if (!before.isEmpty())
+            update(before);
+        if (!after.isEmpty())
+            update(after);
+        drawn = now;
     }
 }
 
@@ -220,8 +259,9 @@ void PetWindow::raiseForDialog(bool activate)
 void PetWindow::sceneChanged(int parts)
 {
     if (parts & (Scene::PetPicture | Scene::Props)) {
-        m_view->setToolTip(m_pet.scene().petToolTip());
-        m_view->update();
+        if (m_view->toolTip() != m_pet.scene().petToolTip())
+            m_view->setToolTip(m_pet.scene().petToolTip());
+        m_view->refresh();
     }
     if (parts & Scene::Buttons)
         refreshButtons();

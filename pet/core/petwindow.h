@@ -55,6 +55,9 @@ class PetView : public QWidget
 public:
     explicit PetView(const Scene &scene, QWidget *parent = nullptr);
     QSize sizeHint() const override { return {154, 224}; }
+    // Asks for a repaint of what the scene changed since the last call: the whole picture for a
+    // new frame, only the old and new places of a prop that moved, nothing when all is as drawn.
+    void refresh();
 
 signals:
     void clicked();
@@ -64,7 +67,12 @@ protected:
     void mouseReleaseEvent(QMouseEvent *e) override;
 
 private:
+    QRect propRect(Prop p, const PropState &s) const;
     const Scene &m_scene;
+    // What the last refresh asked to be drawn.
+    QString m_strip;
+    int m_frame = -1;
+    std::array<PropState, size_t(Prop::Count)> m_props{};
 };
 
 // A 36 x 36 picture button with its normal, pressed and unavailable pictures.

@@ -61,8 +61,7 @@ bool Presents::give(int p)
     m_ctx.memory.Addloveval(info.friendship);
     Savedata();
     setWindowOpen(false);
-    m_ctx.rt.Ibentstep = 0;
-    m_ctx.rt.Ibentcount = 0;
+    m_ctx.engine->CReset();
     m_ctx.engine->Clearfun();
     m_ctx.presentation->Callfun2(info.thanks);
     m_ctx.engine->Setibent(info.event);
