@@ -1,6 +1,7 @@
 #include "optionswindow.h"
 
 #include "pet.h"
+#include "common/desktopwindow.h"
 #include "desktop/autostart.h"
 #include "pictureswidget.h"
 
@@ -19,8 +20,11 @@ std::unique_ptr<QMessageBox> OptionsWindow::resetQuestion(QWidget *parent)
     return box;
 }
 
-OptionsWindow::OptionsWindow(Pet &pet, QWidget *parent) : QDialog(parent), m_pet(pet)
+OptionsWindow::OptionsWindow(Pet &pet, QWidget *parent)
+    : QDialog(parent, desktop::fixedSizeFlags(Qt::Dialog, false)), m_pet(pet)
 {
+    // A window of the pet's, not one of its own in the taskbar.
+    desktop::keepOffTaskbar(this);
     setWindowTitle(QStringLiteral("設定"));
     m_check = new QCheckBox(QStringLiteral("ドイツの時間で暮らす"), this);
     m_check->setToolTip(QStringLiteral("-8時間(サマータイムの間は-7時間)の時差で生活するよ"));
@@ -64,8 +68,9 @@ OptionsWindow::OptionsWindow(Pet &pet, QWidget *parent) : QDialog(parent), m_pet
     });
 }
 
-AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
+AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent, desktop::fixedSizeFlags(Qt::Dialog, false))
 {
+    desktop::keepOffTaskbar(this);
     setWindowTitle(QStringLiteral("ピモといっしょ Ver.1.81"));
     setFixedSize(310, 221);
     setAttribute(Qt::WA_DeleteOnClose);
