@@ -161,8 +161,10 @@ public:
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
+        // Some window managers (xfwm4) hand the keyboard to a window they map back a moment after
+        // its state has changed, so the window stays without it a little longer.
         if (event->type() == QEvent::WindowStateChange && !m_window->isMinimized())
-            QTimer::singleShot(0, this, &FocusReturner::giveBack);
+            QTimer::singleShot(1500, this, &FocusReturner::giveBack);
         return false;
     }
 

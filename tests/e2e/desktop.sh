@@ -114,10 +114,23 @@ type_lines() { # COUNT: types lines into the terminal, checking the active windo
     done
 }
 back_to_terminal() { xdotool windowactivate --sync "$XT" 2>/dev/null; sleep 0.3; }
+# A program the user has just started may take the keyboard when its window first maps, and some
+# window managers hand it over a moment later; let that happen before going back to the terminal,
+# so what is checked is only what the pet does on its own afterwards.
+settle_start_focus() {
+    local i a
+    for ((i = 0; i < 20; i++)); do
+        a=$(xdotool getactivewindow 2>/dev/null)
+        same_window "${a:-0}" "$PETWIN" && break
+        sleep 0.1
+    done
+    sleep 0.3
+}
 stolen=
 # At six times the speed the question waits ten seconds for its answer, and the study after it
 # lasts ten seconds before the pet reports.
 if XT=$(wait_window '^typing-here$' 10) && start_pet --at 2026-12-07T10:00 --speed 6 --event 51; then
+    settle_start_focus
     back_to_terminal
     if Q=$(wait_window "$QUESTION" 5); then
         check_beside "$Q" question "study question"
