@@ -20,14 +20,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray listBytes(const QStringList &words)
-{
-    QByteArray out;
-    for (const QString &w : words)
-        out += cp932::encode(w) + "\r\n";
-    return out;
-}
-
 // A game with its shipped lists (every other list present but empty) and a fresh user folder.
 struct Game {
     QTemporaryDir shipped;
@@ -43,7 +35,7 @@ struct Game {
         for (int index : kana::allIndices()) {
             const auto it = words.find(index);
             writeFile(shipped.path() + u'/' + kana::fileName(index),
-                      listBytes(it == words.end() ? QStringList() : it->second));
+                      wordListBytes(it == words.end() ? QStringList() : it->second));
         }
     }
     QString userDir() const { return home.path() + u"/dat"_s; }
@@ -357,7 +349,7 @@ private slots:
         g->giveUp();
         QDir dir(g.userDir());
         QCOMPARE(dir.entryList(QDir::Files), QStringList{u"word11.dat"_s});
-        QCOMPARE(readFile(g.userDir() + u"/word11.dat"_s), listBytes({u"さかな"_s}));
+        QCOMPARE(readFile(g.userDir() + u"/word11.dat"_s), wordListBytes({u"さかな"_s}));
         QCOMPARE(g.lists->list(11), words[11] + QStringList{u"さかな"_s});
     }
 

@@ -20,14 +20,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray lines(const QStringList &words)
-{
-    QByteArray out;
-    for (const QString &w : words)
-        out += cp932::encode(w) + "\r\n";
-    return out;
-}
-
 struct Folders {
     QTemporaryDir shipped, home;
     QString user() const { return home.path() + u"/dat"_s; }
@@ -36,7 +28,7 @@ struct Folders {
     {
         for (int index : kana::allIndices()) {
             const auto it = words.find(index);
-            writeFile(shipped.filePath(kana::fileName(index)), it == words.end() ? QByteArray() : lines(it->second));
+            writeFile(shipped.filePath(kana::fileName(index)), it == words.end() ? QByteArray() : wordListBytes(it->second));
         }
     }
 };
@@ -82,7 +74,7 @@ void TestLearnedWords::linesThePetCannotReadSurviveAGameByteForByte()
 
     WarningLog log;
     playAndGiveUp(f, u"あさがお"_s);
-    QCOMPARE(readFile(f.userFile(1)), bad + lines({u"あひる"_s, u"あさがお"_s}));
+    QCOMPARE(readFile(f.userFile(1)), bad + wordListBytes({u"あひる"_s, u"あさがお"_s}));
     QCOMPARE(log.count(u"not Shift_JIS"_s), 1);
 
     // The unreadable line is kept, not played: the pet only ever says words it can read.
@@ -105,9 +97,9 @@ void TestLearnedWords::aFolderOfWholeCopiesIsReadAndConvertedWithoutLosingAWord(
     // Copies written by the old version: an older shipped list (あり is new, あじ was dropped since),
     // learned words after it; one copy with nothing learned.
     const QStringList oldA{u"あめ"_s, u"あさ"_s, u"あじ"_s, u"あひる"_s, u"あんず"_s};
-    writeFile(f.userFile(1), lines(oldA));
-    writeFile(f.userFile(6), lines(shippedKa + QStringList{u"からす"_s}));
-    writeFile(f.userFile(11), lines({u"さる"_s}));
+    writeFile(f.userFile(1), wordListBytes(oldA));
+    writeFile(f.userFile(6), wordListBytes(shippedKa + QStringList{u"からす"_s}));
+    writeFile(f.userFile(11), wordListBytes({u"さる"_s}));
 
     WordLists before(f.shipped.path(), f.user());
     before.load();
@@ -116,9 +108,9 @@ void TestLearnedWords::aFolderOfWholeCopiesIsReadAndConvertedWithoutLosingAWord(
     QCOMPARE(before.list(11), QStringList{u"さる"_s});
 
     playAndGiveUp(f, u"さかな"_s);
-    QCOMPARE(readFile(f.userFile(1)), lines({u"あじ"_s, u"あひる"_s, u"あんず"_s}));
-    QCOMPARE(readFile(f.userFile(6)), lines({u"からす"_s}));
-    QCOMPARE(readFile(f.userFile(11)), lines({u"さかな"_s}));
+    QCOMPARE(readFile(f.userFile(1)), wordListBytes({u"あじ"_s, u"あひる"_s, u"あんず"_s}));
+    QCOMPARE(readFile(f.userFile(6)), wordListBytes({u"からす"_s}));
+    QCOMPARE(readFile(f.userFile(11)), wordListBytes({u"さかな"_s}));
 
     // Not a word lost: every word of the old copies is still played, and so is the new one.
     WordLists after(f.shipped.path(), f.user());
@@ -137,8 +129,8 @@ void TestLearnedWords::newShippedWordsReachAPlayerWhoHasLearnedWords()
     Folders f;
     f.ship({{1, {u"あめ"_s}}, {16, {u"たこ"_s}}});
     QVERIFY(QDir().mkpath(f.user()));
-    writeFile(f.userFile(1), lines({u"あめ"_s, u"あひる"_s}));
-    writeFile(f.userFile(16), lines({u"たこ"_s}));
+    writeFile(f.userFile(1), wordListBytes({u"あめ"_s, u"あひる"_s}));
+    writeFile(f.userFile(16), wordListBytes({u"たこ"_s}));
     playAndGiveUp(f, u"いす"_s);
     QVERIFY(!QFile::exists(f.userFile(16)));
 
