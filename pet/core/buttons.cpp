@@ -12,13 +12,13 @@ bool Buttons::freeHour(int hour)
     }
 }
 
-void Buttons::Btnofffun()
+void Buttons::lockPresentAndHobby()
 {
     setAvailable(Button::Present, false);
     setAvailable(Button::Hobby, false);
 }
 
-void Buttons::Btnonfun()
+void Buttons::unlockPresentAndHobby()
 {
     if (m_ctx.rt.userAway())
         return;
@@ -26,21 +26,21 @@ void Buttons::Btnonfun()
     setAvailable(Button::Hobby, true);
 }
 
-void Buttons::Btncheckfun()
+void Buttons::refreshButtons()
 {
     Runtime &rt = m_ctx.rt;
-    m_ctx.engine->refreshNowhour();
-    if (freeHour(rt.Nowhour)) {
-        if (rt.Talkflag == 0)
-            Btnonfun();
+    m_ctx.engine->refreshHour();
+    if (freeHour(rt.hour)) {
+        if (rt.talkState == 0)
+            unlockPresentAndHobby();
     } else {
-        const qint16 n = rt.Ibentno;
+        const qint16 n = rt.activity;
         if ((n >= 1 && n <= 6) || (n >= 23 && n <= 25))
-            Btnonfun();
+            unlockPresentAndHobby();
         else
-            Btnofffun();
+            lockPresentAndHobby();
     }
-    if (rt.Nowhour >= 9 && rt.Nowhour <= 20) {
+    if (rt.hour >= 9 && rt.hour <= 20) {
         setAvailable(Button::Leave, true);
     } else {
         setAvailable(Button::Leave, false);

@@ -9,11 +9,11 @@ public:
     explicit Buttons(PetContext &ctx) : m_ctx(ctx) {}
 
     // Present and Hobby unavailable.
-    void Btnofffun();
+    void lockPresentAndHobby();
     // Present and Hobby available, only while the user is here.
-    void Btnonfun();
+    void unlockPresentAndHobby();
     // Everything by the hour: the pet's free hours, the night, the house-sitting state.
-    void Btncheckfun();
+    void refreshButtons();
     void setAvailable(Button b, bool available) { m_ctx.scene.setButtonAvailable(b, available); }
 
     static bool freeHour(int hour);

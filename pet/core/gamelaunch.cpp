@@ -23,21 +23,21 @@ void comeBack(PetContext &ctx)
 {
     Runtime &rt = ctx.rt;
     ctx.engine->setTickEnabled(true);
-    rt.Talkflag = 0;
+    rt.talkState = 0;
     ctx.scene.setPetShown(true);
     // The game pack may have raised the friendship: take its value rather than write ours over it.
     ctx.store.reload();
     if (auto v = values::toInt16(ctx.store.read(QStringLiteral("Loveval"), QString::number(ctx.mem().Loveval))))
         ctx.mem().Loveval = *v;
-    ctx.presentation->Intolovavalfun();
-    rt.Ibentstep = 0;
-    ctx.engine->Clearfun();
-    ctx.engine->Firstsetibent();
-    ctx.buttons->Btncheckfun();
+    ctx.presentation->refreshFriendshipLabel();
+    rt.step = 0;
+    ctx.engine->stopAnimations();
+    ctx.engine->chooseForTheHour();
+    ctx.buttons->refreshButtons();
 }
 } // namespace
 
-void Playgame(PetContext &ctx, qint16 n)
+void playGame(PetContext &ctx, qint16 n)
 {
     const QString program = QDir(ctx.programDir).filePath(QStringLiteral("korrigo"));
     const bool started = ctx.launcher
@@ -49,6 +49,6 @@ void Playgame(PetContext &ctx, qint16 n)
         return;
     }
     ctx.scene.setPetShown(false);
-    ctx.rt.Talkflag = 3;
+    ctx.rt.talkState = 3;
     ctx.engine->setTickEnabled(false);
 }

@@ -5,6 +5,6 @@
 #include "context.h"
 
 // Starts game n (1 panel flip, 2 look-away, 3 word chain; any other n passes a bare "-").
-void Playgame(PetContext &ctx, qint16 n);
+void playGame(PetContext &ctx, qint16 n);
 // The game pack's argument for game n.
 QString gameArgument(qint16 n);

@@ -57,73 +57,73 @@ const QString &Interaction::refusalText()
     return t;
 }
 
-void Interaction::picMain_Click()
+void Interaction::clickPet()
 {
     Runtime &rt = m_ctx.rt;
     Engine &e = *m_ctx.engine;
-    e.refreshNowhour();
+    e.refreshHour();
     if (rt.userAway())
         return;
     if (m_ctx.speech->closeTimerOn())
         return; // a line that closes by itself is on display
-    if (rt.Ibentno >= 7 && rt.Ibentno <= 10) {
-        if (rt.Clickflag != 1) {
-            rt.Clickflag = 1;
-            rt.Ibentstep = 3;
-            e.Doibent(); // the pet stirs
+    if (rt.activity >= 7 && rt.activity <= 10) {
+        if (rt.stirred != 1) {
+            rt.stirred = 1;
+            rt.step = 3;
+            e.playStep(); // the pet stirs
         } else {
-            rt.Clickflag = 0;
-            rt.Ibentstep = 0;
-            rt.Sleepkind = rt.Ibentno;
-            m_ctx.memory.Addloveval(-5);
-            m_ctx.presentation->Callfun3(54);
-            e.Setibent(54);
+            rt.stirred = 0;
+            rt.step = 0;
+            rt.sleepActivity = rt.activity;
+            m_ctx.memory.addFriendship(-5);
+            m_ctx.presentation->showClickLines(54);
+            e.startActivity(54);
         }
         return;
     }
     if (m_ctx.draw(5) == 1)
-        m_ctx.memory.Addloveval(1);
-    if (const qint16 set = clickLineSet(rt.Ibentno, rt.Nowhour))
-        m_ctx.presentation->Callfun3(set);
+        m_ctx.memory.addFriendship(1);
+    if (const qint16 set = clickLineSet(rt.activity, rt.hour))
+        m_ctx.presentation->showClickLines(set);
 }
 
-void Interaction::btnHobby_Click()
+void Interaction::clickHobby()
 {
-    m_ctx.memory.Addloveval(1);
-    m_ctx.rt.Ibentstep = 0;
-    m_ctx.rt.Playflag = 1;
+    m_ctx.memory.addFriendship(1);
+    m_ctx.rt.step = 0;
+    m_ctx.rt.userAskedToPlay = 1;
     // The countdown is not reset: event 60 is measured from where the interrupted one stood.
-    m_ctx.engine->Setibent(60);
+    m_ctx.engine->startActivity(60);
 }
 
-void Interaction::btnLeave_Click()
+void Interaction::clickLeave()
 {
     Runtime &rt = m_ctx.rt;
     Scene &s = m_ctx.scene;
     Buttons &b = *m_ctx.buttons;
-    m_ctx.engine->CReset();
-    m_ctx.engine->Clearfun();
+    m_ctx.engine->restartCountdown();
+    m_ctx.engine->stopAnimations();
     if (!rt.userAway()) {
-        rt.Awaytime = 0;
-        b.Btnofffun();
+        rt.minutesAway = 0;
+        b.lockPresentAndHobby();
         b.setAvailable(Button::Option, false);
         b.setAvailable(Button::End, false);
         rt.leaveTag = kAway;
         s.setButtonToolTip(Button::Leave, QStringLiteral("早く帰ってこないかなぁ"));
         s.setPetToolTip(QStringLiteral("お留守番中だよ"));
-        m_ctx.engine->Setibent(61);
+        m_ctx.engine->startActivity(61);
     } else {
         b.setAvailable(Button::Option, true);
         b.setAvailable(Button::End, true);
         rt.leaveTag = kPresent;
         s.setButtonToolTip(Button::Leave, QStringLiteral("どこかに行く時はぼくに言ってからね"));
         s.setPetToolTip(QStringLiteral("たまにクリックしてね！"));
-        m_ctx.engine->Setibent(62);
+        m_ctx.engine->startActivity(62);
     }
 }
 
 bool Interaction::refuseClose() const
 {
     const Runtime &rt = m_ctx.rt;
-    return rt.Nowhour >= 9 && rt.Nowhour <= 20 && rt.userAway();
+    return rt.hour >= 9 && rt.hour <= 20 && rt.userAway();
 }

@@ -9,9 +9,9 @@ class Interaction
 public:
     explicit Interaction(PetContext &ctx) : m_ctx(ctx) {}
 
-    void picMain_Click();
-    void btnHobby_Click();
-    void btnLeave_Click();
+    void clickPet();
+    void clickHobby();
+    void clickLeave();
     // True when the close must be refused (the caller shows the message).
     bool refuseClose() const;
 

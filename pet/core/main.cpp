@@ -212,7 +212,7 @@ int main(int argc, char **argv)
             pet.exitSave();
     });
 
-    pet.Form_Load();
+    pet.start();
     if (parser.isSet(event)) {
         const int n = parser.value(event).toInt(&ok);
         if (!ok || n < 0 || n > 1006)

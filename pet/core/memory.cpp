@@ -97,7 +97,7 @@ void PetMemory::placeWindow(const ScreenGeometry &screen)
     m.mtop = placement::pulledInto(top, on.top, on.height, screen.petHeight);
 }
 
-void PetMemory::Loaddata(const ScreenGeometry &screen)
+void PetMemory::load(const ScreenGeometry &screen)
 {
     m = Memory{};
     m_storedLeft.reset();
@@ -165,7 +165,7 @@ void PetMemory::saveKey(const QString &key)
     Q_ASSERT_X(false, "PetMemory::saveKey", "unknown key");
 }
 
-void PetMemory::Addloveval(qint16 d)
+void PetMemory::addFriendship(qint16 d)
 {
     qint16 v = values::add16(m.Loveval, d);
     if (v > 120)
@@ -198,9 +198,9 @@ void PetMemory::returnBonus(const QDateTime &now)
         d = qint32(std::clamp(diff, -32768.0, 32767.0));
     }
     if (d == 1)
-        Addloveval(2);
+        addFriendship(2);
     else if (d >= 3)
-        Addloveval(qint16(-d));
+        addFriendship(qint16(-d));
 }
 
 void PetMemory::exitSave(const QDateTime &now, qint32 left, qint32 top)

@@ -81,9 +81,9 @@ public:
     // Reads every key in loading order. A value that does not convert leaves that key alone at
     // its default (with a warning naming it) and the rest are still read. The window place is
     // clamped to the screen.
-    void Loaddata(const ScreenGeometry &screen);
+    void load(const ScreenGeometry &screen);
     // Friendship changes only here: 16-bit sum, kept in -20..120, written at once.
-    void Addloveval(qint16 d);
+    void addFriendship(qint16 d);
     // Start-up: the flower catch-up (only with the seeds given), then the return bonus or the
     // absence penalty from the day of the last exit.
     void flowerCatchUp(const QDateTime &now);
@@ -101,7 +101,7 @@ public:
     void saveInt(const QString &key, qint64 value);
     SettingsStore &store() { return m_store; }
 
-    // Places the window from the stored place Loaddata read (centred on the primary screen when
+    // Places the window from the stored place load read (centred on the primary screen when
     // none was stored), pulled onto the screen it stands on. Run again once the window manager
     // has framed the window, so the whole frame lies on the screen.
     void placeWindow(const ScreenGeometry &screen);

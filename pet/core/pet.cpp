@@ -39,56 +39,56 @@ Pet::Pet(SettingsStore &store, Clock &clock, Random &rnd, Timers &timers, const 
 
 Pet::~Pet() = default;
 
-void Pet::Loaddata()
+void Pet::load()
 {
-    m_ctx.memory.Loaddata(m_ctx.screen);
+    m_ctx.memory.load(m_ctx.screen);
     const Memory &m = m_ctx.mem();
     m_ctx.screen.petLeft = m.mleft;
     m_ctx.screen.petTop = m.mtop;
     m_ctx.scene.emitChanged(Scene::PetWindow);
     m_ctx.scene.setLabel(Label::TotalTime, values::zeroFilled(m.Totaltime, 7));
-    m_presentation->Intolovavalfun();
+    m_presentation->refreshFriendshipLabel();
 }
 
-void Pet::Form_Load()
+void Pet::start()
 {
-    Loaddata();
+    load();
     const QDateTime now = m_ctx.clock.now();
     m_ctx.memory.flowerCatchUp(now);
     m_ctx.memory.returnBonus(now);
     // From here a killed pet must not earn the bonus (or pay the penalty) a second time.
     m_ctx.memory.keepDaysCurrent(now);
-    m_presentation->Intolovavalfun();
+    m_presentation->refreshFriendshipLabel();
     m_ctx.tables.load(m_ctx.datDir);
     m_ctx.scene.setPetShown(true);
     if (m_ctx.mem().Firstflag == 0) {
         m_ctx.mem().Firstflag = 1;
         m_ctx.memory.saveKey(QStringLiteral("Firstflag"));
-        m_engine->Setibent(0);
+        m_engine->startActivity(0);
     } else {
-        m_engine->Firstsetibent();
+        m_engine->chooseForTheHour();
     }
-    m_engine->Presentcheck();
+    m_engine->maybeDeliverPresent();
     m_engine->refreshClockLabels();
     m_engine->setTickEnabled(true);
 }
 
 void Pet::startActivity(qint16 n)
 {
-    m_engine->CReset();
-    m_engine->Clearfun();
-    m_engine->Setibent(n);
-    m_buttons->Btncheckfun();
+    m_engine->restartCountdown();
+    m_engine->stopAnimations();
+    m_engine->startActivity(n);
+    m_buttons->refreshButtons();
 }
 
 void Pet::reset()
 {
     m_ctx.store.removeApplication();
-    Loaddata();
+    load();
     m_ctx.mem().Firstflag = 1;
     m_ctx.memory.saveKey(QStringLiteral("Firstflag"));
-    m_engine->CReset();
-    m_engine->Setibent(0);
+    m_engine->restartCountdown();
+    m_engine->startActivity(0);
 }
 
 void Pet::applyOptions(bool germanTime)
@@ -97,9 +97,9 @@ void Pet::applyOptions(bool germanTime)
     m_ctx.mem().option1 = germanTime;
     m_ctx.memory.saveKey(QStringLiteral("option1"));
     if (changed) {
-        m_engine->CReset();
-        m_engine->Clearfun();
-        m_engine->Firstsetibent();
+        m_engine->restartCountdown();
+        m_engine->stopAnimations();
+        m_engine->chooseForTheHour();
     }
 }
 

@@ -32,9 +32,9 @@ public:
 
     // Start-up: settings, the flower catch-up, the return bonus, the data files, the first event
     // (the first meeting on the very first run), one present check; then the clock starts.
-    void Form_Load();
+    void start();
     // Reads every key, places the window, shows the running time and the friendship level.
-    void Loaddata();
+    void load();
     // The options window's reset, after the user said yes: everything back to the first day.
     void reset();
     // The options window closed with the German-time box ticked or not.
@@ -53,7 +53,7 @@ public:
     void petMoved(qint32 left, qint32 top);
     static constexpr int placeSettleMs = 1500;
     // The window manager framed the pet window, or its frame changed: the outer size in twips.
-    // The first frame corrects the place Loaddata gave, so the whole frame lies on the screen.
+    // The first frame corrects the place load gave, so the whole frame lies on the screen.
     void petFrameChanged(qint32 width, qint32 height);
 
 private:

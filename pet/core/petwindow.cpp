@@ -168,7 +168,7 @@ PetWindow::PetWindow(Pet &pet, QWidget *parent)
     m_view->setGeometry(0, 0, 154, 224);
     connect(m_view, &PetView::clicked, this, [this] {
         const QScopedValueRollback<bool> click(m_userClick, true);
-        m_pet.interaction().picMain_Click();
+        m_pet.interaction().clickPet();
     });
 
     auto *deco = label(this, QString(), 156, 2, 134, 220); // Label1: decoration only
@@ -309,7 +309,7 @@ void PetWindow::onButton(Button b)
         emit aboutRequested();
         break;
     case Button::Hobby:
-        m_pet.interaction().btnHobby_Click();
+        m_pet.interaction().clickHobby();
         break;
     case Button::Present:
         emit presentRequested();
@@ -318,7 +318,7 @@ void PetWindow::onButton(Button b)
         emit optionsRequested();
         break;
     case Button::Leave:
-        m_pet.interaction().btnLeave_Click();
+        m_pet.interaction().clickLeave();
         break;
     case Button::End:
         close();

@@ -18,7 +18,7 @@ QString Presentation::levelName(qint16 v)
     return QString();
 }
 
-void Presentation::Intolovavalfun()
+void Presentation::refreshFriendshipLabel()
 {
     m_ctx.scene.setLabel(Label::Level, levelName(m_ctx.mem().Loveval));
 }
@@ -47,30 +47,30 @@ void Presentation::bringUpSpeech(bool activate, const QString &lineSet)
         m_ctx.trace->speechShown(lineSet);
 }
 
-void Presentation::Callfun2(qint16 n)
+void Presentation::showLines(Lines lines)
 {
-    if (m_ctx.rt.userAway() && m_ctx.rt.Ibentno != 61)
+    if (m_ctx.rt.userAway() && m_ctx.rt.activity != 61)
         return;
-    m_ctx.engine->Clearfun();
-    m_ctx.buttons->Btnofffun();
-    const QString name = callfun2LineSet(n);
+    m_ctx.engine->stopAnimations();
+    m_ctx.buttons->lockPresentAndHobby();
+    const QString name = lineSetName(lines);
     if (!name.isEmpty())
         m_ctx.speech->run(name);
     bringUpSpeech(false, name.isEmpty() ? m_ctx.speech->lastSet() : name);
 }
 
-void Presentation::Callfun3(qint16 n)
+void Presentation::showClickLines(qint16 n)
 {
-    m_ctx.buttons->Btnofffun();
-    const QString name = callfun3LineSet(n);
+    m_ctx.buttons->lockPresentAndHobby();
+    const QString name = clickLineSetName(n);
     if (!name.isEmpty())
         m_ctx.speech->run(name);
     bringUpSpeech(true, name);
 }
 
-void Presentation::Callquestfun(qint16 n)
+void Presentation::askQuestion(qint16 n)
 {
-    m_ctx.buttons->Btnofffun();
+    m_ctx.buttons->lockPresentAndHobby();
     m_ctx.questions->fill(n);
     Scene &s = m_ctx.scene;
     emit s.raisePet(false);
@@ -79,14 +79,14 @@ void Presentation::Callquestfun(qint16 n)
         m_ctx.trace->questionShown(n);
 }
 
-void Presentation::Form3closefun()
+void Presentation::closeQuestion()
 {
-    m_ctx.buttons->Btncheckfun();
+    m_ctx.buttons->refreshButtons();
     m_ctx.scene.parkQuestion();
 }
 
-void Presentation::Form4closefun()
+void Presentation::closeSpeech()
 {
-    m_ctx.buttons->Btncheckfun();
+    m_ctx.buttons->refreshButtons();
     m_ctx.scene.parkSpeech();
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "context.h"
+#include "lines.h"
 
 #include <QPoint>
 
@@ -16,15 +17,15 @@ public:
 
     // Speech line set by number (1..22; 0 shows what the window already holds). Only while the
     // user is here, or while the pet sees the user off.
-    void Callfun2(qint16 n);
+    void showLines(Lines lines);
     // The click and event line sets by number (IntoformD<n>, IntoformE1..E6). Always.
-    void Callfun3(qint16 n);
+    void showClickLines(qint16 n);
     // The question window with question kind 1..4.
-    void Callquestfun(qint16 n);
-    void Form3closefun();
-    void Form4closefun();
+    void askQuestion(qint16 n);
+    void closeQuestion();
+    void closeSpeech();
     // The friendship level name of Loveval in the label.
-    void Intolovavalfun();
+    void refreshFriendshipLabel();
 
     // The pet window moved or got its frame: open dialogs follow it.
     void followPet();

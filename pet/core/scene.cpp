@@ -6,13 +6,13 @@ PropPlace propDesignPlace(Prop p)
     case Prop::Flower: return {8, 168, 27, 52};
     case Prop::Water: return {8, 160, 25, 29};
     case Prop::Tv: return {22, 40, 92, 48};
-    case Prop::Comp: return {61, 85, 66, 39};
-    case Prop::Mini4wd: return {62, 185, 55, 25};
-    case Prop::Berg: return {51, 184, 38, 46};
-    case Prop::Othermachine: return {2, 188, 39, 45};
-    case Prop::Susuki: return {80, 65, 45, 50};
-    case Prop::Awa1: return {8, 120, 24, 23};
-    case Prop::Awa2: return {128, 32, 15, 14};
+    case Prop::Computer: return {61, 85, 66, 39};
+    case Prop::ToyCar: return {62, 185, 55, 25};
+    case Prop::BlueCar: return {51, 184, 38, 46};
+    case Prop::RivalCar: return {2, 188, 39, 45};
+    case Prop::Grass: return {80, 65, 45, 50};
+    case Prop::Bubble1: return {8, 120, 24, 23};
+    case Prop::Bubble2: return {128, 32, 15, 14};
     case Prop::Count: break;
     }
     return {0, 0, 0, 0};
@@ -24,13 +24,13 @@ QString propPictureName(Prop p, int picture)
     case Prop::Flower: return QStringLiteral("flower%1").arg(picture);
     case Prop::Water: return QStringLiteral("water");
     case Prop::Tv: return QStringLiteral("tv%1").arg(picture);
-    case Prop::Comp: return QStringLiteral("comp%1").arg(picture);
-    case Prop::Mini4wd: return QStringLiteral("mini4wd");
-    case Prop::Berg: return QStringLiteral("berg");
-    case Prop::Othermachine: return QStringLiteral("othermachine");
-    case Prop::Susuki: return QStringLiteral("susuki%1").arg(picture);
-    case Prop::Awa1: return QStringLiteral("awa1");
-    case Prop::Awa2: return QStringLiteral("awa2");
+    case Prop::Computer: return QStringLiteral("comp%1").arg(picture);
+    case Prop::ToyCar: return QStringLiteral("mini4wd");
+    case Prop::BlueCar: return QStringLiteral("berg");
+    case Prop::RivalCar: return QStringLiteral("othermachine");
+    case Prop::Grass: return QStringLiteral("susuki%1").arg(picture);
+    case Prop::Bubble1: return QStringLiteral("awa1");
+    case Prop::Bubble2: return QStringLiteral("awa2");
     case Prop::Count: break;
     }
     return QString();

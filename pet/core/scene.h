@@ -9,7 +9,7 @@
 #include <QString>
 #include <array>
 
-enum class Prop { Flower, Water, Tv, Comp, Mini4wd, Berg, Othermachine, Susuki, Awa1, Awa2, Count };
+enum class Prop { Flower, Water, Tv, Computer, ToyCar, BlueCar, RivalCar, Grass, Bubble1, Bubble2, Count };
 enum class Button { About, Hobby, Present, Option, Leave, End, Count };
 enum class ButtonLook { Normal, Pressed, Unavailable };
 enum class Label { Date, Time, GermanTime, TotalTime, Level, Count };

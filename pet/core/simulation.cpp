@@ -339,7 +339,7 @@ private:
     {
         if (!m_pet.scene().questionOpen())
             return;
-        m_pet.questions().btnans_Click(1 + m_answered % 3);
+        m_pet.questions().answer(1 + m_answered % 3);
         ++m_answered;
     }
     void gameOver()
@@ -392,12 +392,12 @@ int runSimulation(const SimulationOptions &opt, SettingsStore &store, const QStr
     }
     const qint64 end = opt.minutes * 60000;
     if (opt.detail == TraceDetail::Events) {
-        pet.Form_Load();
+        pet.start();
         time.advance(end);
     } else {
         // One instant at a time, so that what the scene shows is printed once the instant is over.
         trace.watch(pet.scene());
-        pet.Form_Load();
+        pet.start();
         trace.sceneSettled();
         for (qint64 due = time.nextDue(); due >= 0 && time.elapsedMs() + due <= end; due = time.nextDue()) {
             time.advance(due);

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "pet/core/lines.h"
+
 struct Alternative {
     QStringList lines; // joined with CR LF; a conversation has empty lines between utterances
     qint16 change = 0;
@@ -33,8 +35,8 @@ struct LineSet {
 const QList<LineSet> &catalogue();
 const LineSet *findLineSet(const QString &name);
 
-// The line set a Callfun2 number (1..22) opens; empty for 0 and unknown numbers.
-QString callfun2LineSet(int n);
-// The line set a Callfun3 number opens ("IntoformD" + n, or IntoformE1..E6 for 1001..1006);
+// The catalogue name of a named line set; empty for Lines::Shown and unknown values.
+QString lineSetName(Lines lines);
+// The line set a showClickLines number opens ("IntoformD" + n, or IntoformE1..E6 for 1001..1006);
 // empty for a number without a set.
-QString callfun3LineSet(int n);
+QString clickLineSetName(int n);

@@ -480,8 +480,9 @@ const LineSet *findLineSet(const QString &name)
     return nullptr;
 }
 
-QString callfun2LineSet(int n)
+QString lineSetName(Lines lines)
 {
+    const int n = int(lines);
     static const char *const names[] = {
         nullptr,      "Intoform",   "Intoform0",  "Intoform2",   "Intoform3a", "Intoform3b",
         "Intoform4",  "Intoform5",  "Intoform6",  "Intoform7",   "IntoformB1", "IntoformB2",
@@ -493,7 +494,7 @@ QString callfun2LineSet(int n)
     return QString::fromLatin1(names[n]);
 }
 
-QString callfun3LineSet(int n)
+QString clickLineSetName(int n)
 {
     // The festivals are numbered from 1001; every other number names its D set directly, so
     // the catalogue itself says which numbers have one.

@@ -6,16 +6,16 @@
 const std::array<PresentInfo, 10> &Presents::table()
 {
     static const std::array<PresentInfo, 10> t = {{
-        {0, 0, 0, 0, 0, "", ""},
-        {1, 100, 10, 10, 37, "ガルド人形", "イタリア人のガルドの人形"},
-        {4, 500, 5, 13, 42, "ソリティア", "イギリスで作られた一人用パズルゲーム"},
-        {2, 1500, 10, 11, 38, "ミニ四駆", "チーム・ブリッツのマシン「ブリッツ・ファルケ」のキット"},
-        {3, 3000, 10, 12, 40, "花の種", "色々な花の種ミックス"},
-        {5, 5000, 5, 14, 43, "バイオリン", "子供用の小さなバイオリン"},
-        {6, 10000, 10, 15, 44, "パソコン", "最新式のノートパソコン"},
-        {7, 15000, 10, 19, 631, "", "何だろう？楽しみだなぁ"},
-        {8, 20000, 5, 20, 641, "", "何だろう？楽しみだなぁ"},
-        {9, 30000, 15, 22, 651, "", "何だろう？楽しみだなぁ"},
+        {0, 0, 0, Lines::Shown, 0, "", ""},
+        {1, 100, 10, Lines::ThanksDoll, 37, "ガルド人形", "イタリア人のガルドの人形"},
+        {4, 500, 5, Lines::ThanksSolitaire, 42, "ソリティア", "イギリスで作られた一人用パズルゲーム"},
+        {2, 1500, 10, Lines::ThanksCarKit, 38, "ミニ四駆", "チーム・ブリッツのマシン「ブリッツ・ファルケ」のキット"},
+        {3, 3000, 10, Lines::ThanksSeeds, 40, "花の種", "色々な花の種ミックス"},
+        {5, 5000, 5, Lines::ThanksViolin, 43, "バイオリン", "子供用の小さなバイオリン"},
+        {6, 10000, 10, Lines::ThanksComputer, 44, "パソコン", "最新式のノートパソコン"},
+        {7, 15000, 10, Lines::FriendsVisit, 631, "", "何だろう？楽しみだなぁ"},
+        {8, 20000, 5, Lines::RaceStart, 641, "", "何だろう？楽しみだなぁ"},
+        {9, 30000, 15, Lines::GardoVisit, 651, "", "何だろう？楽しみだなぁ"},
     }};
     return t;
 }
@@ -30,7 +30,7 @@ void Presents::setWindowOpen(bool open)
     m_ctx.scene.emitChanged(Scene::Presents);
 }
 
-void Presents::Setform()
+void Presents::refreshStates()
 {
     Memory &m = m_ctx.mem();
     for (int p = 1; p <= 9; ++p) {
@@ -41,12 +41,12 @@ void Presents::Setform()
     m_ctx.scene.emitChanged(Scene::Presents);
 }
 
-void Presents::Savedata()
+void Presents::saveStates()
 {
     for (int k = 1; k <= 9; ++k)
         m_ctx.memory.saveKey(QStringLiteral("Item%1").arg(k));
     m_ctx.memory.saveKey(QStringLiteral("Loveval"));
-    m_ctx.presentation->Intolovavalfun();
+    m_ctx.presentation->refreshFriendshipLabel();
 }
 
 bool Presents::give(int p)
@@ -58,12 +58,12 @@ bool Presents::give(int p)
     if (s != 1)
         return false;
     s = 3;
-    m_ctx.memory.Addloveval(info.friendship);
-    Savedata();
+    m_ctx.memory.addFriendship(info.friendship);
+    saveStates();
     setWindowOpen(false);
-    m_ctx.engine->CReset();
-    m_ctx.engine->Clearfun();
-    m_ctx.presentation->Callfun2(info.thanks);
-    m_ctx.engine->Setibent(info.event);
+    m_ctx.engine->restartCountdown();
+    m_ctx.engine->stopAnimations();
+    m_ctx.presentation->showLines(info.thanks);
+    m_ctx.engine->startActivity(info.event);
     return true;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "pet/core/context.h"
+#include "pet/core/lines.h"
 
 #include <array>
 
@@ -10,7 +11,7 @@ struct PresentInfo {
     int key;          // ItemN that stores the state of this window position
     qint32 threshold; // available once Totaltime is greater
     qint16 friendship;
-    qint16 thanks;    // Callfun2 number
+    Lines thanks;
     qint16 event;
     const char *name; // label under the picture (empty for the surprises)
     const char *toolTip;
@@ -25,10 +26,10 @@ public:
     // The state shown at window position p (0 locked, 1 available, 3 given).
     qint16 state(int p) const;
     // Brings the states up to date with the time spent together (never lowers one).
-    void Setform();
+    void refreshStates();
     // The user clicks present p; returns whether it was given.
     bool give(int p);
-    void Savedata();
+    void saveStates();
     bool windowOpen() const { return m_open; }
     void setWindowOpen(bool open);
 

@@ -96,7 +96,7 @@ void PresentWindow::open()
 {
     // Bringing the presents up to date may take a moment: the pointer says so meanwhile.
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_pet.presents().Setform();
+    m_pet.presents().refreshStates();
     m_pet.presents().setWindowOpen(true);
     refresh();
     if (!m_placed) {

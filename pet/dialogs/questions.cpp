@@ -35,8 +35,8 @@ void Questions::fill(qint16 kind)
         m_kind = 1;
         const int a = m_ctx.draw(4);
         const int b = m_ctx.draw(4);
-        rt.Studyno = qint16(a * b);
-        const StudyRecord &r = t.study[size_t(rt.Studyno)];
+        rt.studyQuestion = qint16(a * b);
+        const StudyRecord &r = t.study[size_t(rt.studyQuestion)];
         s.setQuestion(r.question, r.answer[1], r.answer[2], r.answer[3]);
         break;
     }
@@ -44,16 +44,16 @@ void Questions::fill(qint16 kind)
     case 3: {
         m_kind = kind;
         const qint16 no = qint16(m_ctx.draw(5));
-        (kind == 2 ? rt.Musicno : rt.Bookno) = no;
+        (kind == 2 ? rt.musicQuestion : rt.bookQuestion) = no;
         const TasteRecord &r = (kind == 2 ? t.music : t.book)[size_t(no)];
         s.setQuestion(r.question, r.answer[1], r.answer[2], r.answer[3]);
         break;
     }
     case 4: {
         m_kind = 4;
-        if (rt.Playflag == 1)
-            rt.Playno = qint16(m_ctx.draw(3));
-        s.setQuestion(playQuestion(rt.Playflag == 1 ? rt.Playno : 0), gameName(1), gameName(2), gameName(3));
+        if (rt.userAskedToPlay == 1)
+            rt.proposedGame = qint16(m_ctx.draw(3));
+        s.setQuestion(playQuestion(rt.userAskedToPlay == 1 ? rt.proposedGame : 0), gameName(1), gameName(2), gameName(3));
         break;
     }
     default:
@@ -65,28 +65,28 @@ void Questions::tasteAnswer(int index, const TasteRecord &rec, qint16 eventAtFre
 {
     Runtime &rt = m_ctx.rt;
     Memory &m = m_ctx.mem();
-    rt.Askflag = 1;
-    m_ctx.memory.Addloveval(12);
+    rt.replyShown = 1;
+    m_ctx.memory.addFriendship(12);
     const QString text = rec.reply1[size_t(index)] + QStringLiteral("\r\n") + rec.reply2[size_t(index)];
     // The answer's own amount goes straight onto the value; the zero change then clamps and saves.
     m.Loveval = qint16(qBound<qint32>(-32768, qint32(m.Loveval) + rec.change[size_t(index)], 32767));
-    m_ctx.memory.Addloveval(0);
-    m_ctx.speech->IntoformC(text);
-    m_ctx.presentation->Callfun2(0);
-    rt.Ibentstep = 0;
-    rt.Ibentlimit = 300;
-    rt.Nowhour = qint16(m_ctx.clock.now().time().hour());
-    switch (rt.Nowhour) {
+    m_ctx.memory.addFriendship(0);
+    m_ctx.speech->showGivenText(text);
+    m_ctx.presentation->showLines(Lines::Shown);
+    rt.step = 0;
+    rt.activityLength = 300;
+    rt.hour = qint16(m_ctx.clock.now().time().hour());
+    switch (rt.hour) {
     case 9: case 10: case 13: case 17: case 19: case 20:
-        m_ctx.engine->Setibent(eventAtFreeHour);
+        m_ctx.engine->startActivity(eventAtFreeHour);
         break;
     default:
-        m_ctx.engine->Setibent(otherEvent);
+        m_ctx.engine->startActivity(otherEvent);
         break;
     }
 }
 
-void Questions::btnans_Click(int index)
+void Questions::answer(int index)
 {
     if (index < 1 || index > 3)
         return;
@@ -94,36 +94,36 @@ void Questions::btnans_Click(int index)
     m_ctx.scene.parkQuestion();
     switch (m_kind) {
     case 1: {
-        const StudyRecord &r = m_ctx.tables.study[size_t(qBound<int>(0, rt.Studyno, 20))];
+        const StudyRecord &r = m_ctx.tables.study[size_t(qBound<int>(0, rt.studyQuestion, 20))];
         if (index == r.right) {
-            m_ctx.memory.Addloveval(12);
-            rt.Talkflag = 1;
+            m_ctx.memory.addFriendship(12);
+            rt.talkState = 1;
         } else {
-            m_ctx.memory.Addloveval(5);
-            rt.Talkflag = 2;
+            m_ctx.memory.addFriendship(5);
+            rt.talkState = 2;
         }
-        rt.Ibentstep = 0;
-        rt.Ibentlimit = 60;
-        m_ctx.engine->Setibent(26);
+        rt.step = 0;
+        rt.activityLength = 60;
+        m_ctx.engine->startActivity(26);
         break;
     }
     case 2:
-        tasteAnswer(index, m_ctx.tables.music[size_t(qBound<int>(0, rt.Musicno, 10))], 29, 30);
+        tasteAnswer(index, m_ctx.tables.music[size_t(qBound<int>(0, rt.musicQuestion, 10))], 29, 30);
         break;
     case 3:
-        tasteAnswer(index, m_ctx.tables.book[size_t(qBound<int>(0, rt.Bookno, 10))], 27, 28);
+        tasteAnswer(index, m_ctx.tables.book[size_t(qBound<int>(0, rt.bookQuestion, 10))], 27, 28);
         break;
     case 4:
-        rt.Talkflag = 3;
-        if (rt.Playflag == 1)
-            m_ctx.memory.Addloveval(index == rt.Playno ? 13 : 9);
+        rt.talkState = 3;
+        if (rt.userAskedToPlay == 1)
+            m_ctx.memory.addFriendship(index == rt.proposedGame ? 13 : 9);
         else
-            m_ctx.memory.Addloveval(12);
-        Playgame(m_ctx, qint16(index));
-        rt.Playflag = 0;
+            m_ctx.memory.addFriendship(12);
+        playGame(m_ctx, qint16(index));
+        rt.userAskedToPlay = 0;
         break;
     default:
         break;
     }
-    m_ctx.presentation->Intolovavalfun();
+    m_ctx.presentation->refreshFriendshipLabel();
 }

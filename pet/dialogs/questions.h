@@ -12,8 +12,8 @@ public:
     // Fills the window with a question of kind 1 study, 2 music, 3 book, 4 play.
     void fill(qint16 kind);
     // The user's answer 1..3.
-    void btnans_Click(int index);
-    qint16 Qkind() const { return m_kind; }
+    void answer(int index);
+    qint16 kind() const { return m_kind; }
 
     static QString gameName(int n); // 1..3
     // The play question: the pet proposing game 1..3 when the user asked to play, or its own

@@ -10,16 +10,16 @@ const QString kCrLf = QStringLiteral("\r\n");
 
 Speech::Speech(PetContext &ctx) : m_ctx(ctx)
 {
-    m_closetimer = ctx.timers.create([this] { close(); });
-    ctx.timers.setInterval(m_closetimer, kCloseMs);
+    m_closeTimer = ctx.timers.create([this] { close(); });
+    ctx.timers.setInterval(m_closeTimer, kCloseMs);
 }
 
-bool Speech::closeTimerOn() const { return m_ctx.timers.isEnabled(m_closetimer); }
+bool Speech::closeTimerOn() const { return m_ctx.timers.isEnabled(m_closeTimer); }
 
 void Speech::close()
 {
-    m_ctx.timers.stop(m_closetimer);
-    m_ctx.presentation->Form4closefun();
+    m_ctx.timers.stop(m_closeTimer);
+    m_ctx.presentation->closeSpeech();
 }
 
 void Speech::finish(const QString &text, bool autoClose)
@@ -27,16 +27,16 @@ void Speech::finish(const QString &text, bool autoClose)
     m_ctx.scene.setSpeechText(text);
     // A new self-closing text gets its full 30 seconds, even over an earlier countdown.
     if (autoClose)
-        m_ctx.timers.start(m_closetimer, kCloseMs);
+        m_ctx.timers.start(m_closeTimer, kCloseMs);
 }
 
 void Speech::run(const QString &name)
 {
     m_last = name;
     if (name == u"Intoform")
-        return Intoform();
+        return composeAnswerReport();
     if (name == u"Intoform10")
-        return Intoform10();
+        return composeWelcomeBack();
     const LineSet *set = findLineSet(name);
     if (!set) {
         qCWarning(lcDialogs) << "no line set named" << name;
@@ -48,7 +48,7 @@ void Speech::run(const QString &name)
 void Speech::compose(const LineSet &set)
 {
     if (set.fixedChange != 0)
-        m_ctx.memory.Addloveval(set.fixedChange);
+        m_ctx.memory.addFriendship(set.fixedChange);
     QStringList lines;
     if (!set.header.isEmpty())
         lines << set.header;
@@ -59,18 +59,18 @@ void Speech::compose(const LineSet &set)
         const Alternative &a = alts[k - 1];
         lines << a.lines;
         if (a.change != 0)
-            m_ctx.memory.Addloveval(a.change);
+            m_ctx.memory.addFriendship(a.change);
     }
     finish(lines.join(kCrLf), set.close == Close::Auto);
 }
 
-void Speech::Intoform()
+void Speech::composeAnswerReport()
 {
     m_last = QStringLiteral("Intoform");
-    const StudyRecord &rec = m_ctx.tables.study[size_t(qBound<int>(0, m_ctx.rt.Studyno, 20))];
+    const StudyRecord &rec = m_ctx.tables.study[size_t(qBound<int>(0, m_ctx.rt.studyQuestion, 20))];
     const QString a = (rec.right >= 1 && rec.right <= 3) ? rec.answer[size_t(rec.right)] : QString();
     const LineSet *set = findLineSet(QStringLiteral("Intoform"));
-    const bool right = m_ctx.rt.Talkflag == 1;
+    const bool right = m_ctx.rt.talkState == 1;
     QString text = reportOpening(a, right);
     if (set && set->draws.size() >= 2) {
         const QList<Alternative> &alts = set->draws[right ? 0 : 1];
@@ -88,10 +88,10 @@ QString Speech::reportOpening(const QString &rightAnswer, bool wasRight)
                     : QStringLiteral("さっきの答え、違ったよ！\r\n「") + rightAnswer + QStringLiteral("」だったよぉ・・・");
 }
 
-void Speech::Intoform10()
+void Speech::composeWelcomeBack()
 {
     m_last = QStringLiteral("Intoform10");
-    const qint32 m = m_ctx.rt.Awaytime;
+    const qint32 m = m_ctx.rt.minutesAway;
     int which;
     qint16 change;
     if (m < 5) {
@@ -107,7 +107,7 @@ void Speech::Intoform10()
         which = 3;
         change = qint16(-qMin<qint32>(m / 30 + 3, 32767));
     }
-    m_ctx.memory.Addloveval(change);
+    m_ctx.memory.addFriendship(change);
     const LineSet *set = findLineSet(QStringLiteral("Intoform10"));
     QString text;
     if (set && !set->draws.isEmpty() && set->draws[0].size() > which)
@@ -115,7 +115,7 @@ void Speech::Intoform10()
     finish(text, true);
 }
 
-void Speech::IntoformC(const QString &text)
+void Speech::showGivenText(const QString &text)
 {
     m_last = QStringLiteral("IntoformC");
     finish(text, true);

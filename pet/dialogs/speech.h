@@ -12,9 +12,9 @@ public:
 
     // Runs the named line set into the speech window's text. Unknown names do nothing.
     void run(const QString &name);
-    void Intoform();
-    void Intoform10();
-    void IntoformC(const QString &text);
+    void composeAnswerReport();
+    void composeWelcomeBack();
+    void showGivenText(const QString &text);
     // The first lines of the answer report: whether the answer was right, and the right one.
     static QString reportOpening(const QString &rightAnswer, bool wasRight);
 
@@ -29,6 +29,6 @@ private:
     void compose(const struct LineSet &set);
     void finish(const QString &text, bool autoClose);
     PetContext &m_ctx;
-    int m_closetimer;
+    int m_closeTimer;
     QString m_last;
 };

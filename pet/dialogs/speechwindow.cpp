@@ -170,7 +170,7 @@ QuestionWindow::QuestionWindow(Pet &pet, QWidget *petWindow) : BubbleWindow(pet,
         // Answers are given with the mouse: a key typed elsewhere must never answer.
         b->setFocusPolicy(Qt::NoFocus);
         b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, [this, i] { m_pet.questions().btnans_Click(i + 1); });
+        connect(b, &QPushButton::clicked, this, [this, i] { m_pet.questions().answer(i + 1); });
         m_answers[i] = b;
     }
     reportOuterSize(size());

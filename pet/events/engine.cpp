@@ -23,19 +23,19 @@ const char *const kWeekdays[] = {"", "月", "火", "水", "木", "金", "土", "
 Engine::Engine(PetContext &ctx) : m_ctx(ctx)
 {
     Timers &t = ctx.timers;
-    m_nextibenttimer = t.create([this] { tick(); });
-    m_ibenttimer = t.create([this] { Doibent(); });
-    m_anim[int(Anim::Awa)] = t.create([this] { awaStep(); });
+    m_clockTimer = t.create([this] { tick(); });
+    m_stepTimer = t.create([this] { playStep(); });
+    m_anim[int(Anim::Bubbles)] = t.create([this] { bubbleStep(); });
     m_anim[int(Anim::Water)] = t.create([this] { waterStep(); });
     m_anim[int(Anim::Tv)] = t.create([this] { tvStep(); });
-    m_anim[int(Anim::Comp)] = t.create([this] { compStep(); });
-    m_anim[int(Anim::Susuki)] = t.create([this] { susukiStep(); });
-    m_anim[int(Anim::Mini4wd)] = t.create([this] { mini4wdStep(); });
-    m_anim[int(Anim::Rase1)] = t.create([this] { rase1Step(); });
-    m_anim[int(Anim::Rase2)] = t.create([this] { rase2Step(); });
-    t.setInterval(m_nextibenttimer, 1000);
+    m_anim[int(Anim::Computer)] = t.create([this] { computerStep(); });
+    m_anim[int(Anim::Grass)] = t.create([this] { grassStep(); });
+    m_anim[int(Anim::ToyCar)] = t.create([this] { toyCarStep(); });
+    m_anim[int(Anim::RaceStart)] = t.create([this] { raceStartStep(); });
+    m_anim[int(Anim::RaceRun)] = t.create([this] { raceRunStep(); });
+    t.setInterval(m_clockTimer, 1000);
     // The step timer is enabled from the start with interval 0: it fires once an event sets one.
-    t.setEnabled(m_ibenttimer, true);
+    t.setEnabled(m_stepTimer, true);
     const int intervals[] = {1000, 1000, 3000, 5000, 2000, 100, 50, 200};
     for (int i = 0; i < 8; ++i)
         t.setInterval(m_anim[i], intervals[i]);
@@ -43,8 +43,8 @@ Engine::Engine(PetContext &ctx) : m_ctx(ctx)
 
 void Engine::refreshClockLabels() { clockLabels(m_ctx.clock.now()); }
 
-void Engine::setTickEnabled(bool on) { m_ctx.timers.setEnabled(m_nextibenttimer, on); }
-bool Engine::tickEnabled() const { return m_ctx.timers.isEnabled(m_nextibenttimer); }
+void Engine::setTickEnabled(bool on) { m_ctx.timers.setEnabled(m_clockTimer, on); }
+bool Engine::tickEnabled() const { return m_ctx.timers.isEnabled(m_clockTimer); }
 
 QDateTime Engine::germanTime(const QDateTime &local)
 {
@@ -52,7 +52,7 @@ QDateTime Engine::germanTime(const QDateTime &local)
     return local.toTimeZone(berlin);
 }
 
-bool Engine::Festday(int month, int day)
+bool Engine::isFestivalDay(int month, int day)
 {
     return (month == 1 && day >= 1 && day <= 3) || (month == 2 && day >= 2 && day <= 4)
            || (month == 3 && day >= 3 && day <= 5) || (month == 5 && day >= 5 && day <= 7)
@@ -63,27 +63,27 @@ void Engine::tick()
 {
     Runtime &rt = m_ctx.rt;
     const QDateTime now = m_ctx.clock.now();
-    rt.Secondtick += 1;
-    if (rt.Secondtick >= 60) {
-        rt.Secondtick = 0;
+    rt.secondsIntoMinute += 1;
+    if (rt.secondsIntoMinute >= 60) {
+        rt.secondsIntoMinute = 0;
         minuteSteps(now);
     }
     // The labels follow their own minute: the choice of an event may already have read this one.
     const MinuteView &v = minuteView(now);
     if (v.key != m_labelKey)
         clockLabels(now);
-    rt.Nowhour = qint16(m_ctx.mem().option1 ? v.germanHour : v.localHour);
-    rt.Timelag = qint16(v.timelag);
+    rt.hour = qint16(m_ctx.mem().option1 ? v.germanHour : v.localHour);
+    rt.hoursAheadOfGermany = qint16(v.timelag);
 
-    if (rt.Ibentlimit == 0)
+    if (rt.activityLength == 0)
         return;
-    if (rt.Ibentcount < rt.Ibentlimit) {
-        rt.Ibentcount += 1;
+    if (rt.activitySeconds < rt.activityLength) {
+        rt.activitySeconds += 1;
         return;
     }
-    const qint16 ended = rt.Ibentno;
-    CReset();
-    Clearfun();
+    const qint16 ended = rt.activity;
+    restartCountdown();
+    stopAnimations();
     followUp(ended);
 }
 
@@ -108,32 +108,32 @@ void Engine::minuteSteps(const QDateTime &now)
     // Outside the day hours the counter keeps growing; it stops at the top instead of overflowing.
     m.Precount = values::add16(m.Precount, 1);
     m_ctx.memory.saveKey(QStringLiteral("Precount"));
-    if (m.Precount >= 60 && rt.Nowhour >= 9 && rt.Nowhour <= 20) {
+    if (m.Precount >= 60 && rt.hour >= 9 && rt.hour <= 20) {
         m.Precount = 0;
-        Presentcheck();
+        maybeDeliverPresent();
     }
-    m_ctx.buttons->Btncheckfun();
+    m_ctx.buttons->refreshButtons();
     if (rt.userAway()) {
-        rt.Leavetick += 1;
-        if (rt.Leavetick >= 2) {
+        rt.awayMinuteOdd += 1;
+        if (rt.awayMinuteOdd >= 2) {
             m.Totaltime = values::add32(m.Totaltime, 1);
-            rt.Leavetick = 0;
+            rt.awayMinuteOdd = 0;
         }
     } else {
         m.Totaltime = values::add32(m.Totaltime, 1);
     }
-    rt.Awaytime = values::add32(rt.Awaytime, 1);
+    rt.minutesAway = values::add32(rt.minutesAway, 1);
     m_ctx.scene.setLabel(Label::TotalTime, values::zeroFilled(m.Totaltime, 7));
     m_ctx.memory.saveKey(QStringLiteral("Totaltime"));
     m_ctx.memory.keepDaysCurrent(now);
-    m_ctx.presentation->Intolovavalfun();
+    m_ctx.presentation->refreshFriendshipLabel();
     const int today = now.date().day();
-    if (rt.Flowermark == 0)
-        rt.Flowermark = qint16(today);
-    if (today != rt.Flowermark) {
+    if (rt.flowerDayMark == 0)
+        rt.flowerDayMark = qint16(today);
+    if (today != rt.flowerDayMark) {
         m.Flowerday = values::add16(m.Flowerday, 1);
         m_ctx.memory.saveKey(QStringLiteral("Flowerday"));
-        rt.Flowermark = qint16(today);
+        rt.flowerDayMark = qint16(today);
     }
 }
 
@@ -160,109 +160,109 @@ void Engine::clockLabels(const QDateTime &now)
     }
 }
 
-void Engine::Germanhour()
+void Engine::takeGermanHour()
 {
     const MinuteView &v = minuteView(m_ctx.clock.now());
-    m_ctx.rt.Timelag = qint16(v.timelag);
-    m_ctx.rt.Nowhour = qint16(v.germanHour);
+    m_ctx.rt.hoursAheadOfGermany = qint16(v.timelag);
+    m_ctx.rt.hour = qint16(v.germanHour);
 }
 
-void Engine::refreshNowhour()
+void Engine::refreshHour()
 {
     if (m_ctx.mem().option1)
-        Germanhour();
+        takeGermanHour();
     else
-        m_ctx.rt.Nowhour = qint16(minuteView(m_ctx.clock.now()).localHour);
+        m_ctx.rt.hour = qint16(minuteView(m_ctx.clock.now()).localHour);
 }
 
-void Engine::Setibent(qint16 n)
+void Engine::startActivity(qint16 n)
 {
-    m_ctx.rt.Ibentno = n;
+    m_ctx.rt.activity = n;
     if (m_ctx.trace)
         m_ctx.trace->eventStarted(n);
-    Doibent();
+    playStep();
 }
 
-void Engine::CReset()
+void Engine::restartCountdown()
 {
-    m_ctx.rt.Ibentcount = 0;
-    m_ctx.rt.Ibentstep = 0;
+    m_ctx.rt.activitySeconds = 0;
+    m_ctx.rt.step = 0;
 }
 
-void Engine::Doibent()
+void Engine::playStep()
 {
-    if (EventProc p = eventProcedure(m_ctx.rt.Ibentno))
+    if (EventProc p = eventProcedure(m_ctx.rt.activity))
         p(*this);
 }
 
-void Engine::Setibenttimer(int ms)
+void Engine::setStepInterval(int ms)
 {
     Timers &t = m_ctx.timers;
-    t.setEnabled(m_ibenttimer, false);
-    t.setInterval(m_ibenttimer, ms);
-    t.setEnabled(m_ibenttimer, true);
+    t.setEnabled(m_stepTimer, false);
+    t.setInterval(m_stepTimer, ms);
+    t.setEnabled(m_stepTimer, true);
 }
 
-int Engine::stepInterval() const { return m_ctx.timers.interval(m_ibenttimer); }
+int Engine::stepInterval() const { return m_ctx.timers.interval(m_stepTimer); }
 
-bool Engine::Chanceibent(int r, qint16 n)
+bool Engine::switchByChance(int r, qint16 n)
 {
-    if (!m_ctx.rt.userAway() && r == 1 && m_ctx.rt.Talkflag == 0) {
-        CReset();
-        Setibent(n);
+    if (!m_ctx.rt.userAway() && r == 1 && m_ctx.rt.talkState == 0) {
+        restartCountdown();
+        startActivity(n);
         return true;
     }
     return false;
 }
 
-qint32 Engine::Nightlength()
+qint32 Engine::nightLength()
 {
     // Reckoned from the clock now: after bedtime the minute of the last hour's choice is stale,
     // and the pet would sleep far past a few minutes after eight.
     Runtime &rt = m_ctx.rt;
-    refreshNowhour();
+    refreshHour();
     const MinuteView &v = minuteView(m_ctx.clock.now());
-    rt.Nowminute = qint16(m_ctx.mem().option1 ? v.germanMinute : m_ctx.clock.now().time().minute());
-    const qint32 h = (rt.Nowhour >= 0 && rt.Nowhour <= 7) ? 8 - rt.Nowhour : 24 - rt.Nowhour + 8;
-    return h * 3600 - qint32(rt.Nowminute) * 60 + qint32(draw(5)) * 60;
+    rt.minute = qint16(m_ctx.mem().option1 ? v.germanMinute : m_ctx.clock.now().time().minute());
+    const qint32 h = (rt.hour >= 0 && rt.hour <= 7) ? 8 - rt.hour : 24 - rt.hour + 8;
+    return h * 3600 - qint32(rt.minute) * 60 + qint32(draw(5)) * 60;
 }
 
 // The flag says this hour's meal or sweets are over. It only holds for the hour it was set in: a
 // rest cut short by a question would otherwise leave it set and cost the pet its later meals.
 void Engine::setRestflag()
 {
-    m_ctx.rt.Restflag = 1;
-    m_ctx.rt.restHour = m_ctx.rt.Nowhour;
+    m_ctx.rt.mealOver = 1;
+    m_ctx.rt.mealOverHour = m_ctx.rt.hour;
 }
 
 void Engine::restToTheHour()
 {
     Runtime &rt = m_ctx.rt;
     setRestflag();
-    rt.Ibentlimit = draw(5) * 60 + (60 - rt.Nowminute) * 60;
+    rt.activityLength = draw(5) * 60 + (60 - rt.minute) * 60;
     pick(Picker::Rest);
 }
 
-void Engine::Firstsetibent()
+void Engine::chooseForTheHour()
 {
     Runtime &rt = m_ctx.rt;
     const QDateTime now = m_ctx.clock.now();
-    rt.Nowmonth = qint16(now.date().month());
-    rt.Nowday = qint16(now.date().day());
-    rt.Nowminute = qint16(now.time().minute());
-    refreshNowhour();
+    rt.month = qint16(now.date().month());
+    rt.day = qint16(now.date().day());
+    rt.minute = qint16(now.time().minute());
+    refreshHour();
     if (m_ctx.mem().option1)
-        rt.Nowminute = qint16(minuteView(now).germanMinute);
-    m_ctx.buttons->Btncheckfun();
-    if (rt.Restflag == 1 && rt.restHour != rt.Nowhour)
-        rt.Restflag = 0;
+        rt.minute = qint16(minuteView(now).germanMinute);
+    m_ctx.buttons->refreshButtons();
+    if (rt.mealOver == 1 && rt.mealOverHour != rt.hour)
+        rt.mealOver = 0;
 
-    const HourAction a = chooseHourAction(rt.Nowhour, rt.Nowminute, rt.Restflag == 1,
-                                          Festday(rt.Nowmonth, rt.Nowday),
+    const HourAction a = chooseHourAction(rt.hour, rt.minute, rt.mealOver == 1,
+                                          isFestivalDay(rt.month, rt.day),
                                           [this](int n) { return draw(n); });
     switch (a.kind) {
     case HourAction::Night:
-        rt.Ibentlimit = Nightlength();
+        rt.activityLength = nightLength();
         pick(Picker::Sleep);
         break;
     case HourAction::RestToHour:
@@ -270,18 +270,18 @@ void Engine::Firstsetibent()
         break;
     case HourAction::Start:
         if (a.limit > 0)
-            rt.Ibentlimit = a.limit;
-        Setibent(a.event);
+            rt.activityLength = a.limit;
+        startActivity(a.event);
         break;
     case HourAction::RestAndStart:
         setRestflag();
-        Setibent(a.event);
+        startActivity(a.event);
         break;
     case HourAction::Pick:
         if (a.limit > 0)
-            rt.Ibentlimit = a.limit;
+            rt.activityLength = a.limit;
         else if (a.limit == HourAction::kShort)
-            rt.Ibentlimit = draw(5) * 60;
+            rt.activityLength = draw(5) * 60;
         pick(a.picker);
         break;
     }
@@ -290,11 +290,11 @@ void Engine::Firstsetibent()
 void Engine::followUp(qint16 ended)
 {
     Runtime &rt = m_ctx.rt;
-    auto next = [this](qint16 n) { Setibent(n); };
+    auto next = [this](qint16 n) { startActivity(n); };
     switch (ended) {
     case 0:
-        m_ctx.presentation->Form4closefun();
-        Firstsetibent();
+        m_ctx.presentation->closeSpeech();
+        chooseForTheHour();
         return;
     case 7: case 8: case 9: case 10:
         pick(Picker::Wakeup);
@@ -306,13 +306,13 @@ void Engine::followUp(qint16 ended)
         next(15);
         return;
     case 15:
-        next(rt.Nowhour == 21 ? 55 : 161);
+        next(rt.hour == 21 ? 55 : 161);
         return;
     case 161:
-        next(rt.Nowhour == 21 ? 15 : 162);
+        next(rt.hour == 21 ? 15 : 162);
         return;
     case 162:
-        next(rt.Nowhour == 21 ? 161 : 163);
+        next(rt.hour == 21 ? 161 : 163);
         return;
     case 163:
         next(171);
@@ -331,20 +331,20 @@ void Engine::followUp(qint16 ended)
         next(222);
         return;
     case 222:
-        rt.Ibentlimit = draw(5) * 60 + (60 - rt.Nowminute) * 60;
+        rt.activityLength = draw(5) * 60 + (60 - rt.minute) * 60;
         pick(Picker::Rest);
         return;
     case 23: case 24: case 25:
-        rt.Restflag = 0;
-        Firstsetibent();
+        rt.mealOver = 0;
+        chooseForTheHour();
         return;
     case 26:
-        if (rt.Talkflag == 1)
+        if (rt.talkState == 1)
             next(56);
-        else if (rt.Talkflag >= 2)
+        else if (rt.talkState >= 2)
             next(57);
         else
-            Firstsetibent();
+            chooseForTheHour();
         return;
     case 31: case 32: case 33:
         next(34);
@@ -357,7 +357,7 @@ void Engine::followUp(qint16 ended)
         if (m_ctx.mem().Loveval > 60 && draw(10) == 1) {
             next(52);
         } else {
-            rt.Ibentlimit = Nightlength();
+            rt.activityLength = nightLength();
             pick(Picker::Sleep);
         }
         return;
@@ -368,31 +368,31 @@ void Engine::followUp(qint16 ended)
         next(qint16(ended + 1));
         return;
     case 501:
-        m_ctx.presentation->Form4closefun();
+        m_ctx.presentation->closeSpeech();
         next(502);
         return;
     case 502:
         next(503);
         return;
     case 51:
-        rt.Talkflag = 0;
-        m_ctx.presentation->Form3closefun();
-        rt.Ibentlimit = 600;
+        rt.talkState = 0;
+        m_ctx.presentation->closeQuestion();
+        rt.activityLength = 600;
         next(26);
         return;
     case 58: case 59: case 60:
-        rt.Talkflag = 0;
-        m_ctx.presentation->Form3closefun();
-        rt.Ibentlimit = 600;
-        Firstsetibent();
+        rt.talkState = 0;
+        m_ctx.presentation->closeQuestion();
+        rt.activityLength = 600;
+        chooseForTheHour();
         return;
     case 52:
-        m_ctx.presentation->Form4closefun();
-        rt.Ibentlimit = Nightlength();
+        m_ctx.presentation->closeSpeech();
+        rt.activityLength = nightLength();
         pick(Picker::Sleep);
         return;
     case 53:
-        rt.Ibentlimit = Nightlength();
+        rt.activityLength = nightLength();
         next(9);
         return;
     case 55:
@@ -408,12 +408,12 @@ void Engine::followUp(qint16 ended)
         next(qint16(651 + draw(3)));
         return;
     case 56: case 57: case 503:
-        rt.Talkflag = 0;
-        m_ctx.presentation->Form4closefun();
-        Firstsetibent();
+        rt.talkState = 0;
+        m_ctx.presentation->closeSpeech();
+        chooseForTheHour();
         return;
     default:
-        Firstsetibent();
+        chooseForTheHour();
         return;
     }
 }
@@ -425,40 +425,40 @@ void Engine::pick(Picker p)
     Buttons &b = *m_ctx.buttons;
     switch (p) {
     case Picker::Sleep:
-        b.Btnofffun();
+        b.lockPresentAndHobby();
         for (;;) {
             const int r = draw(5);
-            if (r == 1) return Setibent(7);
-            if (r == 2) return Setibent(8);
-            if (r == 3 && m.Loveval >= 60) return Setibent(9);
-            if (r >= 4 && m.Item[1] == 3) return Setibent(10);
+            if (r == 1) return startActivity(7);
+            if (r == 2) return startActivity(8);
+            if (r == 3 && m.Loveval >= 60) return startActivity(9);
+            if (r >= 4 && m.Item[1] == 3) return startActivity(10);
         }
     case Picker::Wakeup:
-        b.Btnofffun();
+        b.lockPresentAndHobby();
         for (;;) {
             const int r = draw(3);
-            if (r == 1) return Setibent(11);
-            if (r == 2 && m.Loveval <= 39) return Setibent(12);
-            if (r == 3) return Setibent(13);
+            if (r == 1) return startActivity(11);
+            if (r == 2 && m.Loveval <= 39) return startActivity(12);
+            if (r == 3) return startActivity(13);
         }
     case Picker::Meal:
-        b.Btnofffun();
-        return Setibent(qint16(17 + draw(3)));
+        b.lockPresentAndHobby();
+        return startActivity(qint16(17 + draw(3)));
     case Picker::Rest:
-        b.Btnonfun();
-        return Setibent(qint16(22 + draw(3)));
+        b.unlockPresentAndHobby();
+        return startActivity(qint16(22 + draw(3)));
     case Picker::Bath:
-        b.Btnofffun();
-        return Setibent(qint16(30 + draw(3)));
+        b.lockPresentAndHobby();
+        return startActivity(qint16(30 + draw(3)));
     case Picker::Bedtime:
-        b.Btnofffun();
+        b.lockPresentAndHobby();
         for (;;) {
             const int r = draw(2);
-            if (r == 1) return Setibent(35);
-            if (r == 2 && m.Loveval >= 60) return Setibent(53);
+            if (r == 1) return startActivity(35);
+            if (r == 2 && m.Loveval >= 60) return startActivity(53);
         }
     case Picker::Hobby: {
-        refreshNowhour();
+        refreshHour();
         for (;;) {
             const int r = draw(24);
             qint16 n = 0;
@@ -475,7 +475,7 @@ void Engine::pick(Picker p)
             case 7: if (m.Item[6] == 3) n = 44; break;
             case 8: n = 45; break;
             case 9: n = 46; break;
-            case 10: if (rt.Nowhour <= 18) n = 47; break;
+            case 10: if (rt.hour <= 18) n = 47; break;
             case 11: n = 48; break;
             case 12: case 17: if (m.Loveval >= 80) n = 491; break;
             case 13: case 18: if (m.Loveval >= 100) n = 501; break;
@@ -486,46 +486,46 @@ void Engine::pick(Picker p)
             }
             if (n == 0)
                 continue;
-            Setibent(n);
+            startActivity(n);
             // A visit opens with the visitors' own lines, as if the pet had been clicked.
             if (n == 631 || n == 651)
-                m_ctx.interaction->picMain_Click();
+                m_ctx.interaction->clickPet();
             return;
         }
     }
     case Picker::Talk: {
-        b.Btnonfun();
+        b.unlockPresentAndHobby();
         const QDateTime now = m_ctx.clock.now();
-        rt.Nowmonth = qint16(now.date().month());
-        rt.Nowday = qint16(now.date().day());
-        refreshNowhour();
-        const int mo = rt.Nowmonth, d = rt.Nowday;
-        if (mo == 1 && d >= 1 && d <= 3) return Setibent(1001);
-        if (mo == 2 && d >= 2 && d <= 4) return Setibent(1002);
-        if (mo == 3 && d >= 3 && d <= 5) return Setibent(1003);
-        if (mo == 5 && d >= 5 && d <= 7) return Setibent(1004);
-        if (mo == 9 && d >= 15 && d <= 17 && rt.Nowhour > 17) return Setibent(1005);
-        if (mo == 12 && d >= 23 && d <= 25) return Setibent(1006);
-        if (m.Loveval >= 60) return Setibent(qint16(draw(2)));
-        if (m.Loveval < 41) return Setibent(qint16(4 + draw(2)));
-        return Setibent(qint16(2 + draw(2)));
+        rt.month = qint16(now.date().month());
+        rt.day = qint16(now.date().day());
+        refreshHour();
+        const int mo = rt.month, d = rt.day;
+        if (mo == 1 && d >= 1 && d <= 3) return startActivity(1001);
+        if (mo == 2 && d >= 2 && d <= 4) return startActivity(1002);
+        if (mo == 3 && d >= 3 && d <= 5) return startActivity(1003);
+        if (mo == 5 && d >= 5 && d <= 7) return startActivity(1004);
+        if (mo == 9 && d >= 15 && d <= 17 && rt.hour > 17) return startActivity(1005);
+        if (mo == 12 && d >= 23 && d <= 25) return startActivity(1006);
+        if (m.Loveval >= 60) return startActivity(qint16(draw(2)));
+        if (m.Loveval < 41) return startActivity(qint16(4 + draw(2)));
+        return startActivity(qint16(2 + draw(2)));
     }
     }
 }
 
 int Engine::timerOf(Anim a) const { return m_anim[int(a)]; }
 
-void Engine::Clearfun()
+void Engine::stopAnimations()
 {
     Scene &s = m_ctx.scene;
     Timers &t = m_ctx.timers;
     auto running = [&](Anim a) { return t.isEnabled(timerOf(a)); };
     if (s.prop(Prop::Flower).visible)
         s.setPropVisible(Prop::Flower, false);
-    if (running(Anim::Mini4wd)) {
-        t.stop(timerOf(Anim::Mini4wd));
-        s.setPropVisible(Prop::Mini4wd, false);
-        s.moveProp(Prop::Mini4wd, 62, 185);
+    if (running(Anim::ToyCar)) {
+        t.stop(timerOf(Anim::ToyCar));
+        s.setPropVisible(Prop::ToyCar, false);
+        s.moveProp(Prop::ToyCar, 62, 185);
     }
     if (running(Anim::Water)) {
         t.stop(timerOf(Anim::Water));
@@ -535,35 +535,35 @@ void Engine::Clearfun()
         t.stop(timerOf(Anim::Tv));
         s.setPropVisible(Prop::Tv, false);
     }
-    if (running(Anim::Comp)) {
-        t.stop(timerOf(Anim::Comp));
-        s.setPropVisible(Prop::Comp, false);
+    if (running(Anim::Computer)) {
+        t.stop(timerOf(Anim::Computer));
+        s.setPropVisible(Prop::Computer, false);
     }
-    if (running(Anim::Susuki)) {
-        t.stop(timerOf(Anim::Susuki));
-        s.setPropVisible(Prop::Susuki, false);
+    if (running(Anim::Grass)) {
+        t.stop(timerOf(Anim::Grass));
+        s.setPropVisible(Prop::Grass, false);
     }
-    if (running(Anim::Awa)) {
-        t.stop(timerOf(Anim::Awa));
-        s.setPropVisible(Prop::Awa1, false);
-        s.setPropVisible(Prop::Awa2, false);
+    if (running(Anim::Bubbles)) {
+        t.stop(timerOf(Anim::Bubbles));
+        s.setPropVisible(Prop::Bubble1, false);
+        s.setPropVisible(Prop::Bubble2, false);
     }
-    if (running(Anim::Rase1)) {
-        t.stop(timerOf(Anim::Rase1));
-        s.setPropVisible(Prop::Berg, false);
-        s.setPropVisible(Prop::Othermachine, false);
-        s.moveProp(Prop::Berg, s.prop(Prop::Berg).x, 184);
-        s.moveProp(Prop::Othermachine, s.prop(Prop::Othermachine).x, 188);
+    if (running(Anim::RaceStart)) {
+        t.stop(timerOf(Anim::RaceStart));
+        s.setPropVisible(Prop::BlueCar, false);
+        s.setPropVisible(Prop::RivalCar, false);
+        s.moveProp(Prop::BlueCar, s.prop(Prop::BlueCar).x, 184);
+        s.moveProp(Prop::RivalCar, s.prop(Prop::RivalCar).x, 188);
     }
-    if (running(Anim::Rase2)) {
-        t.stop(timerOf(Anim::Rase2));
-        s.setPropVisible(Prop::Mini4wd, false);
-        s.moveProp(Prop::Mini4wd, s.prop(Prop::Mini4wd).x, 185);
+    if (running(Anim::RaceRun)) {
+        t.stop(timerOf(Anim::RaceRun));
+        s.setPropVisible(Prop::ToyCar, false);
+        s.moveProp(Prop::ToyCar, s.prop(Prop::ToyCar).x, 185);
     }
 }
 
-void Engine::Loadpic(const QString &strip) { m_ctx.scene.setStrip(strip); }
-void Engine::Setframe(int n) { m_ctx.scene.setFrame(n); }
+void Engine::showStrip(const QString &strip) { m_ctx.scene.setStrip(strip); }
+void Engine::showFrame(int n) { m_ctx.scene.setFrame(n); }
 void Engine::beep()
 {
     if (m_ctx.effects)
@@ -573,77 +573,77 @@ void Engine::beep()
 void Engine::startAnimation(Anim a) { m_ctx.timers.setEnabled(timerOf(a), true); }
 bool Engine::animationRunning(Anim a) const { return m_ctx.timers.isEnabled(timerOf(a)); }
 
-void Engine::Startawa(int x1, int y1, int x2, int y2)
+void Engine::startBubbles(int x1, int y1, int x2, int y2)
 {
     Scene &s = m_ctx.scene;
-    s.moveProp(Prop::Awa1, x1, y1);
-    s.moveProp(Prop::Awa2, x2, y2);
-    s.setPropVisible(Prop::Awa1, true);
-    s.setPropVisible(Prop::Awa2, true);
-    startAnimation(Anim::Awa);
+    s.moveProp(Prop::Bubble1, x1, y1);
+    s.moveProp(Prop::Bubble2, x2, y2);
+    s.setPropVisible(Prop::Bubble1, true);
+    s.setPropVisible(Prop::Bubble2, true);
+    startAnimation(Anim::Bubbles);
 }
 
-void Engine::awaStep()
+void Engine::bubbleStep()
 {
     // Four phases that bring both bubbles back to where they started every four seconds.
     static const int d[4][4] = {{3, -5, -1, 2}, {3, 5, -1, -2}, {-3, -5, 1, 2}, {-3, 5, 1, -2}};
     Scene &s = m_ctx.scene;
-    const int *p = d[m_awaPhase];
-    s.moveProp(Prop::Awa1, s.prop(Prop::Awa1).x + p[0], s.prop(Prop::Awa1).y + p[1]);
-    s.moveProp(Prop::Awa2, s.prop(Prop::Awa2).x + p[2], s.prop(Prop::Awa2).y + p[3]);
-    m_awaPhase = (m_awaPhase + 1) % 4;
+    const int *p = d[m_bubblePhase];
+    s.moveProp(Prop::Bubble1, s.prop(Prop::Bubble1).x + p[0], s.prop(Prop::Bubble1).y + p[1]);
+    s.moveProp(Prop::Bubble2, s.prop(Prop::Bubble2).x + p[2], s.prop(Prop::Bubble2).y + p[3]);
+    m_bubblePhase = (m_bubblePhase + 1) % 4;
 }
 
 void Engine::waterStep()
 {
     Scene &s = m_ctx.scene;
     const PropState &w = s.prop(Prop::Water);
-    s.moveProp(Prop::Water, w.x, m_waterToggle ? w.y - 5 : w.y + 5);
-    m_waterToggle = !m_waterToggle;
+    s.moveProp(Prop::Water, w.x, m_waterUp ? w.y - 5 : w.y + 5);
+    m_waterUp = !m_waterUp;
 }
 
 void Engine::tvStep() { m_ctx.scene.setPropPicture(Prop::Tv, draw(5)); }
-void Engine::compStep() { m_ctx.scene.setPropPicture(Prop::Comp, draw(4)); }
+void Engine::computerStep() { m_ctx.scene.setPropPicture(Prop::Computer, draw(4)); }
 
-void Engine::susukiStep()
+void Engine::grassStep()
 {
     Scene &s = m_ctx.scene;
-    if (m_susukiToggle) {
-        m_susukiToggle = false;
-        s.setPropPicture(Prop::Susuki, 1);
+    if (m_grassBent) {
+        m_grassBent = false;
+        s.setPropPicture(Prop::Grass, 1);
     } else if (draw(3) == 1) {
-        m_susukiToggle = true;
-        s.setPropPicture(Prop::Susuki, 2);
+        m_grassBent = true;
+        s.setPropPicture(Prop::Grass, 2);
     }
 }
 
-void Engine::mini4wdStep()
+void Engine::toyCarStep()
 {
     Scene &s = m_ctx.scene;
-    const PropState &c = s.prop(Prop::Mini4wd);
-    const int width = propDesignPlace(Prop::Mini4wd).w;
+    const PropState &c = s.prop(Prop::ToyCar);
+    const int width = propDesignPlace(Prop::ToyCar).w;
     if (c.x >= -10 * width)
-        s.moveProp(Prop::Mini4wd, c.x - 32, c.y);
+        s.moveProp(Prop::ToyCar, c.x - 32, c.y);
     else
-        s.moveProp(Prop::Mini4wd, 220, c.y);
+        s.moveProp(Prop::ToyCar, 220, c.y);
 }
 
-void Engine::rase1Step()
+void Engine::raceStartStep()
 {
     Scene &s = m_ctx.scene;
-    s.moveProp(Prop::Berg, s.prop(Prop::Berg).x, s.prop(Prop::Berg).y + 5);
-    s.moveProp(Prop::Othermachine, s.prop(Prop::Othermachine).x, s.prop(Prop::Othermachine).y + 3);
+    s.moveProp(Prop::BlueCar, s.prop(Prop::BlueCar).x, s.prop(Prop::BlueCar).y + 5);
+    s.moveProp(Prop::RivalCar, s.prop(Prop::RivalCar).x, s.prop(Prop::RivalCar).y + 3);
 }
 
-void Engine::rase2Step()
+void Engine::raceRunStep()
 {
     Scene &s = m_ctx.scene;
-    const PropState &c = s.prop(Prop::Mini4wd);
-    s.moveProp(Prop::Mini4wd, c.x, m_raseToggle ? c.y + 3 : c.y - 3);
-    m_raseToggle = !m_raseToggle;
+    const PropState &c = s.prop(Prop::ToyCar);
+    s.moveProp(Prop::ToyCar, c.x, m_raceBounce ? c.y + 3 : c.y - 3);
+    m_raceBounce = !m_raceBounce;
 }
 
-void Engine::Setflower()
+void Engine::showFlowerGrowth()
 {
     Memory &m = m_ctx.mem();
     Scene &s = m_ctx.scene;
@@ -670,7 +670,7 @@ void Engine::Setflower()
     m_ctx.memory.saveKey(QStringLiteral("Flowerday"));
 }
 
-void Engine::Presentcheck()
+void Engine::maybeDeliverPresent()
 {
     Memory &m = m_ctx.mem();
     if (m.Totalpreno >= 15)

@@ -1,5 +1,5 @@
 // The event engine: the once-a-second clock of the pet window, the choice of the pet's activity
-// by hour, date, friendship and presents (Firstsetibent and the pickers), what follows when an
+// by hour, date, friendship and presents (chooseForTheHour and the pickers), what follows when an
 // activity's time is up, the step timer that plays the current activity, the props' animation
 // timers, and the hourly present file. Events themselves are step procedures (events.h).
 #pragma once
@@ -9,7 +9,7 @@
 #include <QDateTime>
 
 enum class Picker { Sleep, Wakeup, Meal, Rest, Bath, Bedtime, Hobby, Talk };
-enum class Anim { Awa, Water, Tv, Comp, Susuki, Mini4wd, Rase1, Rase2 };
+enum class Anim { Bubbles, Water, Tv, Computer, Grass, ToyCar, RaceStart, RaceRun };
 
 class Engine
 {
@@ -23,27 +23,27 @@ public:
     void refreshClockLabels();
     bool tickEnabled() const;
 
-    void Setibent(qint16 n);
-    void CReset();
-    void Clearfun();
-    void Firstsetibent();
-    void Doibent();
-    void Setibenttimer(int ms);
+    void startActivity(qint16 n);
+    void restartCountdown();
+    void stopAnimations();
+    void chooseForTheHour();
+    void playStep();
+    void setStepInterval(int ms);
     int stepInterval() const;
     // Switches to event n when the user is here, r is 1 and nothing else is going on; returns
     // whether it switched (the calling step then stops).
-    bool Chanceibent(int r, qint16 n);
-    qint32 Nightlength();
-    void Germanhour();
-    // Nowhour from the local clock, or from the time in Germany when living on German time.
-    void refreshNowhour();
-    void Presentcheck();
+    bool switchByChance(int r, qint16 n);
+    qint32 nightLength();
+    void takeGermanHour();
+    // hour from the local clock, or from the time in Germany when living on German time.
+    void refreshHour();
+    void maybeDeliverPresent();
     void pick(Picker p);
 
     // What the event steps use.
-    void Loadpic(const QString &strip);
-    void Setframe(int n);
-    void Startawa(int x1, int y1, int x2, int y2);
+    void showStrip(const QString &strip);
+    void showFrame(int n);
+    void startBubbles(int x1, int y1, int x2, int y2);
     void startAnimation(Anim a);
     bool animationRunning(Anim a) const;
     void beep();
@@ -54,18 +54,18 @@ public:
     // The time in Germany for a local instant.
     static QDateTime germanTime(const QDateTime &local);
     // Whether 1-3 Jan, 2-4 Feb, 3-5 Mar, 5-7 May or 15-17 Sep.
-    static bool Festday(int month, int day);
+    static bool isFestivalDay(int month, int day);
 
     // Animation steps, public for tests that drive them directly.
-    void awaStep();
+    void bubbleStep();
     void waterStep();
     void tvStep();
-    void compStep();
-    void susukiStep();
-    void mini4wdStep();
-    void rase1Step();
-    void rase2Step();
-    void Setflower();
+    void computerStep();
+    void grassStep();
+    void toyCarStep();
+    void raceStartStep();
+    void raceRunStep();
+    void showFlowerGrowth();
 
 private:
     // The clock as the engine reads it, worked out once a minute: the labels and the hours only
@@ -87,13 +87,13 @@ private:
     int timerOf(Anim a) const;
 
     PetContext &m_ctx;
-    int m_nextibenttimer;
-    int m_ibenttimer;
+    int m_clockTimer;
+    int m_stepTimer;
     int m_anim[8];
     MinuteView m_view;
     qint64 m_labelKey = -1; // the minute the clock labels show
-    int m_awaPhase = 0;
-    bool m_waterToggle = false;
-    bool m_susukiToggle = false;
-    bool m_raseToggle = false;
+    int m_bubblePhase = 0;
+    bool m_waterUp = false;
+    bool m_grassBent = false;
+    bool m_raceBounce = false;
 };

@@ -1,4 +1,4 @@
-// The pet's activities as step procedures: each call plays the step Ibentstep names and sets the
+// The pet's activities as step procedures: each call plays the step step names and sets the
 // next one. Numbers without a procedure do nothing.
 #pragma once
 

@@ -31,11 +31,11 @@ const GestureTable kReadB{3, 2000, 10, {{6, 7, 4, 200}, {8, 9, 5, 1000}, {10, 10
 const GestureTable kMusicA{0, 2000, 10, {{7, 9, 2, 200}, {10, 10, -1, 0}}};
 const GestureTable kMusicB{1, 2000, 10, {{7, 9, 3, 200}, {10, 10, -1, 0}}};
 
-void ibent0(Engine &e)
+void firstMeeting(Engine &e)
 {
-    if (e.rt().Ibentstep == 0) {
+    if (e.rt().step == 0) {
         begin(e, 30, "4", 0, 100);
-        e.ctx().presentation->Callfun2(2);
+        e.ctx().presentation->showLines(Lines::FirstMeeting);
         return;
     }
     gestures(e, kWave);
@@ -43,87 +43,87 @@ void ibent0(Engine &e)
 
 template <const GestureTable &T, int N> void chat(Engine &e)
 {
-    if (e.rt().Ibentstep == 0)
+    if (e.rt().step == 0)
         return begin(e, 300, N == 1 ? "1" : N == 2 ? "2" : N == 4 ? "4" : "6", 0, 100);
     gestures(e, T);
 }
 
 void heldChat(Engine &e, const char *strip)
 {
-    if (e.rt().Ibentstep == 0)
+    if (e.rt().step == 0)
         return begin(e, 300, strip, 0, 100);
     heldPose(e, 2000, 200, 2000, 200, 60);
 }
-void ibent3(Engine &e) { heldChat(e, "3"); }
-void ibent5(Engine &e) { heldChat(e, "5"); }
+void chatting3(Engine &e) { heldChat(e, "3"); }
+void chatting5(Engine &e) { heldChat(e, "5"); }
 
 // Sleeping: breathing frames in turn; step 3 is the stir after a first click.
 void sleeping(Engine &e, const char *strip)
 {
     Runtime &rt = e.rt();
-    switch (rt.Ibentstep) {
+    switch (rt.step) {
     case 0:
         return begin(e, 0, strip, 0, 2000);
     case 3:
-        e.Setframe(2);
-        e.Setibenttimer(3000);
-        rt.Ibentstep = 1;
+        e.showFrame(2);
+        e.setStepInterval(3000);
+        rt.step = 1;
         return;
     default:
         return alternate(e, 0, 1);
     }
 }
-void ibent7(Engine &e) { sleeping(e, "7"); }
-void ibent8(Engine &e) { sleeping(e, "8"); }
-void ibent9(Engine &e) { sleeping(e, "9"); }
-void ibent10(Engine &e) { sleeping(e, "10"); }
+void sleepA(Engine &e) { sleeping(e, "7"); }
+void sleepB(Engine &e) { sleeping(e, "8"); }
+void sleepHappy(Engine &e) { sleeping(e, "9"); }
+void sleepWithDoll(Engine &e) { sleeping(e, "10"); }
 
-void ibent11(Engine &e)
+void wakeCheerfully(Engine &e)
 {
-    if (e.rt().Ibentstep == 0) {
+    if (e.rt().step == 0) {
         begin(e, 300, "11", 0, 100);
-        return openingLines(e, 7);
+        return openingLines(e, Lines::GoodMorning);
     }
     gestures(e, kWave);
 }
 
-void ibent12(Engine &e)
+void wakeGrumpily(Engine &e)
 {
-    if (e.rt().Ibentstep == 0)
+    if (e.rt().step == 0)
         return begin(e, 300, "12", 0, 500);
     alternate(e, 0, 1);
 }
 
 // Waking slowly: two rests, each with a stretch now and then.
-void ibent13(Engine &e)
+void wakeSlowly(Engine &e)
 {
     Runtime &rt = e.rt();
-    switch (rt.Ibentstep) {
+    switch (rt.step) {
     case 0:
         begin(e, 300, "13", 1, 100);
-        return openingLines(e, 7);
+        return openingLines(e, Lines::GoodMorning);
     case 2: // rest B
-        e.Setframe(0);
-        e.Setibenttimer(2000);
+        e.showFrame(0);
+        e.setStepInterval(2000);
         if (e.draw(3) == 1)
-            rt.Ibentstep = e.draw(10) <= 7 ? 1 : 4;
+            rt.step = e.draw(10) <= 7 ? 1 : 4;
         return;
     case 3: // stretch of rest A
-        e.Setframe(3);
-        e.Setibenttimer(500);
-        rt.Ibentstep = 1;
+        e.showFrame(3);
+        e.setStepInterval(500);
+        rt.step = 1;
         return;
     case 4: // stretch of rest B
-        e.Setframe(2);
-        e.Setibenttimer(500);
-        rt.Ibentstep = 2;
+        e.showFrame(2);
+        e.setStepInterval(500);
+        rt.step = 2;
         return;
     default: // rest A
-        e.Setframe(1);
-        e.Setibenttimer(2000);
-        rt.Ibentstep = 1;
+        e.showFrame(1);
+        e.setStepInterval(2000);
+        rt.step = 1;
         if (e.draw(3) == 1)
-            rt.Ibentstep = e.draw(10) <= 7 ? 2 : 3;
+            rt.step = e.draw(10) <= 7 ? 2 : 3;
         return;
     }
 }
@@ -132,241 +132,241 @@ const std::vector<int> kChange{0, 1, 0, 1, 2, 3, 2, 3};
 const std::vector<int> kUndress{2, 3, 2, 3, 0, 1, 0, 1};
 const std::vector<bool> kOddClears{true, false, true, false, true, false, true, false};
 
-void ibent14(Engine &e)
+void changeClothes(Engine &e)
 {
-    if (e.rt().Ibentstep == 0) {
-        e.rt().Clickflag = 0;
+    if (e.rt().step == 0) {
+        e.rt().stirred = 0;
         return begin(e, 60, "14", kChange[0], 500);
     }
     loop(e, kChange, {}, kOddClears);
 }
 
-void ibent55(Engine &e)
+void undressForBath(Engine &e)
 {
-    if (e.rt().Ibentstep == 0) {
-        e.rt().Clickflag = 0;
+    if (e.rt().step == 0) {
+        e.rt().stirred = 0;
         return begin(e, 60, "14", kUndress[0], 500);
     }
     loop(e, kUndress, {}, kOddClears);
 }
 
-void ibent15(Engine &e)
+void washFace(Engine &e)
 {
-    if (e.rt().Ibentstep == 0)
+    if (e.rt().step == 0)
         return begin(e, 60, "15", 0, 500);
     alternate(e, 0, 1);
 }
 
 template <int First> void grooming(Engine &e)
 {
-    if (e.rt().Ibentstep == 0)
+    if (e.rt().step == 0)
         return begin(e, 20, "16", First, 500);
     alternate(e, First, First + 1);
 }
 
-void ibent17a(Engine &e)
+void morningChoreA(Engine &e)
 {
-    if (e.rt().Ibentstep == 0)
+    if (e.rt().step == 0)
         return begin(e, 270, "17", 0, 1000);
     alternate(e, 0, 1);
 }
 
-void ibent17b(Engine &e)
+void morningChoreB(Engine &e)
 {
-    if (e.rt().Ibentstep == 0)
+    if (e.rt().step == 0)
         return begin(e, 30, "17", 2, 500);
     alternate(e, 2, 3);
 }
 
-void ibent18(Engine &e)
+void mealA(Engine &e)
 {
-    if (e.rt().Ibentstep == 0)
+    if (e.rt().step == 0)
         return begin(e, 1200, "18", 0, 100);
     heldPose(e, 1000, 500, 1000);
 }
 
-void ibent19(Engine &e)
+void mealB(Engine &e)
 {
     Runtime &rt = e.rt();
-    switch (rt.Ibentstep) {
+    switch (rt.step) {
     case 0:
         return begin(e, 1200, "19", 0, 100);
     case 2:
-        e.Setframe(3);
-        e.Setibenttimer(1500);
-        rt.Ibentstep = 1;
+        e.showFrame(3);
+        e.setStepInterval(1500);
+        rt.step = 1;
         return;
     case 3:
-        e.Setframe(1);
-        e.Setibenttimer(500);
-        rt.Ibentstep = 4;
+        e.showFrame(1);
+        e.setStepInterval(500);
+        rt.step = 4;
         return;
     case 4:
-        e.Setframe(2);
-        e.Setibenttimer(1000);
-        rt.Ibentstep = e.draw(5) == 1 ? 1 : 3;
+        e.showFrame(2);
+        e.setStepInterval(1000);
+        rt.step = e.draw(5) == 1 ? 1 : 3;
         return;
     default:
-        e.Setframe(0);
-        e.Setibenttimer(500);
-        rt.Ibentstep = e.draw(2) == 1 ? 2 : 3;
+        e.showFrame(0);
+        e.setStepInterval(500);
+        rt.step = e.draw(2) == 1 ? 2 : 3;
         return;
     }
 }
 
 template <int N> void sweets(Engine &e)
 {
-    if (e.rt().Ibentstep == 0)
+    if (e.rt().step == 0)
         return begin(e, 1200, N == 20 ? "20" : "21", 0, 100);
     gestures(e, kSweets);
 }
 
-void ibent22a(Engine &e)
+void afterMealSnack(Engine &e)
 {
     Runtime &rt = e.rt();
-    switch (rt.Ibentstep) {
+    switch (rt.step) {
     case 0:
         return begin(e, 270, "22", 0, 100);
     case 2: // a bite
-        e.Setframe(1);
-        e.Setibenttimer(500);
-        rt.Ibentstep = 1;
+        e.showFrame(1);
+        e.setStepInterval(500);
+        rt.step = 1;
         return;
     case 3: // the pose
-        e.Setframe(2);
-        e.Setibenttimer(500);
-        rt.Ibentstep = e.draw(5) == 1 ? 1 : 4;
+        e.showFrame(2);
+        e.setStepInterval(500);
+        rt.step = e.draw(5) == 1 ? 1 : 4;
         return;
     case 4:
-        e.Setframe(3);
-        e.Setibenttimer(500);
-        rt.Ibentstep = 3;
+        e.showFrame(3);
+        e.setStepInterval(500);
+        rt.step = 3;
         return;
     default:
-        e.Setframe(0);
-        e.Setibenttimer(500);
-        rt.Ibentstep = e.draw(5) == 1 ? 3 : 2;
+        e.showFrame(0);
+        e.setStepInterval(500);
+        rt.step = e.draw(5) == 1 ? 3 : 2;
         return;
     }
 }
 
-void ibent22b(Engine &e)
+void afterMealStretch(Engine &e)
 {
-    if (e.rt().Ibentstep == 0)
+    if (e.rt().step == 0)
         return begin(e, 30, "22", 4, 1000);
     alternate(e, 4, 5, 1000, 2000);
 }
 
 template <int N> void restDrift(Engine &e)
 {
-    if (e.rt().Ibentstep == 0)
+    if (e.rt().step == 0)
         return begin(e, 0, N == 23 ? "23" : "25", 0, 3000);
     drift(e, 200, 60);
 }
 
-void ibent24(Engine &e)
+void restStretching(Engine &e)
 {
     Runtime &rt = e.rt();
-    switch (rt.Ibentstep) {
+    switch (rt.step) {
     case 0:
         return begin(e, 0, "24", 0, 1000);
     case 1:
-        e.Setframe(1);
-        if (e.Chanceibent(e.draw(200), 60))
+        e.showFrame(1);
+        if (e.switchByChance(e.draw(200), 60))
             return;
-        e.Setibenttimer(500);
-        rt.Ibentstep = 2;
+        e.setStepInterval(500);
+        rt.step = 2;
         return;
     case 2:
-        e.Setframe(0);
-        e.Setibenttimer(1500);
-        rt.Ibentstep = 3;
+        e.showFrame(0);
+        e.setStepInterval(1500);
+        rt.step = 3;
         return;
     default:
-        e.Setframe(0);
-        e.Setibenttimer(1000);
-        rt.Ibentstep = 1;
+        e.showFrame(0);
+        e.setStepInterval(1000);
+        rt.step = 1;
         return;
     }
 }
 
 // Studying: the Hobby button stays greyed; now and then the pet asks the user a study question.
-void ibent26(Engine &e)
+void studying(Engine &e)
 {
     Runtime &rt = e.rt();
     e.ctx().buttons->setAvailable(Button::Hobby, false);
-    switch (rt.Ibentstep) {
+    switch (rt.step) {
     case 0:
         return begin(e, 0, "26", 0, 500);
     case 1: {
-        e.Setframe(1);
-        if (!rt.userAway() && rt.Talkflag == 0 && e.draw(150) == 1) {
-            e.CReset();
-            e.Setibent(51);
+        e.showFrame(1);
+        if (!rt.userAway() && rt.talkState == 0 && e.draw(150) == 1) {
+            e.restartCountdown();
+            e.startActivity(51);
             return;
         }
-        rt.Ibentstep = e.draw(10) == 1 ? 2 : 3;
+        rt.step = e.draw(10) == 1 ? 2 : 3;
         return;
     }
     case 2: // a long think
-        e.Setframe(2);
-        e.Setibenttimer(3000);
-        rt.Ibentstep = 1;
+        e.showFrame(2);
+        e.setStepInterval(3000);
+        rt.step = 1;
         return;
     default:
-        e.Setframe(0);
-        rt.Ibentstep = 1;
+        e.showFrame(0);
+        rt.step = 1;
         return;
     }
 }
 
 // The first step of reading and music: its length, and either its opening lines or, when the
 // question window started it, the question's own reply already shown.
-void tasteBegin(Engine &e, const char *strip, int firstMs, qint16 lines, bool music)
+void tasteBegin(Engine &e, const char *strip, int firstMs, Lines lines, bool music)
 {
     Runtime &rt = e.rt();
-    const bool asked = rt.Askflag == 1;
+    const bool asked = rt.replyShown == 1;
     begin(e, asked && music ? 0 : 1200, strip, 0, firstMs);
     if (asked)
-        rt.Askflag = 0;
+        rt.replyShown = 0;
     else
         openingLines(e, lines);
 }
 
 template <int N> void reading(Engine &e)
 {
-    if (e.rt().Ibentstep == 0)
-        return tasteBegin(e, N == 27 ? "27" : "28", 100, 16, false);
+    if (e.rt().step == 0)
+        return tasteBegin(e, N == 27 ? "27" : "28", 100, Lines::Reading, false);
     postures(e, kReadB, kReadA, 0, 150, 59);
 }
 
-void ibent29(Engine &e)
+void listeningToMusic(Engine &e)
 {
-    if (e.rt().Ibentstep == 0)
-        return tasteBegin(e, "29", 100, 8, true);
+    if (e.rt().step == 0)
+        return tasteBegin(e, "29", 100, Lines::Music, true);
     postures(e, kMusicB, kMusicA, 0, 150, 58);
 }
 
-void ibent30(Engine &e)
+void listeningLyingDown(Engine &e)
 {
-    if (e.rt().Ibentstep == 0)
-        return tasteBegin(e, "30", 3000, 8, true);
+    if (e.rt().step == 0)
+        return tasteBegin(e, "30", 3000, Lines::Music, true);
     drift(e, 150, 58);
 }
 
 template <int N> void bath(Engine &e)
 {
-    if (e.rt().Ibentstep == 0) {
+    if (e.rt().step == 0) {
         const char *strip = N == 31 ? "31" : N == 32 ? "32" : "33";
         const int ms = N == 31 ? 1500 : N == 32 ? 1000 : 2000;
         begin(e, 1800, strip, 0, ms);
         if (N == 31)
-            e.Startawa(8, 160, 128, 128);
+            e.startBubbles(8, 160, 128, 128);
         else if (N == 32)
-            e.Startawa(8, 136, 128, 48);
+            e.startBubbles(8, 136, 128, 48);
         else
-            e.Startawa(8, 120, 128, 32);
-        return openingLines(e, 9);
+            e.startBubbles(8, 120, 128, 32);
+        return openingLines(e, Lines::Bath);
     }
     if (N == 31)
         alternate(e, 0, 1, 1500, 1000, false, false);
@@ -374,100 +374,100 @@ template <int N> void bath(Engine &e)
         alternate(e, 0, 1, 0, 0, false, false);
 }
 
-void ibent34(Engine &e)
+void afterBath(Engine &e)
 {
-    if (e.rt().Ibentstep == 0)
+    if (e.rt().step == 0)
         return begin(e, 300, "34", 0, 1000);
     alternate(e, 0, 1, 0, 0, false, false);
 }
 
-void ibent35(Engine &e)
+void sleepy(Engine &e)
 {
-    if (e.rt().Ibentstep == 0)
+    if (e.rt().step == 0)
         return begin(e, 600, "35", 1, 100);
     gestures(e, kSleepy);
 }
 
-void ibent51(Engine &e)
+void askStudyQuestion(Engine &e)
 {
-    if (e.rt().Ibentstep == 0) {
+    if (e.rt().step == 0) {
         begin(e, 60, "51", 1, 100);
         e.beep();
-        e.ctx().presentation->Callquestfun(1);
-        e.ctx().memory.Addloveval(-10);
+        e.ctx().presentation->askQuestion(1);
+        e.ctx().memory.addFriendship(-10);
         return;
     }
     gestures(e, kAskStudy);
 }
 
-void ibent52(Engine &e)
+void goodNight(Engine &e)
 {
-    if (e.rt().Ibentstep == 0) {
+    if (e.rt().step == 0) {
         begin(e, 30, "52", 0, 100);
-        e.ctx().presentation->Callfun2(3);
+        e.ctx().presentation->showLines(Lines::GoodNight);
         return;
     }
     gestures(e, kGoodNight);
 }
 
-void ibent53(Engine &e)
+void readingInBed(Engine &e)
 {
-    if (e.rt().Ibentstep == 0)
+    if (e.rt().step == 0)
         return begin(e, 600, "53", 0, 100);
     gestures(e, kBedBook);
 }
 
 // Woken at night: a few sleepy blinks, then back to sleep; the night's countdown runs on.
-void ibent54(Engine &e)
+void wokenAtNight(Engine &e)
 {
     Runtime &rt = e.rt();
-    if (rt.Ibentstep == 0) {
-        e.Loadpic(QStringLiteral("12"));
-        e.Setframe(0);
-        e.Setibenttimer(500);
-        rt.Ibentstep = 1;
+    if (rt.step == 0) {
+        e.showStrip(QStringLiteral("12"));
+        e.showFrame(0);
+        e.setStepInterval(500);
+        rt.step = 1;
         return;
     }
-    if (rt.Ibentstep <= 4) {
-        e.Setframe(rt.Ibentstep % 2 == 1 ? 1 : 0);
-        rt.Ibentstep += 1;
+    if (rt.step <= 4) {
+        e.showFrame(rt.step % 2 == 1 ? 1 : 0);
+        rt.step += 1;
         return;
     }
-    const qint16 k = rt.Sleepkind;
-    rt.Ibentno = (k == 8 || k == 9 || k == 10) ? k : qint16(6 + e.draw(2));
-    rt.Ibentstep = 0;
+    const qint16 k = rt.sleepActivity;
+    rt.activity = (k == 8 || k == 9 || k == 10) ? k : qint16(6 + e.draw(2));
+    rt.step = 0;
     if (e.ctx().trace)
-        e.ctx().trace->eventStarted(rt.Ibentno);
-    e.Doibent();
+        e.ctx().trace->eventStarted(rt.activity);
+    e.playStep();
 }
 
-void ibent56(Engine &e)
+void pleasedByAnswer(Engine &e)
 {
-    if (e.rt().Ibentstep == 0) {
+    if (e.rt().step == 0) {
         begin(e, 30, "1", 0, 100);
-        e.ctx().presentation->Callfun2(1);
+        e.ctx().presentation->showLines(Lines::AnswerReport);
         return;
     }
     gestures(e, kReport);
 }
 
-void ibent57(Engine &e)
+void sulkingAtAnswer(Engine &e)
 {
-    if (e.rt().Ibentstep == 0) {
+    if (e.rt().step == 0) {
         begin(e, 30, "5", 0, 100);
-        e.ctx().presentation->Callfun2(1);
+        e.ctx().presentation->showLines(Lines::AnswerReport);
         return;
     }
     heldPose(e, 2000, 200, 2000);
 }
 
-void ibent58(Engine &e)
+void askMusicQuestion(Engine &e)
 {
-    if (e.rt().Ibentstep == 0) {
+    if (e.rt().step == 0) {
         begin(e, 60, "2", 0, 100);
         e.beep();
-        e.ctx().presentation->Callquestfun(2);
-        e.ctx().memory.Addloveval(-10);
+        e.ctx().presentation->askQuestion(2);
+        e.ctx().memory.addFriendship(-10);
         return;
     }
     gestures(e, kAskMusic);
@@ -475,31 +475,31 @@ void ibent58(Engine &e)
 
 template <int Kind> void askHeld(Engine &e)
 {
-    if (e.rt().Ibentstep == 0) {
+    if (e.rt().step == 0) {
         begin(e, 60, "3", 0, 100);
         e.beep();
-        e.ctx().presentation->Callquestfun(Kind);
-        e.ctx().memory.Addloveval(-10);
+        e.ctx().presentation->askQuestion(Kind);
+        e.ctx().memory.addFriendship(-10);
         return;
     }
     heldPose(e, 2000, 200, 2000);
 }
 
-void ibent61(Engine &e)
+void seeUserOff(Engine &e)
 {
-    if (e.rt().Ibentstep == 0) {
+    if (e.rt().step == 0) {
         begin(e, 30, "4", 0, 100);
-        e.ctx().presentation->Callfun2(17);
+        e.ctx().presentation->showLines(Lines::SeeOff);
         return;
     }
     gestures(e, kWave);
 }
 
-void ibent62(Engine &e)
+void welcomeUserBack(Engine &e)
 {
-    if (e.rt().Ibentstep == 0) {
+    if (e.rt().step == 0) {
         begin(e, 30, "2", 0, 100);
-        e.ctx().presentation->Callfun2(18);
+        e.ctx().presentation->showLines(Lines::WelcomeBack);
         return;
     }
     gestures(e, kAskMusic);
@@ -509,56 +509,56 @@ void ibent62(Engine &e)
 
 void registerEverydayEvents(EventTable &t)
 {
-    t[0] = ibent0;
+    t[0] = firstMeeting;
     t[1] = chat<kChat1, 1>;
     t[2] = chat<kChat2, 2>;
-    t[3] = ibent3;
+    t[3] = chatting3;
     t[4] = chat<kChat4, 4>;
-    t[5] = ibent5;
+    t[5] = chatting5;
     t[6] = chat<kChat6, 6>;
-    t[7] = ibent7;
-    t[8] = ibent8;
-    t[9] = ibent9;
-    t[10] = ibent10;
-    t[11] = ibent11;
-    t[12] = ibent12;
-    t[13] = ibent13;
-    t[14] = ibent14;
-    t[15] = ibent15;
+    t[7] = sleepA;
+    t[8] = sleepB;
+    t[9] = sleepHappy;
+    t[10] = sleepWithDoll;
+    t[11] = wakeCheerfully;
+    t[12] = wakeGrumpily;
+    t[13] = wakeSlowly;
+    t[14] = changeClothes;
+    t[15] = washFace;
     t[161] = grooming<0>;
     t[162] = grooming<2>;
     t[163] = grooming<4>;
-    t[171] = ibent17a;
-    t[172] = ibent17b;
-    t[18] = ibent18;
-    t[19] = ibent19;
+    t[171] = morningChoreA;
+    t[172] = morningChoreB;
+    t[18] = mealA;
+    t[19] = mealB;
     t[20] = sweets<20>;
     t[21] = sweets<21>;
-    t[221] = ibent22a;
-    t[222] = ibent22b;
+    t[221] = afterMealSnack;
+    t[222] = afterMealStretch;
     t[23] = restDrift<23>;
-    t[24] = ibent24;
+    t[24] = restStretching;
     t[25] = restDrift<25>;
-    t[26] = ibent26;
+    t[26] = studying;
     t[27] = reading<27>;
     t[28] = reading<28>;
-    t[29] = ibent29;
-    t[30] = ibent30;
+    t[29] = listeningToMusic;
+    t[30] = listeningLyingDown;
     t[31] = bath<31>;
     t[32] = bath<32>;
     t[33] = bath<33>;
-    t[34] = ibent34;
-    t[35] = ibent35;
-    t[51] = ibent51;
-    t[52] = ibent52;
-    t[53] = ibent53;
-    t[54] = ibent54;
-    t[55] = ibent55;
-    t[56] = ibent56;
-    t[57] = ibent57;
-    t[58] = ibent58;
+    t[34] = afterBath;
+    t[35] = sleepy;
+    t[51] = askStudyQuestion;
+    t[52] = goodNight;
+    t[53] = readingInBed;
+    t[54] = wokenAtNight;
+    t[55] = undressForBath;
+    t[56] = pleasedByAnswer;
+    t[57] = sulkingAtAnswer;
+    t[58] = askMusicQuestion;
     t[59] = askHeld<3>;
     t[60] = askHeld<4>;
-    t[61] = ibent61;
-    t[62] = ibent62;
+    t[61] = seeUserOff;
+    t[62] = welcomeUserBack;
 }

@@ -16,7 +16,7 @@ template <int Event> struct Simple;
     template <> struct Simple<EV> { \
         static void run(Engine &e) \
         { \
-            if (e.rt().Ibentstep == 0) \
+            if (e.rt().step == 0) \
                 return begin(e, LEN, STRIP, A, MS); \
             alternate(e, A, B, 0, 0, false, CLEAR); \
         } \
@@ -49,37 +49,37 @@ const GestureTable kBeansB{2, 2000, 10, {{7, 9, 3, 200}, {10, 10, -1, 0}}};
 const GestureTable kCarpA{0, 2000, 5, {{1, 1, -1, 0}, {2, 5, 1, 1000}}};
 const GestureTable kCarpB{2, 2000, 5, {{1, 1, -1, 0}, {2, 5, 3, 1000}}};
 
-void ibent39(Engine &e)
+void playWithToyCar(Engine &e)
 {
     Runtime &rt = e.rt();
-    switch (rt.Ibentstep) {
+    switch (rt.step) {
     case 0:
         return begin(e, 600, "39", 0, 1000);
     case 1: // the car is put down and runs across the room again and again
-        e.Setframe(1);
-        e.ctx().scene.setPropVisible(Prop::Mini4wd, true);
-        e.startAnimation(Anim::Mini4wd);
-        e.Setibenttimer(100);
-        rt.Ibentstep = 2;
+        e.showFrame(1);
+        e.ctx().scene.setPropVisible(Prop::ToyCar, true);
+        e.startAnimation(Anim::ToyCar);
+        e.setStepInterval(100);
+        rt.step = 2;
         return;
     case 3:
-        e.Setframe(2);
-        e.Setibenttimer(200);
-        rt.Ibentstep = 2;
+        e.showFrame(2);
+        e.setStepInterval(200);
+        rt.step = 2;
         return;
     default:
-        e.Setframe(1);
-        e.Setibenttimer(2000);
-        rt.Ibentstep = e.draw(5) == 1 ? 3 : 2;
+        e.showFrame(1);
+        e.setStepInterval(2000);
+        rt.step = e.draw(5) == 1 ? 3 : 2;
         return;
     }
 }
 
-void ibent40(Engine &e)
+void wateringFlower(Engine &e)
 {
-    if (e.rt().Ibentstep == 0) {
+    if (e.rt().step == 0) {
         begin(e, 600, "40", 0, 100);
-        e.Setflower();
+        e.showFlowerGrowth();
         e.ctx().scene.setPropVisible(Prop::Flower, true);
         e.ctx().scene.setPropVisible(Prop::Water, true);
         e.startAnimation(Anim::Water);
@@ -88,22 +88,22 @@ void ibent40(Engine &e)
     gestures(e, kWatering);
 }
 
-void ibent41(Engine &e)
+void flowerHope(Engine &e)
 {
-    if (e.rt().Ibentstep == 0) {
+    if (e.rt().step == 0) {
         begin(e, 600, "41", 0, 2000);
-        e.ctx().presentation->Callfun2(6);
+        e.ctx().presentation->showLines(Lines::FlowerHope);
         return;
     }
     alternate(e, 0, 1, 0, 0, false, false);
 }
 
-void ibent44(Engine &e)
+void usingComputer(Engine &e)
 {
-    if (e.rt().Ibentstep == 0) {
+    if (e.rt().step == 0) {
         begin(e, 600, "44", 0, 100);
-        e.ctx().scene.setPropVisible(Prop::Comp, true);
-        e.startAnimation(Anim::Comp);
+        e.ctx().scene.setPropVisible(Prop::Computer, true);
+        e.startAnimation(Anim::Computer);
         return;
     }
     gestures(e, kComputer);
@@ -111,38 +111,38 @@ void ibent44(Engine &e)
 
 template <int N> void painting(Engine &e)
 {
-    if (e.rt().Ibentstep == 0)
+    if (e.rt().step == 0)
         return begin(e, 600, N == 45 ? "45" : "47", 0, 100);
     gestures(e, kPainting);
 }
 
-void ibent46(Engine &e)
+void watchingTv(Engine &e)
 {
     Runtime &rt = e.rt();
-    if (rt.Ibentstep == 0) {
+    if (rt.step == 0) {
         begin(e, 600, "46", 0, 100);
         e.ctx().scene.setPropVisible(Prop::Tv, true);
         e.startAnimation(Anim::Tv);
         return;
     }
     // The pet settles in front of the television; only the screen moves from now on.
-    e.Setframe(1);
-    e.Setibenttimer(0);
-    rt.Ibentstep = 2;
+    e.showFrame(1);
+    e.setStepInterval(0);
+    rt.step = 2;
 }
 
-void ibent48(Engine &e)
+void playingWithAnimals(Engine &e)
 {
-    if (e.rt().Ibentstep == 0)
+    if (e.rt().step == 0)
         return begin(e, 600, "48", 0, 100);
     postures(e, kAnimalA, kAnimalB);
 }
 
 template <int N> void baking(Engine &e)
 {
-    e.ctx().buttons->Btnofffun();
+    e.ctx().buttons->lockPresentAndHobby();
     constexpr int first = (N - 491) * 2;
-    if (e.rt().Ibentstep == 0)
+    if (e.rt().step == 0)
         return begin(e, N == 494 ? 600 : N == 495 ? 30 : 300, "49", N == 494 ? 6 : N == 495 ? 8 : first,
                      N == 494 ? 100 : N == 495 ? 2000 : 1000);
     if (N == 494)
@@ -152,32 +152,32 @@ template <int N> void baking(Engine &e)
     alternate(e, first, first + 1, 0, 0, false, false);
 }
 
-void ibent50a(Engine &e)
+void fortuneStart(Engine &e)
 {
-    e.ctx().buttons->Btnofffun();
-    if (e.rt().Ibentstep == 0) {
+    e.ctx().buttons->lockPresentAndHobby();
+    if (e.rt().step == 0) {
         begin(e, 30, "50", 0, 1000);
-        e.ctx().presentation->Callfun2(4);
+        e.ctx().presentation->showLines(Lines::FortuneStart);
         return;
     }
     alternate(e, 0, 1, 0, 0, false, false);
 }
 
-void ibent50b(Engine &e)
+void fortuneGazing(Engine &e)
 {
-    e.ctx().buttons->Btnofffun();
-    if (e.rt().Ibentstep == 0)
+    e.ctx().buttons->lockPresentAndHobby();
+    if (e.rt().step == 0)
         return begin(e, 60, "50", 2, 1000);
     alternate(e, 2, 3, 0, 0, false, false);
 }
 
-void ibent50c(Engine &e)
+void fortuneResult(Engine &e)
 {
-    e.ctx().buttons->Btnofffun();
-    if (e.rt().Ibentstep == 0) {
+    e.ctx().buttons->lockPresentAndHobby();
+    if (e.rt().step == 0) {
         begin(e, 30, "50", 4, 0, 1);
         e.beep();
-        e.ctx().presentation->Callfun2(5);
+        e.ctx().presentation->showLines(Lines::FortuneResult);
     }
 }
 
@@ -185,38 +185,38 @@ void ibent50c(Engine &e)
 template <int N> void arrival(Engine &e)
 {
     Runtime &rt = e.rt();
-    if (rt.Ibentstep == 0)
+    if (rt.step == 0)
         return begin(e, N == 631 ? 60 : 600, N == 631 ? "60" : "69", 0, 1000);
-    if (rt.Ibentstep == 2) {
-        e.Setframe(0);
-        rt.Ibentstep = 1;
+    if (rt.step == 2) {
+        e.showFrame(0);
+        rt.step = 1;
         return;
     }
-    e.Setframe(1);
-    rt.Clickflag = 0;
-    rt.Ibentstep = e.draw(5) == 1 ? 2 : 1;
+    e.showFrame(1);
+    rt.stirred = 0;
+    rt.step = e.draw(5) == 1 ? 2 : 1;
 }
 
-void ibent63b(Engine &e)
+void friendsVisit(Engine &e)
 {
-    if (e.rt().Ibentstep == 0)
+    if (e.rt().step == 0)
         return begin(e, 600, "61", 1, 100);
     postures(e, kVisitA, kVisitB, 1);
 }
 
-void ibent64b(Engine &e)
+void raceStart(Engine &e)
 {
     Runtime &rt = e.rt();
-    if (rt.Ibentstep == 0)
+    if (rt.step == 0)
         return begin(e, 5, "63", 0, 1000);
-    if (rt.Ibentstep == 1) {
+    if (rt.step == 1) {
         Scene &s = e.ctx().scene;
-        e.Setframe(1);
-        rt.Clickflag = 0;
-        s.setPropVisible(Prop::Berg, true);
-        s.setPropVisible(Prop::Othermachine, true);
-        e.startAnimation(Anim::Rase1);
-        rt.Ibentstep = 2;
+        e.showFrame(1);
+        rt.stirred = 0;
+        s.setPropVisible(Prop::BlueCar, true);
+        s.setPropVisible(Prop::RivalCar, true);
+        e.startAnimation(Anim::RaceStart);
+        rt.step = 2;
     }
 }
 
@@ -224,71 +224,71 @@ const std::vector<int> kRaceFrames{0, 1, 2, 3};
 const std::vector<int> kRaceMs{500, 300, 500, 300};
 const std::vector<bool> kRaceClears{true, true, false, false};
 
-void ibent64c(Engine &e)
+void raceRun(Engine &e)
 {
     Runtime &rt = e.rt();
-    if (rt.Ibentstep == 0) {
+    if (rt.step == 0) {
         begin(e, 100, "64", 0, 100);
         Scene &s = e.ctx().scene;
-        s.moveProp(Prop::Mini4wd, 40, s.prop(Prop::Mini4wd).y);
-        s.setPropVisible(Prop::Mini4wd, true);
-        e.startAnimation(Anim::Rase2);
+        s.moveProp(Prop::ToyCar, 40, s.prop(Prop::ToyCar).y);
+        s.setPropVisible(Prop::ToyCar, true);
+        e.startAnimation(Anim::RaceRun);
         return;
     }
     loop(e, kRaceFrames, kRaceMs, kRaceClears, 1);
 }
 
-void ibent64d(Engine &e)
+void raceWon(Engine &e)
 {
-    if (e.rt().Ibentstep == 0) {
+    if (e.rt().step == 0) {
         begin(e, 30, "65", 0, 500);
-        e.ctx().presentation->Callfun2(21);
+        e.ctx().presentation->showLines(Lines::RaceWon);
         return;
     }
     alternate(e, 0, 1, 0, 0, false, false);
 }
 
-void ibent65a(Engine &e)
+void gardoArrives(Engine &e)
 {
-    if (e.rt().Ibentstep == 0)
+    if (e.rt().step == 0)
         return begin(e, 60, "66", 0, 100);
     gestures(e, kGardoArrives);
 }
 
-void ibents1(Engine &e)
+void newYear(Engine &e)
 {
-    if (e.rt().Ibentstep == 0)
+    if (e.rt().step == 0)
         return begin(e, 0, "s1", 2, 100);
     postures(e, kNewYearA, kNewYearB);
 }
 
-void ibents2(Engine &e)
+void beanThrowing(Engine &e)
 {
-    if (e.rt().Ibentstep == 0)
+    if (e.rt().step == 0)
         return begin(e, 0, "s2", 0, 100);
     postures(e, kBeansA, kBeansB);
 }
 
-void ibents4(Engine &e)
+void carpStreamers(Engine &e)
 {
-    if (e.rt().Ibentstep == 0)
+    if (e.rt().step == 0)
         return begin(e, 0, "s4", 0, 100);
     postures(e, kCarpA, kCarpB);
 }
 
 // Moon viewing: the pet sits still; the pampas grass sways in the wind.
-void ibents5(Engine &e)
+void moonViewing(Engine &e)
 {
     Runtime &rt = e.rt();
-    if (rt.Ibentstep == 0) {
+    if (rt.step == 0) {
         begin(e, 0, "s5", 0, 100);
-        e.ctx().scene.setPropVisible(Prop::Susuki, true);
-        e.startAnimation(Anim::Susuki);
+        e.ctx().scene.setPropVisible(Prop::Grass, true);
+        e.startAnimation(Anim::Grass);
         return;
     }
-    e.Setframe(0);
-    e.Setibenttimer(e.draw(5) == 1 ? 200 : 2000);
-    rt.Ibentstep = 1;
+    e.showFrame(0);
+    e.setStepInterval(e.draw(5) == 1 ? 200 : 2000);
+    rt.step = 1;
 }
 
 } // namespace
@@ -298,38 +298,38 @@ void registerHobbyEvents(EventTable &t)
     t[36] = Simple<36>::run;
     t[37] = Simple<37>::run;
     t[38] = Simple<38>::run;
-    t[39] = ibent39;
-    t[40] = ibent40;
-    t[41] = ibent41;
+    t[39] = playWithToyCar;
+    t[40] = wateringFlower;
+    t[41] = flowerHope;
     t[42] = Simple<42>::run;
     t[43] = Simple<43>::run;
-    t[44] = ibent44;
+    t[44] = usingComputer;
     t[45] = painting<45>;
-    t[46] = ibent46;
+    t[46] = watchingTv;
     t[47] = painting<47>;
-    t[48] = ibent48;
+    t[48] = playingWithAnimals;
     t[491] = baking<491>;
     t[492] = baking<492>;
     t[493] = baking<493>;
     t[494] = baking<494>;
     t[495] = baking<495>;
-    t[501] = ibent50a;
-    t[502] = ibent50b;
-    t[503] = ibent50c;
+    t[501] = fortuneStart;
+    t[502] = fortuneGazing;
+    t[503] = fortuneResult;
     t[631] = arrival<631>;
-    t[632] = ibent63b;
+    t[632] = friendsVisit;
     t[641] = Simple<641>::run;
-    t[642] = ibent64b;
-    t[643] = ibent64c;
-    t[644] = ibent64d;
-    t[651] = ibent65a;
+    t[642] = raceStart;
+    t[643] = raceRun;
+    t[644] = raceWon;
+    t[651] = gardoArrives;
     t[652] = Simple<652>::run;
     t[653] = Simple<653>::run;
     t[654] = arrival<654>;
-    t[1001] = ibents1;
-    t[1002] = ibents2;
+    t[1001] = newYear;
+    t[1002] = beanThrowing;
     t[1003] = Simple<1003>::run;
-    t[1004] = ibents4;
-    t[1005] = ibents5;
+    t[1004] = carpStreamers;
+    t[1005] = moonViewing;
     t[1006] = Simple<1006>::run;
 }

@@ -8,14 +8,14 @@ void begin(Engine &e, qint32 length, const char *strip, int frame, int ms, qint1
 {
     Runtime &rt = e.rt();
     if (length > 0)
-        rt.Ibentlimit = length;
-    e.Loadpic(QString::fromLatin1(strip));
-    e.Setframe(frame);
-    e.Setibenttimer(ms);
-    rt.Ibentstep = next;
+        rt.activityLength = length;
+    e.showStrip(QString::fromLatin1(strip));
+    e.showFrame(frame);
+    e.setStepInterval(ms);
+    rt.step = next;
 }
 
-void openingLines(Engine &e, qint16 callfun2No)
+void openingLines(Engine &e, Lines lines)
 {
     const qint16 love = e.ctx().mem().Loveval;
     bool speak = false;
@@ -24,7 +24,7 @@ void openingLines(Engine &e, qint16 callfun2No)
     else if (love >= 60)
         speak = e.draw(10) == 1;
     if (speak)
-        e.ctx().presentation->Callfun2(callfun2No);
+        e.ctx().presentation->showLines(lines);
 }
 
 namespace {
@@ -32,31 +32,31 @@ namespace {
 void restStep(Engine &e, const GestureTable &t, qint16 rest, qint16 chooser)
 {
     Runtime &rt = e.rt();
-    e.Setframe(t.restFrame);
+    e.showFrame(t.restFrame);
     if (t.restClearsClick)
-        rt.Clickflag = 0;
-    if (t.chanceN > 0 && e.Chanceibent(e.draw(t.chanceN), t.chanceEvent))
+        rt.stirred = 0;
+    if (t.chanceN > 0 && e.switchByChance(e.draw(t.chanceN), t.chanceEvent))
         return;
-    e.Setibenttimer(t.restMs);
+    e.setStepInterval(t.restMs);
     const int r = e.draw(t.drawN);
     for (size_t i = 0; i < t.gestures.size(); ++i) {
         const Gesture &g = t.gestures[i];
         if (r >= g.lo && r <= g.hi) {
-            rt.Ibentstep = g.frame < 0 ? chooser : qint16(rest + 1 + int(i));
+            rt.step = g.frame < 0 ? chooser : qint16(rest + 1 + int(i));
             return;
         }
     }
-    rt.Ibentstep = rest;
+    rt.step = rest;
 }
 
 void gestureStep(Engine &e, const GestureTable &t, qint16 rest)
 {
     Runtime &rt = e.rt();
-    const Gesture &g = t.gestures[size_t(rt.Ibentstep - rest - 1)];
-    e.Setframe(g.frame);
+    const Gesture &g = t.gestures[size_t(rt.step - rest - 1)];
+    e.showFrame(g.frame);
     if (g.ms > 0)
-        e.Setibenttimer(g.ms);
-    rt.Ibentstep = rest;
+        e.setStepInterval(g.ms);
+    rt.step = rest;
 }
 
 bool inTable(const GestureTable &t, qint16 step, qint16 rest)
@@ -67,7 +67,7 @@ bool inTable(const GestureTable &t, qint16 step, qint16 rest)
 
 void gestures(Engine &e, const GestureTable &t)
 {
-    const qint16 step = e.rt().Ibentstep;
+    const qint16 step = e.rt().step;
     if (step <= 1 || !inTable(t, step, 1))
         restStep(e, t, 1, 1);
     else
@@ -77,20 +77,20 @@ void gestures(Engine &e, const GestureTable &t)
 void alternate(Engine &e, int a, int b, int msA, int msB, bool clearA, bool clearB)
 {
     Runtime &rt = e.rt();
-    if (rt.Ibentstep == 1) {
-        e.Setframe(b);
+    if (rt.step == 1) {
+        e.showFrame(b);
         if (clearB)
-            rt.Clickflag = 0;
+            rt.stirred = 0;
         if (msB > 0)
-            e.Setibenttimer(msB);
-        rt.Ibentstep = 2;
+            e.setStepInterval(msB);
+        rt.step = 2;
     } else {
-        e.Setframe(a);
+        e.showFrame(a);
         if (clearA)
-            rt.Clickflag = 0;
+            rt.stirred = 0;
         if (msA > 0)
-            e.Setibenttimer(msA);
-        rt.Ibentstep = 1;
+            e.setStepInterval(msA);
+        rt.step = 1;
     }
 }
 
@@ -99,13 +99,13 @@ void loop(Engine &e, const std::vector<int> &frames, const std::vector<int> &ms,
 {
     Runtime &rt = e.rt();
     const int n = int(frames.size());
-    const int i = qBound(0, int(rt.Ibentstep) - firstStep, n) % n;
-    e.Setframe(frames[size_t(i)]);
+    const int i = qBound(0, int(rt.step) - firstStep, n) % n;
+    e.showFrame(frames[size_t(i)]);
     if (!clears.empty() && clears[size_t(i)])
-        rt.Clickflag = 0;
+        rt.stirred = 0;
     if (!ms.empty() && ms[size_t(i)] > 0)
-        e.Setibenttimer(ms[size_t(i)]);
-    rt.Ibentstep = qint16(firstStep + i + 1);
+        e.setStepInterval(ms[size_t(i)]);
+    rt.step = qint16(firstStep + i + 1);
 }
 
 void postures(Engine &e, const GestureTable &first, const GestureTable &second, int chooseFrame,
@@ -113,7 +113,7 @@ void postures(Engine &e, const GestureTable &first, const GestureTable &second, 
 {
     Runtime &rt = e.rt();
     constexpr qint16 kFirst = 10, kSecond = 30;
-    const qint16 step = rt.Ibentstep;
+    const qint16 step = rt.step;
     if (inTable(first, step, kFirst)) {
         if (step == kFirst)
             restStep(e, first, kFirst, 1);
@@ -130,41 +130,41 @@ void postures(Engine &e, const GestureTable &first, const GestureTable &second, 
     }
     // Step 1: choose a posture (and maybe be interrupted by a question).
     if (chooseFrame >= 0)
-        e.Setframe(chooseFrame);
-    if (chanceN > 0 && e.Chanceibent(e.draw(chanceN), chanceEvent))
+        e.showFrame(chooseFrame);
+    if (chanceN > 0 && e.switchByChance(e.draw(chanceN), chanceEvent))
         return;
-    rt.Ibentstep = e.draw(2) == 1 ? kFirst : kSecond;
+    rt.step = e.draw(2) == 1 ? kFirst : kSecond;
 }
 
 void heldPose(Engine &e, int restMs, int shortMs, int poseMs, int chanceN, qint16 chanceEvent)
 {
     Runtime &rt = e.rt();
-    switch (rt.Ibentstep) {
+    switch (rt.step) {
     case 2: // a short gesture
-        e.Setframe(1);
-        e.Setibenttimer(shortMs);
-        rt.Ibentstep = 1;
+        e.showFrame(1);
+        e.setStepInterval(shortMs);
+        rt.step = 1;
         return;
     case 3: { // the held pose
-        e.Setframe(2);
-        e.Setibenttimer(poseMs);
+        e.showFrame(2);
+        e.setStepInterval(poseMs);
         if (e.draw(3) == 1)
-            rt.Ibentstep = e.draw(10) <= 7 ? 4 : 1;
+            rt.step = e.draw(10) <= 7 ? 4 : 1;
         return;
     }
     case 4: // a short gesture of the pose
-        e.Setframe(3);
-        e.Setibenttimer(shortMs);
-        rt.Ibentstep = 1;
+        e.showFrame(3);
+        e.setStepInterval(shortMs);
+        rt.step = 1;
         return;
     default: // the rest
-        e.Setframe(0);
-        if (chanceN > 0 && e.Chanceibent(e.draw(chanceN), chanceEvent))
+        e.showFrame(0);
+        if (chanceN > 0 && e.switchByChance(e.draw(chanceN), chanceEvent))
             return;
-        e.Setibenttimer(restMs);
-        rt.Ibentstep = 1;
+        e.setStepInterval(restMs);
+        rt.step = 1;
         if (e.draw(3) == 1)
-            rt.Ibentstep = e.draw(10) <= 7 ? 2 : 3;
+            rt.step = e.draw(10) <= 7 ? 2 : 3;
         return;
     }
 }
@@ -172,15 +172,15 @@ void heldPose(Engine &e, int restMs, int shortMs, int poseMs, int chanceN, qint1
 void drift(Engine &e, int chanceN, qint16 chanceEvent)
 {
     Runtime &rt = e.rt();
-    if (rt.Ibentstep == 2) {
-        e.Setframe(1);
-        if (chanceN > 0 && e.Chanceibent(e.draw(chanceN), chanceEvent))
+    if (rt.step == 2) {
+        e.showFrame(1);
+        if (chanceN > 0 && e.switchByChance(e.draw(chanceN), chanceEvent))
             return;
         if (e.draw(3) == 1)
-            rt.Ibentstep = 1;
+            rt.step = 1;
     } else {
-        e.Setframe(0);
-        rt.Ibentstep = e.draw(3) == 1 ? 2 : 1;
+        e.showFrame(0);
+        rt.step = e.draw(3) == 1 ? 2 : 1;
     }
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "engine.h"
+#include "pet/core/lines.h"
 
 #include <vector>
 
@@ -19,7 +20,7 @@ struct GestureTable {
     int restMs;
     int drawN;
     std::vector<Gesture> gestures;
-    int chanceN = 0; // Chanceibent(draw 1..chanceN, chanceEvent) in the rest step
+    int chanceN = 0; // switchByChance(draw 1..chanceN, chanceEvent) in the rest step
     qint16 chanceEvent = 0;
     bool restClearsClick = false;
 };
@@ -30,7 +31,7 @@ namespace steps {
 void begin(Engine &e, qint32 length, const char *strip, int frame, int ms, qint16 next = 1);
 // The event's opening lines by friendship: never under 60, one time in ten under 80, else one in
 // three.
-void openingLines(Engine &e, qint16 callfun2No);
+void openingLines(Engine &e, Lines lines);
 // Rest step 1, gesture steps 2.. that return to it.
 void gestures(Engine &e, const GestureTable &t);
 // Frames a and b in turn from step 1 on (step 0 showed a); each with its interval (0: keep).

@@ -134,9 +134,9 @@ public:
         PetContext &c = pet->ctx();
         c.trace = &trace;
         c.launcher = &launcher;
-        pet->Loaddata();
+        pet->load();
         c.tables.load(dataDir.path());
-        engine().refreshNowhour();
+        engine().refreshHour();
     }
 
     PetContext &ctx() { return pet->ctx(); }
@@ -153,11 +153,11 @@ public:
     // Starts event n from scratch, as a caller outside a finished event does.
     void start(qint16 n)
     {
-        engine().CReset();
-        engine().Setibent(n);
+        engine().restartCountdown();
+        engine().startActivity(n);
     }
     // One step of the current event, as the step timer runs it.
-    void step() { engine().Doibent(); }
+    void step() { engine().playStep(); }
     void runMinutes(int n) { time.advance(qint64(n) * 60000); }
     bool available(Button b) { return scene().button(b).enabled; }
     QString stored(const QString &key) { return store.read(key, QStringLiteral("<none>")); }

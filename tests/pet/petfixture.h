@@ -96,9 +96,9 @@ public:
     // Ends the current event on the next tick: its countdown has run out.
     void endEvent()
     {
-        rt().Ibentcount = rt().Ibentlimit > 0 ? rt().Ibentlimit : 1;
-        if (rt().Ibentlimit == 0)
-            rt().Ibentlimit = 1;
+        rt().activitySeconds = rt().activityLength > 0 ? rt().activityLength : 1;
+        if (rt().activityLength == 0)
+            rt().activityLength = 1;
         engine().tick();
     }
 

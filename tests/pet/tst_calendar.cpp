@@ -33,10 +33,10 @@ void CalendarTest::playAndPresentsFollowTheFreeHours()
     QFETCH(bool, free);
     for (bool before : {false, true}) {
         Life l(on(hour, 30));
-        l.rt().Ibentno = 26;
+        l.rt().activity = 26;
         for (Button b : {Button::Present, Button::Hobby})
             l.buttons().setAvailable(b, before);
-        l.buttons().Btncheckfun();
+        l.buttons().refreshButtons();
         QCOMPARE(l.available(Button::Present), free);
         QCOMPARE(l.available(Button::Hobby), free);
         QCOMPARE(l.available(Button::Leave), hour >= 9 && hour <= 20);
@@ -80,14 +80,14 @@ void CalendarTest::festivalsRunFromTheirFirstToTheirLastDay()
     QFETCH(QDate, date);
     QFETCH(int, event);
     QFETCH(bool, festday);
-    QCOMPARE(Engine::Festday(date.month(), date.day()), festday);
+    QCOMPARE(Engine::isFestivalDay(date.month(), date.day()), festday);
     Life l(QDateTime(date, QTime(19, 0)), {{QStringLiteral("Loveval"), QStringLiteral("70")}});
     l.rnd.seed(5);
     l.engine().pick(Picker::Talk);
     if (event != 0)
-        QCOMPARE(int(l.rt().Ibentno), event);
+        QCOMPARE(int(l.rt().activity), event);
     else
-        QVERIFY2(l.rt().Ibentno == 1 || l.rt().Ibentno == 2, qPrintable(QString::number(l.rt().Ibentno)));
+        QVERIFY2(l.rt().activity == 1 || l.rt().activity == 2, qPrintable(QString::number(l.rt().activity)));
 }
 
 QTEST_GUILESS_MAIN(CalendarTest)

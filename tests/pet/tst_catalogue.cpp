@@ -307,8 +307,8 @@ private slots:
             QStringLiteral("Gute Nacht!")));
     }
 
-    // Callfun2 numbers are fixed by the events that open them; a shift shows the wrong scene.
-    void callfun2NumbersOpenTheirSets()
+    // The named line sets keep their order by the events that open them; a shift shows the wrong scene.
+    void namedLineSetsOpenTheirSets()
     {
         const char *const expected[] = {
             "Intoform",   "Intoform0",  "Intoform2",  "Intoform3a", "Intoform3b", "Intoform4",
@@ -316,11 +316,11 @@ private slots:
             "IntoformB4", "IntoformB5", "IntoformB6", "Intoform8",  "Intoform9",  "Intoform10",
             "IntoformB7", "IntoformB8", "IntoformB9", "IntoformB10"};
         for (int n = 1; n <= 22; ++n) {
-            QCOMPARE(callfun2LineSet(n), QString::fromLatin1(expected[n - 1]));
-            QVERIFY(findLineSet(callfun2LineSet(n)));
+            QCOMPARE(lineSetName(Lines(n)), QString::fromLatin1(expected[n - 1]));
+            QVERIFY(findLineSet(lineSetName(Lines(n))));
         }
         for (int n : {0, -1, 23, 1001})
-            QVERIFY(callfun2LineSet(n).isEmpty());
+            QVERIFY(lineSetName(Lines(n)).isEmpty());
     }
 
     // Every clicked event in the list must speak, and no other number may open a set.
@@ -330,13 +330,13 @@ private slots:
                                      36, 37, 38, 40, 42, 43, 44, 45, 46, 47, 48, 50, 53,
                                      54, 55, 491, 495, 631, 632, 643, 651, 652, 653, 654};
         for (int n : dNumbers) {
-            QCOMPARE(callfun3LineSet(n), QStringLiteral("IntoformD%1").arg(n));
-            QVERIFY(findLineSet(callfun3LineSet(n)));
+            QCOMPARE(clickLineSetName(n), QStringLiteral("IntoformD%1").arg(n));
+            QVERIFY(findLineSet(clickLineSetName(n)));
         }
         for (int n = 1001; n <= 1006; ++n)
-            QCOMPARE(callfun3LineSet(n), QStringLiteral("IntoformE%1").arg(n - 1000));
+            QCOMPARE(clickLineSetName(n), QStringLiteral("IntoformE%1").arg(n - 1000));
         for (int n : {0, 2, 15, 19, 49, 56, 63, 492, 641, 1000, 1007})
-            QVERIFY2(callfun3LineSet(n).isEmpty(), qPrintable(QString::number(n)));
+            QVERIFY2(clickLineSetName(n).isEmpty(), qPrintable(QString::number(n)));
     }
 
     // Every text is laid out as the windows lay it out. A line the label wraps by itself breaks

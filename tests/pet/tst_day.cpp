@@ -184,18 +184,18 @@ private slots:
         QFETCH(int, limit);
         QFETCH(int, restAfter);
         PetFixture f(time);
-        f.rt().Restflag = rest ? 1 : 0;
-        f.rt().restHour = qint16(time.time().hour());
+        f.rt().mealOver = rest ? 1 : 0;
+        f.rt().mealOverHour = qint16(time.time().hour());
         for (int d : draws)
             f.scripted.push(d);
-        f.engine().Firstsetibent();
+        f.engine().chooseForTheHour();
         QVERIFY2(!f.scripted.failed(), qPrintable(f.scripted.error()));
         QCOMPARE(f.scripted.remaining(), 0);
         QCOMPARE(f.trace.events, QList<int>{event});
         if (limit >= 0)
-            QCOMPARE(f.rt().Ibentlimit, limit);
+            QCOMPARE(f.rt().activityLength, limit);
         if (restAfter >= 0)
-            QCOMPARE(int(f.rt().Restflag), restAfter);
+            QCOMPARE(int(f.rt().mealOver), restAfter);
     }
 
     // The rest flag marks one hour's meal as over. A rest cut short (by a question, say) must
@@ -203,18 +203,18 @@ private slots:
     void restFlagHoldsOnlyForItsHour()
     {
         PetFixture f(at(8, 34));
-        f.engine().CReset();
-        f.engine().Setibent(20);
+        f.engine().restartCountdown();
+        f.engine().startActivity(20);
         f.endEvent(); // breakfast is over: the flag is set for eight o'clock
-        QCOMPARE(f.rt().Restflag, qint16(1));
+        QCOMPARE(f.rt().mealOver, qint16(1));
         f.time.jump(16 * 60 * 1000); // 8:50, the after-meal rest was cut short
         f.scripted.push({1, 1});
-        f.engine().CReset();
-        f.engine().Firstsetibent();
+        f.engine().restartCountdown();
+        f.engine().chooseForTheHour();
         f.time.jump((12 * 60 + 25 - (8 * 60 + 50)) * 60 * 1000); // nothing ended the rest since
         f.scripted.push({2});
-        f.engine().CReset();
-        f.engine().Firstsetibent();
+        f.engine().restartCountdown();
+        f.engine().chooseForTheHour();
         QCOMPARE(f.trace.events, (QList<int>{20, 221, 23, 19}));
         QVERIFY(!f.scripted.failed());
     }
@@ -234,7 +234,7 @@ private slots:
         QFETCH(quint64, seed);
         PetFixture f(at(0, 0), PetFixture::Seeded, seed);
         f.returning();
-        f.pet->Form_Load();
+        f.pet->start();
         f.time.advance(24LL * 3600 * 1000);
         const QList<int> &ev = f.trace.events;
         const QList<QDateTime> &when = f.trace.eventTimes;
@@ -289,7 +289,7 @@ private slots:
         QVERIFY2(minutes(bedtime) < 22 * 60 + 40, qPrintable(when[bedtime].toString()));
         for (int i = bedtime; i < ev.size(); ++i)
             QVERIFY(isSleep(ev[i]));
-        QVERIFY(isSleep(f.rt().Ibentno));
+        QVERIFY(isSleep(f.rt().activity));
         QCOMPARE(f.mem().Totaltime, 1440);
 
     }

@@ -30,7 +30,7 @@ private slots:
         PetFixture f(ordinaryDay(8, 22));
         f.returning();
         f.scripted.push({2}); // the present check's draw fails
-        f.pet->Form_Load();
+        f.pet->start();
         QCOMPARE(f.trace.events, QList<int>{15});
         QVERIFY2(!f.scripted.failed(), qPrintable(f.scripted.error()));
         QCOMPARE(f.scripted.remaining(), 0);
@@ -47,14 +47,14 @@ private slots:
         PetFixture sleepy(ordinaryDay(8, 10));
         sleepy.returning();
         sleepy.scripted.push({1, 3, 2, 2}); // a few more minutes: 3 x 60 s; sleep 8; no present
-        sleepy.pet->Form_Load();
+        sleepy.pet->start();
         QCOMPARE(sleepy.trace.events, QList<int>{8});
-        QCOMPARE(sleepy.rt().Ibentlimit, 180);
+        QCOMPARE(sleepy.rt().activityLength, 180);
 
         PetFixture awake(ordinaryDay(8, 10));
         awake.returning();
         awake.scripted.push({3, 3, 2}); // wake up: 13; no present
-        awake.pet->Form_Load();
+        awake.pet->start();
         QCOMPARE(awake.trace.events, QList<int>{13});
         QVERIFY(!awake.scripted.failed());
     }
@@ -63,15 +63,15 @@ private slots:
     void eventOfLength300EndsOnTick301()
     {
         PetFixture f(ordinaryDay(10, 0));
-        f.engine().CReset();
-        f.engine().Setibent(3);
-        QCOMPARE(f.rt().Ibentlimit, 300);
+        f.engine().restartCountdown();
+        f.engine().startActivity(3);
+        QCOMPARE(f.rt().activityLength, 300);
         f.ticks(300);
-        QCOMPARE(f.rt().Ibentno, qint16(3));
+        QCOMPARE(f.rt().activity, qint16(3));
         f.scripted.push({3}); // the hour's draw: reading
         f.ticks(1);
         QCOMPARE(f.trace.events, (QList<int>{3, 27}));
-        QCOMPARE(f.rt().Ibentcount, 0);
+        QCOMPARE(f.rt().activitySeconds, 0);
     }
 
     // Grooming runs one way in the evening (towards the bath) and another in the morning
@@ -79,16 +79,16 @@ private slots:
     void groomingChainsFollowTheHour()
     {
         PetFixture evening(ordinaryDay(21, 5));
-        evening.engine().CReset();
-        evening.engine().Setibent(161);
+        evening.engine().restartCountdown();
+        evening.engine().startActivity(161);
         evening.scripted.push({2}); // the bath: 32
         for (int i = 0; i < 3; ++i)
             evening.endEvent();
         QCOMPARE(evening.trace.events, (QList<int>{161, 15, 55, 32}));
 
         PetFixture morning(ordinaryDay(8, 25));
-        morning.engine().CReset();
-        morning.engine().Setibent(15);
+        morning.engine().restartCountdown();
+        morning.engine().startActivity(15);
         morning.scripted.push({1}); // breakfast: 18
         for (int i = 0; i < 6; ++i)
             morning.endEvent();
@@ -103,11 +103,11 @@ private slots:
         PetFixture f(ordinaryDay(23, 30));
         f.returning();
         f.scripted.push({5, 1, 2}); // five minutes past eight; sleep 7; no present
-        f.pet->Form_Load();
+        f.pet->start();
         QCOMPARE(f.trace.events, QList<int>{7});
-        QCOMPARE(f.rt().Ibentlimit, 9 * 3600 - 30 * 60 + 5 * 60);
-        f.time.advance(qint64(f.rt().Ibentlimit) * 1000);
-        QCOMPARE(f.rt().Ibentno, qint16(7));
+        QCOMPARE(f.rt().activityLength, 9 * 3600 - 30 * 60 + 5 * 60);
+        f.time.advance(qint64(f.rt().activityLength) * 1000);
+        QCOMPARE(f.rt().activity, qint16(7));
         f.scripted.push({1}); // wake up: 11
         f.time.advance(1000);
         QCOMPARE(f.trace.events, (QList<int>{7, 11}));
@@ -148,13 +148,13 @@ private slots:
                  yesterday ? QStringLiteral("ドイツの時間だよ、ドイツではまだ日付がかわってないんだ")
                            : QStringLiteral("ドイツの時間だよ"));
         QVERIFY(f.scene().summerMarkVisible());
-        QCOMPARE(int(f.rt().Nowhour), hour);
+        QCOMPARE(int(f.rt().hour), hour);
         QCOMPARE(f.scene().label(Label::Time),
                  QStringLiteral("%1:%2").arg(local.time().hour()).arg(local.time().minute(), 2, 10, QLatin1Char('0')));
         // Without German time the engine works with the local hour.
         f.mem().option1 = false;
         f.ticks(1);
-        QCOMPARE(int(f.rt().Nowhour), local.time().hour());
+        QCOMPARE(int(f.rt().hour), local.time().hour());
     }
 
     // Living on German time at local 10:15 in summer means 3 o'clock: the pet sleeps, until
@@ -164,9 +164,9 @@ private slots:
         PetFixture f(tokyo(2026, 7, 15, 10, 15));
         f.mem().option1 = true;
         f.scripted.push({1, 2}); // a minute past eight; sleep 8
-        f.engine().Firstsetibent();
+        f.engine().chooseForTheHour();
         QCOMPARE(f.trace.events, QList<int>{8});
-        QCOMPARE(f.rt().Ibentlimit, 5 * 3600 - 15 * 60 + 60);
+        QCOMPARE(f.rt().activityLength, 5 * 3600 - 15 * 60 + 60);
         f.ticks(1);
         QCOMPARE(f.scene().label(Label::Date), QStringLiteral("7月15日 (水)"));
     }
@@ -177,26 +177,26 @@ private slots:
     {
         PetFixture evening(tokyo(2026, 9, 16, 19, 0));
         evening.scripted.push({12});
-        evening.engine().Firstsetibent();
+        evening.engine().chooseForTheHour();
         QCOMPARE(evening.scripted.asked(), QList<int>{15});
         QCOMPARE(evening.trace.events, QList<int>{1005});
-        QCOMPARE(evening.rt().Ibentlimit, 600);
+        QCOMPARE(evening.rt().activityLength, 600);
 
         PetFixture morning(tokyo(2026, 9, 16, 10, 0));
         morning.scripted.push({10, 2}); // the talk; friendship 50 chats 3 or 4
-        morning.engine().Firstsetibent();
+        morning.engine().chooseForTheHour();
         QCOMPARE(morning.scripted.asked(), (QList<int>{10, 2}));
         QCOMPARE(morning.trace.events, QList<int>{4});
 
         PetFixture festNine(tokyo(2026, 9, 16, 9, 0));
         festNine.scripted.push({10, 1});
-        festNine.engine().Firstsetibent();
+        festNine.engine().chooseForTheHour();
         QCOMPARE(festNine.scripted.asked().first(), 15);
         QCOMPARE(festNine.trace.events, QList<int>{3});
 
         PetFixture plainNine(tokyo(2026, 9, 18, 9, 0));
         plainNine.scripted.push({10, 1});
-        plainNine.engine().Firstsetibent();
+        plainNine.engine().chooseForTheHour();
         QCOMPARE(plainNine.scripted.asked().first(), 10);
         QCOMPARE(plainNine.trace.events, QList<int>{3});
         QVERIFY(!plainNine.scripted.failed());
@@ -207,8 +207,8 @@ private slots:
     {
         PetFixture at60(ordinaryDay(21, 58));
         at60.mem().Loveval = 60;
-        at60.engine().CReset();
-        at60.engine().Setibent(35);
+        at60.engine().restartCountdown();
+        at60.engine().startActivity(35);
         at60.scripted.push({3, 1}); // night length, sleep 7
         at60.endEvent();
         QCOMPARE(at60.trace.events, (QList<int>{35, 7}));
@@ -216,8 +216,8 @@ private slots:
 
         PetFixture at61(ordinaryDay(21, 58));
         at61.mem().Loveval = 61;
-        at61.engine().CReset();
-        at61.engine().Setibent(35);
+        at61.engine().restartCountdown();
+        at61.engine().startActivity(35);
         at61.scripted.push({1, 1}); // good night; its line
         at61.endEvent();
         QCOMPARE(at61.trace.events, (QList<int>{35, 52}));
@@ -232,7 +232,7 @@ private slots:
         f.mem().Loveval = 60;
         f.scripted.push({3, 2});
         f.engine().pick(Picker::Sleep);
-        f.engine().CReset();
+        f.engine().restartCountdown();
         f.engine().pick(Picker::Bedtime);
         QCOMPARE(f.trace.events, (QList<int>{9, 53}));
 
@@ -240,7 +240,7 @@ private slots:
         g.mem().Loveval = 59;
         g.scripted.push({3, 4, 2, 2, 1});
         g.engine().pick(Picker::Sleep);
-        g.engine().CReset();
+        g.engine().restartCountdown();
         g.engine().pick(Picker::Bedtime);
         QCOMPARE(g.trace.events, (QList<int>{8, 35}));
         QCOMPARE(g.scripted.asked(), (QList<int>{5, 5, 5, 2, 2}));
@@ -296,9 +296,9 @@ private slots:
         f.mem().Loveval = qint16(love);
         QSet<int> seen;
         for (int i = 0; i < 300; ++i) {
-            f.engine().CReset();
+            f.engine().restartCountdown();
             f.engine().pick(Picker(picker));
-            seen.insert(f.rt().Ibentno);
+            seen.insert(f.rt().activity);
         }
         for (int n : seen)
             QVERIFY2(allowed.contains(n), qPrintable(QStringLiteral("event %1").arg(n)));
@@ -325,7 +325,7 @@ private slots:
         PetFixture f(ordinaryDay(10, 0));
         f.mem().Loveval = qint16(love);
         f.scripted.push({2});
-        f.engine().Presentcheck();
+        f.engine().maybeDeliverPresent();
         QCOMPARE(f.scripted.asked(), QList<int>{n});
         QVERIFY(f.trace.presents.isEmpty());
     }
@@ -334,7 +334,7 @@ private slots:
         PetFixture f(ordinaryDay(10, 0));
         f.mem().Loveval = 120;
         f.mem().Totalpreno = 15;
-        f.engine().Presentcheck();
+        f.engine().maybeDeliverPresent();
         QVERIFY(f.scripted.asked().isEmpty());
     }
 
@@ -349,7 +349,7 @@ private slots:
         f.ctx().tables.load(f.dataDir.path());
         f.mem().Preflag[3] = 1;
         f.scripted.push({1, 3, 1, 4});
-        f.engine().Presentcheck();
+        f.engine().maybeDeliverPresent();
         const QString onDesk = f.desktopDir.filePath(QStringLiteral("ピモの絵4.txt"));
         QCOMPARE(readFile(onDesk), QByteArray("drawing four"));
         QVERIFY(!QFileInfo::exists(f.desktopDir.filePath(QStringLiteral("ピモの絵3.txt"))));
@@ -362,7 +362,7 @@ private slots:
 
         // A failed first draw ends the retries.
         f.scripted.push({1, 4, 2});
-        f.engine().Presentcheck();
+        f.engine().maybeDeliverPresent();
         QCOMPARE(f.trace.presents, QList<int>{4});
         QCOMPARE(f.scripted.remaining(), 0);
     }
@@ -394,7 +394,7 @@ private slots:
         f.ctx().tables.load(f.dataDir.path());
         f.scripted.push({1, 1});
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("present"));
-        f.engine().Presentcheck();
+        f.engine().maybeDeliverPresent();
         QCOMPARE(f.mem().Totalpreno, qint16(0));
         QCOMPARE(f.mem().Preflag[1], qint16(0));
         QCOMPARE(f.stored("Totalpreno"), QStringLiteral("<absent>"));
@@ -413,7 +413,7 @@ private slots:
     {
         PetFixture f(ordinaryDay(3, 0));
         f.store.write(QStringLiteral("Precount"), QStringLiteral("32766"));
-        f.pet->Loaddata();
+        f.pet->load();
         f.ticks(120);
         QCOMPARE(f.mem().Precount, qint16(32767));
         QCOMPARE(f.stored("Precount"), QStringLiteral("32767"));
@@ -433,37 +433,37 @@ private slots:
         PetFixture f(ordinaryDay(14, 0));
         Engine &e = f.engine();
         Scene &s = f.scene();
-        for (Prop p : {Prop::Flower, Prop::Water, Prop::Tv, Prop::Comp, Prop::Susuki, Prop::Awa1, Prop::Awa2,
-                       Prop::Berg, Prop::Othermachine, Prop::Mini4wd})
+        for (Prop p : {Prop::Flower, Prop::Water, Prop::Tv, Prop::Computer, Prop::Grass, Prop::Bubble1, Prop::Bubble2,
+                       Prop::BlueCar, Prop::RivalCar, Prop::ToyCar})
             s.setPropVisible(p, true);
-        s.moveProp(Prop::Mini4wd, 100, 170);
-        s.moveProp(Prop::Berg, 51, 230);
-        s.moveProp(Prop::Othermachine, 2, 220);
-        for (Anim a : {Anim::Tv, Anim::Comp, Anim::Susuki, Anim::Awa, Anim::Rase1, Anim::Rase2})
+        s.moveProp(Prop::ToyCar, 100, 170);
+        s.moveProp(Prop::BlueCar, 51, 230);
+        s.moveProp(Prop::RivalCar, 2, 220);
+        for (Anim a : {Anim::Tv, Anim::Computer, Anim::Grass, Anim::Bubbles, Anim::RaceStart, Anim::RaceRun})
             e.startAnimation(a);
-        e.Setibenttimer(700);
-        e.Clearfun();
-        for (Prop p : {Prop::Flower, Prop::Tv, Prop::Comp, Prop::Susuki, Prop::Awa1, Prop::Awa2, Prop::Berg,
-                       Prop::Othermachine, Prop::Mini4wd})
+        e.setStepInterval(700);
+        e.stopAnimations();
+        for (Prop p : {Prop::Flower, Prop::Tv, Prop::Computer, Prop::Grass, Prop::Bubble1, Prop::Bubble2, Prop::BlueCar,
+                       Prop::RivalCar, Prop::ToyCar})
             QVERIFY2(!s.prop(p).visible, qPrintable(QString::number(int(p))));
         QVERIFY(s.prop(Prop::Water).visible); // its animation was not running
-        QCOMPARE(s.prop(Prop::Berg).y, 184);
-        QCOMPARE(s.prop(Prop::Othermachine).y, 188);
-        QCOMPARE(s.prop(Prop::Mini4wd).y, 185);
-        QCOMPARE(s.prop(Prop::Mini4wd).x, 100);
-        for (Anim a : {Anim::Tv, Anim::Comp, Anim::Susuki, Anim::Awa, Anim::Rase1, Anim::Rase2})
+        QCOMPARE(s.prop(Prop::BlueCar).y, 184);
+        QCOMPARE(s.prop(Prop::RivalCar).y, 188);
+        QCOMPARE(s.prop(Prop::ToyCar).y, 185);
+        QCOMPARE(s.prop(Prop::ToyCar).x, 100);
+        for (Anim a : {Anim::Tv, Anim::Computer, Anim::Grass, Anim::Bubbles, Anim::RaceStart, Anim::RaceRun})
             QVERIFY(!e.animationRunning(a));
         QCOMPARE(e.stepInterval(), 700);
 
         // The car running across the room goes back to its place.
-        s.setPropVisible(Prop::Mini4wd, true);
-        s.moveProp(Prop::Mini4wd, -40, 185);
-        e.startAnimation(Anim::Mini4wd);
+        s.setPropVisible(Prop::ToyCar, true);
+        s.moveProp(Prop::ToyCar, -40, 185);
+        e.startAnimation(Anim::ToyCar);
         e.startAnimation(Anim::Water);
-        e.Clearfun();
-        QVERIFY(!s.prop(Prop::Mini4wd).visible);
-        QCOMPARE(s.prop(Prop::Mini4wd).x, 62);
-        QCOMPARE(s.prop(Prop::Mini4wd).y, 185);
+        e.stopAnimations();
+        QVERIFY(!s.prop(Prop::ToyCar).visible);
+        QCOMPARE(s.prop(Prop::ToyCar).x, 62);
+        QCOMPARE(s.prop(Prop::ToyCar).y, 185);
         QVERIFY(!s.prop(Prop::Water).visible);
     }
 };

@@ -22,10 +22,10 @@ constexpr int kSteps = 400;
 
 // The props' animations, each a step the engine's timer would run.
 const std::pair<Anim, void (Engine::*)()> kAnimations[] = {
-    {Anim::Awa, &Engine::awaStep},       {Anim::Water, &Engine::waterStep},
-    {Anim::Tv, &Engine::tvStep},         {Anim::Comp, &Engine::compStep},
-    {Anim::Susuki, &Engine::susukiStep}, {Anim::Mini4wd, &Engine::mini4wdStep},
-    {Anim::Rase1, &Engine::rase1Step},   {Anim::Rase2, &Engine::rase2Step}};
+    {Anim::Bubbles, &Engine::bubbleStep},       {Anim::Water, &Engine::waterStep},
+    {Anim::Tv, &Engine::tvStep},         {Anim::Computer, &Engine::computerStep},
+    {Anim::Grass, &Engine::grassStep}, {Anim::ToyCar, &Engine::toyCarStep},
+    {Anim::RaceStart, &Engine::raceStartStep},   {Anim::RaceRun, &Engine::raceRunStep}};
 
 void record(const Scene &s, qint16 event, ShownPictures &out)
 {
@@ -55,20 +55,20 @@ void play(qint16 n, ShownPictures &out, qint16 flowerDay = 0, qint16 flowerKind 
     f.mem().Flowerday = flowerDay;
     f.mem().Flowekind = flowerKind;
     // A question would replace the activity; hold the questions back so every step is reached.
-    f.rt().Talkflag = 3;
+    f.rt().talkState = 3;
     Engine &e = f.engine();
-    e.Setibent(n);
-    record(f.scene(), f.rt().Ibentno, out);
+    e.startActivity(n);
+    record(f.scene(), f.rt().activity, out);
     const bool sleeping = n >= 7 && n <= 10;
     for (int step = 0; step < kSteps; ++step) {
         if (sleeping && step == kSteps / 2)
-            f.rt().Ibentstep = 3; // the stir after a first click
-        e.Doibent();
-        record(f.scene(), f.rt().Ibentno, out);
+            f.rt().step = 3; // the stir after a first click
+        e.playStep();
+        record(f.scene(), f.rt().activity, out);
         for (auto [anim, step] : kAnimations)
             if (e.animationRunning(anim))
                 (e.*step)();
-        record(f.scene(), f.rt().Ibentno, out);
+        record(f.scene(), f.rt().activity, out);
     }
 }
 

@@ -88,9 +88,9 @@ void EventsTest::stepPatternsFollowTheirTables()
 
     Life l(on(10), {{"Loveval", "50"}}); // below 60: no opening lines, no draw for them
     l.rnd.script(draws);
-    l.rt().Ibentlimit = 777;
+    l.rt().activityLength = 777;
     l.start(qint16(event));
-    QCOMPARE(l.rt().Ibentlimit, length);
+    QCOMPARE(l.rt().activityLength, length);
     QCOMPARE(l.scene().strip(), strip);
     QCOMPARE(l.scene().frame(), firstFrame);
     QCOMPARE(l.engine().stepInterval(), firstMs);
@@ -100,7 +100,7 @@ void EventsTest::stepPatternsFollowTheirTables()
         QVERIFY2(l.engine().stepInterval() == intervals[i],
                  qPrintable(QStringLiteral("step %1 interval %2").arg(i + 1).arg(l.engine().stepInterval())));
     }
-    QCOMPARE(l.rt().Ibentno, event);
+    QCOMPARE(l.rt().activity, event);
     QVERIFY2(l.drawsAsScripted(), qPrintable(l.rnd.scripted.error()));
 }
 
@@ -160,10 +160,10 @@ void EventsTest::musicStartedByTheQuestionKeepsItsLengthAndSaysNothing()
     l.rnd.script({1}); // the music question asked
     l.start(58);
     QCOMPARE(l.trace.questions, QList<int>{2});
-    l.questions().btnans_Click(1);
-    QCOMPARE(l.rt().Ibentno, 30);
-    QCOMPARE(l.rt().Ibentlimit, 300);
-    QCOMPARE(l.rt().Askflag, 0);
+    l.questions().answer(1);
+    QCOMPARE(l.rt().activity, 30);
+    QCOMPARE(l.rt().activityLength, 300);
+    QCOMPARE(l.rt().replyShown, 0);
     QCOMPARE(l.trace.speeches, QStringList{"IntoformC"});
     QVERIFY(l.drawsAsScripted()); // no opening draw was made
 
@@ -171,7 +171,7 @@ void EventsTest::musicStartedByTheQuestionKeepsItsLengthAndSaysNothing()
     l.rnd.script({1});
     l.rnd.seed(2);
     l.start(29);
-    QCOMPARE(l.rt().Ibentlimit, 1200);
+    QCOMPARE(l.rt().activityLength, 1200);
     QCOMPARE(l.rnd.scripted.asked().last(), 3);
     QCOMPARE(l.trace.speeches, QStringList{"Intoform6"});
 }
@@ -198,13 +198,13 @@ void EventsTest::sleepingPetStirsOnceThenWakesAndSleepsAgain()
     QFETCH(int, again);
 
     Life l(on(2), {{"Loveval", "50"}});
-    l.rt().Ibentlimit = 20000;
+    l.rt().activityLength = 20000;
     l.start(qint16(sleep));
     l.step(); // breathing: f1
     QCOMPARE(l.scene().frame(), 1);
 
-    l.interaction().picMain_Click();
-    QCOMPARE(l.rt().Clickflag, 1);
+    l.interaction().clickPet();
+    QCOMPARE(l.rt().stirred, 1);
     QCOMPARE(l.scene().frame(), 2);
     QCOMPARE(l.engine().stepInterval(), 3000);
     QVERIFY(l.trace.speeches.isEmpty());
@@ -213,33 +213,33 @@ void EventsTest::sleepingPetStirsOnceThenWakesAndSleepsAgain()
     QCOMPARE(l.engine().stepInterval(), 3000); // the slower breathing stays
 
     // The f1 step cleared the flag: a click now only stirs again.
-    QCOMPARE(l.rt().Clickflag, 0);
-    l.interaction().picMain_Click();
-    QCOMPARE(l.rt().Ibentno, sleep);
+    QCOMPARE(l.rt().stirred, 0);
+    l.interaction().clickPet();
+    QCOMPARE(l.rt().activity, sleep);
 
-    l.rt().Ibentcount = 1234;
+    l.rt().activitySeconds = 1234;
     l.rnd.seed(3); // the lines of D54
-    l.interaction().picMain_Click();
+    l.interaction().clickPet();
     QCOMPARE(l.mem().Loveval, 45);
     QCOMPARE(l.stored("Loveval"), "45");
     QCOMPARE(l.trace.speeches, QStringList{"IntoformD54"});
     QCOMPARE(l.trace.events.last(), 54);
-    QCOMPARE(l.rt().Sleepkind, sleep);
+    QCOMPARE(l.rt().sleepActivity, sleep);
     QCOMPARE(l.scene().strip(), "12");
     for (int i = 0; i < 4; ++i) {
         l.step();
-        QCOMPARE(l.rt().Ibentno, 54);
+        QCOMPARE(l.rt().activity, 54);
         QCOMPARE(l.scene().frame(), i % 2 == 0 ? 1 : 0);
     }
     l.rnd.seeded.reset();
     if (draw)
         l.rnd.script({draw});
     l.step();
-    QCOMPARE(l.rt().Ibentno, again);
+    QCOMPARE(l.rt().activity, again);
     QCOMPARE(l.trace.events.last(), again);
     QCOMPARE(l.scene().strip(), QString::number(again));
-    QCOMPARE(l.rt().Ibentlimit, 20000); // the night's countdown runs on
-    QCOMPARE(l.rt().Ibentcount, 1234);
+    QCOMPARE(l.rt().activityLength, 20000); // the night's countdown runs on
+    QCOMPARE(l.rt().activitySeconds, 1234);
     QVERIFY(l.drawsAsScripted());
 }
 
@@ -253,21 +253,21 @@ void EventsTest::studyKeepsHobbyOffAndAsksOnlyWhenTheUserIsFree()
         if (situation == 1)
             l.rt().leaveTag = kAway;
         if (situation == 2)
-            l.rt().Talkflag = 2;
-        l.rt().Ibentlimit = 100000;
+            l.rt().talkState = 2;
+        l.rt().activityLength = 100000;
         l.start(26);
         for (int i = 0; i < 3000; ++i) {
             QVERIFY(!l.available(Button::Hobby));
             l.buttons().setAvailable(Button::Hobby, true); // as a minute's refresh may do
             l.step();
-            if (situation == 0 && l.rt().Ibentno == 51)
+            if (situation == 0 && l.rt().activity == 51)
                 break;
         }
         if (situation == 0) {
-            QCOMPARE(l.rt().Ibentno, 51);
+            QCOMPARE(l.rt().activity, 51);
             QCOMPARE(l.trace.questions, QList<int>{1});
         } else {
-            QCOMPARE(l.rt().Ibentno, 26);
+            QCOMPARE(l.rt().activity, 26);
             QVERIFY(l.trace.questions.isEmpty());
         }
     }
@@ -298,7 +298,7 @@ void EventsTest::everyQuestionCostsTenAtOnce()
     QCOMPARE(l.stored("Loveval"), "60");
     QCOMPARE(l.trace.questions, QList<int>{kind});
     QVERIFY(l.scene().questionOpen());
-    QCOMPARE(l.questions().Qkind(), kind);
+    QCOMPARE(l.questions().kind(), kind);
     QVERIFY(l.drawsAsScripted());
 }
 
@@ -312,19 +312,19 @@ void EventsTest::bathLinesStopTheBubbles()
         l.rnd.seed(5);
         l.start(31);
         QCOMPARE(l.trace.speeches, QStringList{"Intoform7"});
-        QVERIFY(!l.engine().animationRunning(Anim::Awa));
-        QVERIFY(!l.scene().prop(Prop::Awa1).visible);
-        QVERIFY(!l.scene().prop(Prop::Awa2).visible);
+        QVERIFY(!l.engine().animationRunning(Anim::Bubbles));
+        QVERIFY(!l.scene().prop(Prop::Bubble1).visible);
+        QVERIFY(!l.scene().prop(Prop::Bubble2).visible);
     }
     {
         Life l(on(21, 20), {{"Loveval", "80"}});
         l.rnd.script({2});
         l.start(31);
         QVERIFY(l.trace.speeches.isEmpty());
-        QVERIFY(l.engine().animationRunning(Anim::Awa));
-        QVERIFY(l.scene().prop(Prop::Awa1).visible);
-        QCOMPARE(QPoint(l.scene().prop(Prop::Awa1).x, l.scene().prop(Prop::Awa1).y), QPoint(8, 160));
-        QCOMPARE(QPoint(l.scene().prop(Prop::Awa2).x, l.scene().prop(Prop::Awa2).y), QPoint(128, 128));
+        QVERIFY(l.engine().animationRunning(Anim::Bubbles));
+        QVERIFY(l.scene().prop(Prop::Bubble1).visible);
+        QCOMPARE(QPoint(l.scene().prop(Prop::Bubble1).x, l.scene().prop(Prop::Bubble1).y), QPoint(8, 160));
+        QCOMPARE(QPoint(l.scene().prop(Prop::Bubble2).x, l.scene().prop(Prop::Bubble2).y), QPoint(128, 128));
         QVERIFY(l.drawsAsScripted());
     }
 }
@@ -336,45 +336,45 @@ void EventsTest::bubblesWobbleBackToTheirStartEveryFourSeconds()
     Life l(on(21, 20), {{"Loveval", "50"}});
     l.start(32);
     auto place = [&](Prop p) { return QPoint(l.scene().prop(p).x, l.scene().prop(p).y); };
-    QCOMPARE(place(Prop::Awa1), QPoint(8, 136));
-    QCOMPARE(place(Prop::Awa2), QPoint(128, 48));
+    QCOMPARE(place(Prop::Bubble1), QPoint(8, 136));
+    QCOMPARE(place(Prop::Bubble2), QPoint(128, 48));
     l.time.advance(1000);
-    QCOMPARE(place(Prop::Awa1), QPoint(11, 131));
-    QCOMPARE(place(Prop::Awa2), QPoint(127, 50));
+    QCOMPARE(place(Prop::Bubble1), QPoint(11, 131));
+    QCOMPARE(place(Prop::Bubble2), QPoint(127, 50));
     l.time.advance(1000);
-    QCOMPARE(place(Prop::Awa1), QPoint(14, 136));
-    QCOMPARE(place(Prop::Awa2), QPoint(126, 48));
+    QCOMPARE(place(Prop::Bubble1), QPoint(14, 136));
+    QCOMPARE(place(Prop::Bubble2), QPoint(126, 48));
     for (int round = 0; round < 3; ++round) {
         l.time.advance(round == 0 ? 2000 : 4000);
-        QCOMPARE(place(Prop::Awa1), QPoint(8, 136));
-        QCOMPARE(place(Prop::Awa2), QPoint(128, 48));
+        QCOMPARE(place(Prop::Bubble1), QPoint(8, 136));
+        QCOMPARE(place(Prop::Bubble2), QPoint(128, 48));
     }
     QVERIFY(l.drawsAsScripted());
 }
 
 // Guards against the pet interrupting itself while the user is away or busy: a chance switch
-// happens only with the user here, Talkflag 0 and a draw of 1, and then starts afresh.
+// happens only with the user here, talk 0 and a draw of 1, and then starts afresh.
 void EventsTest::chanceSwitchOnlyWhenTheUserIsHereAndIdle()
 {
     Life l(on(10), {{"Loveval", "70"}});
-    l.rt().Ibentno = 24;
-    l.rt().Ibentcount = 99;
-    l.rt().Ibentstep = 2;
-    QVERIFY(!l.engine().Chanceibent(2, 60));
+    l.rt().activity = 24;
+    l.rt().activitySeconds = 99;
+    l.rt().step = 2;
+    QVERIFY(!l.engine().switchByChance(2, 60));
     l.rt().leaveTag = kAway;
-    QVERIFY(!l.engine().Chanceibent(1, 60));
+    QVERIFY(!l.engine().switchByChance(1, 60));
     l.rt().leaveTag = kPresent;
     for (qint16 busy : {1, 2, 3}) {
-        l.rt().Talkflag = busy;
-        QVERIFY(!l.engine().Chanceibent(1, 60));
+        l.rt().talkState = busy;
+        QVERIFY(!l.engine().switchByChance(1, 60));
     }
-    QCOMPARE(l.rt().Ibentno, 24);
+    QCOMPARE(l.rt().activity, 24);
     QVERIFY(l.trace.events.isEmpty());
-    l.rt().Talkflag = 0;
-    QVERIFY(l.engine().Chanceibent(1, 60));
-    QCOMPARE(l.rt().Ibentno, 60);
-    QCOMPARE(l.rt().Ibentcount, 0);
-    QCOMPARE(l.rt().Ibentstep, 1);
+    l.rt().talkState = 0;
+    QVERIFY(l.engine().switchByChance(1, 60));
+    QCOMPARE(l.rt().activity, 60);
+    QCOMPARE(l.rt().activitySeconds, 0);
+    QCOMPARE(l.rt().step, 1);
     QCOMPARE(l.trace.events, QList<int>{60});
 }
 
@@ -398,20 +398,20 @@ void EventsTest::everyReachableEventHasAProcedureAndAKnownStrip()
         l.rnd.seed(++seed);
         for (qint16 n : known) {
             l.trace.clear();
-            l.engine().Clearfun();
+            l.engine().stopAnimations();
             l.rt() = Runtime{};
-            l.engine().refreshNowhour();
+            l.engine().refreshHour();
             l.mem().Loveval = 100;
-            l.rt().Ibentlimit = 50;
-            l.rt().Sleepkind = 9;
+            l.rt().activityLength = 50;
+            l.rt().sleepActivity = 9;
             l.start(n);
             for (int i = 0; i < 40; ++i) {
                 QVERIFY2(knownStrip(l.scene().strip()), qPrintable(QStringLiteral("event %1 strip '%2'").arg(n).arg(l.scene().strip())));
                 l.step();
             }
-            l.rt().Ibentcount = qMax(l.rt().Ibentlimit, 1);
-            if (l.rt().Ibentlimit == 0)
-                l.rt().Ibentlimit = 1;
+            l.rt().activitySeconds = qMax(l.rt().activityLength, 1);
+            if (l.rt().activityLength == 0)
+                l.rt().activityLength = 1;
             l.engine().tick();
             QVERIFY(knownStrip(l.scene().strip()));
             for (int started : l.trace.events)

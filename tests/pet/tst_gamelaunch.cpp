@@ -32,7 +32,7 @@ void GameLaunchTest::initTestCase()
 }
 
 // Guards against the wrong game being started: 1, 2, 3 pass -a, -b, -c; any other number a bare
-// dash; while the game runs the pet hides and Talkflag is 3.
+// dash; while the game runs the pet hides and talk is 3.
 void GameLaunchTest::gameNumberBecomesTheGamePacksArgument_data()
 {
     QTest::addColumn<int>("game");
@@ -50,13 +50,13 @@ void GameLaunchTest::gameNumberBecomesTheGamePacksArgument()
     QFETCH(QString, arg);
     Life l(on(10));
     l.engine().setTickEnabled(true);
-    Playgame(l.ctx(), qint16(game));
+    playGame(l.ctx(), qint16(game));
     QCOMPARE(l.launcher.starts, 1);
     QCOMPARE(l.launcher.args, QStringList{arg});
     QCOMPARE(QFileInfo(l.launcher.program).fileName(), QStringLiteral("korrigo"));
     QCOMPARE(QFileInfo(l.launcher.program).absolutePath(), QDir(l.ctx().programDir).absolutePath());
     QVERIFY(!l.scene().petShown());
-    QCOMPARE(l.rt().Talkflag, 3);
+    QCOMPARE(l.rt().talkState, 3);
     QVERIFY(!l.engine().tickEnabled());
 }
 
@@ -70,18 +70,18 @@ void GameLaunchTest::gamePackThatCannotStartBringsThePetBackAtOnce()
     l.engine().setTickEnabled(true);
     bool everHidden = false;
     QObject::connect(&l.scene(), &Scene::changed, [&] { everHidden = everHidden || !l.scene().petShown(); });
-    l.rt().Ibentno = 60;
-    l.rt().Ibentstep = 3;
-    l.rt().Talkflag = 3;
+    l.rt().activity = 60;
+    l.rt().step = 3;
+    l.rt().talkState = 3;
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("game pack could not be started"));
-    Playgame(l.ctx(), 2);
+    playGame(l.ctx(), 2);
     QCOMPARE(l.launcher.starts, 1);
     QVERIFY(!everHidden);
     QVERIFY(l.scene().petShown());
-    QCOMPARE(l.rt().Talkflag, 0);
+    QCOMPARE(l.rt().talkState, 0);
     QVERIFY(l.engine().tickEnabled());
     QCOMPARE(l.trace.events.size(), 1);
-    QVERIFY(l.rt().Ibentno != 60);
+    QVERIFY(l.rt().activity != 60);
 }
 
 // Guards against time spent in a game counting as time together (or the pet moving on behind
@@ -93,22 +93,22 @@ void GameLaunchTest::clockStandsStillWhileAGameRuns()
     l.rnd.seed(42);
     l.engine().setTickEnabled(true);
     l.start(60);
-    l.rt().Ibentlimit = 600; // the question stays open for the whole test
+    l.rt().activityLength = 600; // the question stays open for the whole test
     l.runMinutes(1);
     QCOMPARE(l.mem().Totaltime, 501);
-    l.questions().btnans_Click(3);
+    l.questions().answer(3);
     QVERIFY(l.launcher.running());
-    const qint32 count = l.rt().Ibentcount;
+    const qint32 count = l.rt().activitySeconds;
     l.runMinutes(10);
     QCOMPARE(l.mem().Totaltime, 501);
     QCOMPARE(l.mem().Precount, 4);
-    QCOMPARE(l.rt().Ibentcount, count);
-    QCOMPARE(l.rt().Talkflag, 3);
+    QCOMPARE(l.rt().activitySeconds, count);
+    QCOMPARE(l.rt().talkState, 3);
     l.launcher.end();
     QVERIFY(l.scene().petShown());
     QVERIFY(l.engine().tickEnabled());
-    QCOMPARE(l.rt().Talkflag, 0);
-    QVERIFY(l.rt().Ibentno != 60);
+    QCOMPARE(l.rt().talkState, 0);
+    QVERIFY(l.rt().activity != 60);
     l.runMinutes(2);
     QCOMPARE(l.mem().Totaltime, 503);
 }
@@ -119,23 +119,23 @@ void GameLaunchTest::petTakesOverTheFriendshipTheGamePackWrote()
 {
     Life l(on(10), {{"Loveval", "58"}, {"Totaltime", "700"}});
     l.rnd.seed(43);
-    Playgame(l.ctx(), 3);
+    playGame(l.ctx(), 3);
     l.store.write(QStringLiteral("Loveval"), QStringLiteral("60"));
     l.store.write(QStringLiteral("Totaltime"), QStringLiteral("5"));
     l.launcher.end();
     QCOMPARE(l.mem().Loveval, 60);
     QCOMPARE(l.scene().label(Label::Level), QStringLiteral("ちょっと仲良し"));
     QCOMPARE(l.mem().Totaltime, 700);
-    l.ctx().memory.Addloveval(1);
+    l.ctx().memory.addFriendship(1);
     QCOMPARE(l.stored("Loveval"), "61");
 
     // A value above the pet's range is shown as it is and clamped by the next change.
-    Playgame(l.ctx(), 3);
+    playGame(l.ctx(), 3);
     l.store.write(QStringLiteral("Loveval"), QStringLiteral("122"));
     l.launcher.end();
     QCOMPARE(l.mem().Loveval, 122);
     QCOMPARE(l.scene().label(Label::Level), QStringLiteral("大の仲良し"));
-    l.ctx().memory.Addloveval(0);
+    l.ctx().memory.addFriendship(0);
     QCOMPARE(l.stored("Loveval"), "120");
 }
 
@@ -152,9 +152,9 @@ void GameLaunchTest::friendshipIsTakenOverFromTheSharedSettingsFile()
     ScriptedLauncher launcher;
     Pet pet(store, time, rnd, time, Pet::Setup{});
     pet.ctx().launcher = &launcher;
-    pet.Loaddata();
+    pet.load();
     QCOMPARE(pet.ctx().mem().Loveval, 40);
-    Playgame(pet.ctx(), 3);
+    playGame(pet.ctx(), 3);
     {
         QtSettingsStore gamePack;
         QCOMPARE(gamePack.read(QStringLiteral("Loveval"), QString()), QStringLiteral("40"));
@@ -162,7 +162,7 @@ void GameLaunchTest::friendshipIsTakenOverFromTheSharedSettingsFile()
     }
     launcher.end();
     QCOMPARE(pet.ctx().mem().Loveval, 105);
-    pet.ctx().memory.Addloveval(1);
+    pet.ctx().memory.addFriendship(1);
     QtSettingsStore after;
     QCOMPARE(after.read(QStringLiteral("Loveval"), QString()), QStringLiteral("106"));
 }

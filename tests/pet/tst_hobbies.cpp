@@ -109,30 +109,30 @@ void HobbiesTest::raceCarsRollDownDuringTheStart()
     Life l(on(14), {{"Item8", "3"}});
     l.rnd.seed(31);
     l.start(642);
-    QCOMPARE(l.rt().Ibentlimit, 5);
-    QVERIFY(!l.scene().prop(Prop::Berg).visible);
+    QCOMPARE(l.rt().activityLength, 5);
+    QVERIFY(!l.scene().prop(Prop::BlueCar).visible);
     l.engine().setTickEnabled(true);
     l.time.advance(1000);
-    QVERIFY(l.scene().prop(Prop::Berg).visible);
-    QVERIFY(l.scene().prop(Prop::Othermachine).visible);
-    const int berg = l.scene().prop(Prop::Berg).y, other = l.scene().prop(Prop::Othermachine).y;
+    QVERIFY(l.scene().prop(Prop::BlueCar).visible);
+    QVERIFY(l.scene().prop(Prop::RivalCar).visible);
+    const int berg = l.scene().prop(Prop::BlueCar).y, other = l.scene().prop(Prop::RivalCar).y;
     QCOMPARE(berg, 184);
     QCOMPARE(other, 188);
     l.time.advance(1000);
-    QCOMPARE(l.scene().prop(Prop::Berg).y, berg + 100);
-    QCOMPARE(l.scene().prop(Prop::Othermachine).y, other + 60);
+    QCOMPARE(l.scene().prop(Prop::BlueCar).y, berg + 100);
+    QCOMPARE(l.scene().prop(Prop::RivalCar).y, other + 60);
     l.time.advance(3000);
-    QCOMPARE(l.rt().Ibentno, 642);
-    QCOMPARE(l.scene().prop(Prop::Berg).y, berg + 400);
+    QCOMPARE(l.rt().activity, 642);
+    QCOMPARE(l.scene().prop(Prop::BlueCar).y, berg + 400);
     l.time.advance(2000);
-    QCOMPARE(l.rt().Ibentno, 643);
-    QVERIFY(!l.scene().prop(Prop::Berg).visible);
-    QCOMPARE(l.scene().prop(Prop::Berg).y, 184);
-    QCOMPARE(l.scene().prop(Prop::Othermachine).y, 188);
-    QVERIFY(!l.engine().animationRunning(Anim::Rase1));
+    QCOMPARE(l.rt().activity, 643);
+    QVERIFY(!l.scene().prop(Prop::BlueCar).visible);
+    QCOMPARE(l.scene().prop(Prop::BlueCar).y, 184);
+    QCOMPARE(l.scene().prop(Prop::RivalCar).y, 188);
+    QVERIFY(!l.engine().animationRunning(Anim::RaceStart));
     // The race itself: the car starts at 40 and shakes.
-    QCOMPARE(l.scene().prop(Prop::Mini4wd).x, 40);
-    QVERIFY(l.scene().prop(Prop::Mini4wd).visible);
+    QCOMPARE(l.scene().prop(Prop::ToyCar).x, 40);
+    QVERIFY(l.scene().prop(Prop::ToyCar).visible);
 }
 
 // Guards against the television activity: after the pet sits down no further step runs, while
@@ -144,7 +144,7 @@ void HobbiesTest::televisionKeepsChangingWhileThePetSitsStill()
     l.time.advance(100);
     QCOMPARE(l.scene().frame(), 1);
     QCOMPARE(l.engine().stepInterval(), 0);
-    const qint16 step = l.rt().Ibentstep;
+    const qint16 step = l.rt().step;
     l.rnd.script({2, 5, 1, 3});
     l.time.advance(2899);
     QCOMPARE(l.rnd.scripted.remaining(), 4);
@@ -152,11 +152,11 @@ void HobbiesTest::televisionKeepsChangingWhileThePetSitsStill()
     QCOMPARE(l.scene().prop(Prop::Tv).picture, 2);
     l.time.advance(9000);
     QCOMPARE(l.scene().prop(Prop::Tv).picture, 3);
-    QCOMPARE(l.rt().Ibentstep, step);
+    QCOMPARE(l.rt().step, step);
     QCOMPARE(l.scene().frame(), 1);
     QVERIFY(l.scene().prop(Prop::Tv).visible);
     QVERIFY(l.drawsAsScripted());
-    l.engine().Clearfun();
+    l.engine().stopAnimations();
     QVERIFY(!l.scene().prop(Prop::Tv).visible);
     l.time.advance(30000); // stopped: no more draws
     QVERIFY(l.drawsAsScripted());
@@ -168,22 +168,22 @@ void HobbiesTest::carWrapsAroundAtTheLeftEdge()
 {
     Life l(on(14));
     Scene &s = l.scene();
-    s.moveProp(Prop::Mini4wd, -518, 185);
-    l.engine().mini4wdStep();
-    QCOMPARE(s.prop(Prop::Mini4wd).x, -550);
-    l.engine().mini4wdStep();
-    QCOMPARE(s.prop(Prop::Mini4wd).x, -582);
-    l.engine().mini4wdStep();
-    QCOMPARE(s.prop(Prop::Mini4wd).x, 220);
-    QCOMPARE(s.prop(Prop::Mini4wd).y, 185);
+    s.moveProp(Prop::ToyCar, -518, 185);
+    l.engine().toyCarStep();
+    QCOMPARE(s.prop(Prop::ToyCar).x, -550);
+    l.engine().toyCarStep();
+    QCOMPARE(s.prop(Prop::ToyCar).x, -582);
+    l.engine().toyCarStep();
+    QCOMPARE(s.prop(Prop::ToyCar).x, 220);
+    QCOMPARE(s.prop(Prop::ToyCar).y, 185);
 
     // Event 39 runs it every 100 ms from wherever it stands.
     l.rnd.seed(32);
     l.start(39);
     l.time.advance(1000); // the car is put down
-    QVERIFY(s.prop(Prop::Mini4wd).visible);
+    QVERIFY(s.prop(Prop::ToyCar).visible);
     l.time.advance(1000);
-    QCOMPARE(s.prop(Prop::Mini4wd).x, 220 - 10 * 32);
+    QCOMPARE(s.prop(Prop::ToyCar).x, 220 - 10 * 32);
 }
 
 // Guards against the pet playing with a present it does not have (or baking and telling
@@ -227,8 +227,8 @@ void HobbiesTest::hobbyPickerNeverChoosesAMissingPresent()
         if (n == 47)
             QVERIFY(hour <= 18);
         QVERIFY(QList<int>({36, 37, 38, 40, 41, 42, 43, 44, 45, 46, 47, 48, 491, 501, 631, 641, 651}).contains(n));
-        l.engine().Clearfun();
-        l.rt().Ibentno = 45;
+        l.engine().stopAnimations();
+        l.rt().activity = 45;
     }
     // The always-allowed ones are always among the picks.
     QVERIFY(seen.contains(45) && seen.contains(46) && seen.contains(48));
@@ -243,15 +243,15 @@ void HobbiesTest::bakingAndFortuneKeepPresentAndHobbyOff()
     for (qint16 n : {491, 492, 493, 494, 495, 501, 502, 503}) {
         Life l(on(14), {{"Loveval", "100"}});
         l.rnd.seed(quint64(n));
-        l.buttons().Btnonfun();
+        l.buttons().unlockPresentAndHobby();
         l.start(n);
         for (int i = 0; i < 25; ++i) {
             QVERIFY2(!l.available(Button::Present) && !l.available(Button::Hobby),
                      qPrintable(QStringLiteral("event %1 step %2").arg(n).arg(i)));
-            l.buttons().Btnonfun(); // a minute's refresh in a free hour
+            l.buttons().unlockPresentAndHobby(); // a minute's refresh in a free hour
             l.step();
         }
-        QCOMPARE(l.rt().Ibentno, n);
+        QCOMPARE(l.rt().activity, n);
     }
 }
 
@@ -278,7 +278,7 @@ void HobbiesTest::visitorsArriveWithTheirOwnLines()
     QCOMPARE(l.trace.events, QList<int>{event});
     QCOMPARE(l.trace.speeches, QStringList{lines});
     QVERIFY(l.scene().speechOpen());
-    QCOMPARE(l.rt().Ibentno, event);
+    QCOMPARE(l.rt().activity, event);
 }
 
 // Guards against activities that never come in real life, and against the engine starting a
@@ -297,7 +297,7 @@ void HobbiesTest::aMonthWithEveryPresentPlaysEveryActivity()
     auto live = [&](const QDateTime &from, int hours, quint64 seed) {
         Life l(from, keys);
         l.rnd.seed(seed);
-        l.pet->Form_Load();
+        l.pet->start();
         for (int h = 0; h < hours; ++h) {
             l.mem().Loveval = 100; // a user who keeps the friendship high
             l.runMinutes(60);

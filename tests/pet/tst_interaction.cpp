@@ -44,10 +44,10 @@ void InteractionTest::nightButtonsFollowTheRunningEvent()
     QFETCH(int, event);
     QFETCH(bool, open);
     Life l(on(22));
-    l.rt().Ibentno = qint16(event);
+    l.rt().activity = qint16(event);
     for (Button b : {Button::Present, Button::Hobby})
         l.buttons().setAvailable(b, !open);
-    l.buttons().Btncheckfun();
+    l.buttons().refreshButtons();
     QCOMPARE(l.available(Button::Present), open);
     QCOMPARE(l.available(Button::Hobby), open);
     QVERIFY(!l.available(Button::Leave));
@@ -63,41 +63,41 @@ void InteractionTest::anActivityStartedOnDemandSetsTheButtonsAtOnce()
     Life l(on(12, 30));
     l.rnd.seed(5);
     l.start(18);
-    l.buttons().Btncheckfun();
+    l.buttons().refreshButtons();
     QVERIFY(!l.available(Button::Present));
     l.pet->startActivity(1);
-    QCOMPARE(l.rt().Ibentno, qint16(1));
+    QCOMPARE(l.rt().activity, qint16(1));
     QVERIFY(l.available(Button::Present));
     QVERIFY(l.available(Button::Hobby));
     l.pet->startActivity(19);
-    QCOMPARE(l.rt().Ibentno, qint16(19));
+    QCOMPARE(l.rt().activity, qint16(19));
     QVERIFY(!l.available(Button::Present));
     QVERIFY(!l.available(Button::Hobby));
 }
 
 // Guards against the button refresh reopening Present and Hobby while a game or dialog runs
-// (Talkflag 3) in the pet's free hours: it leaves them as they are.
+// (talk 3) in the pet's free hours: it leaves them as they are.
 void InteractionTest::runningGameLeavesPresentAndHobbyAlone()
 {
     Life l(on(10));
-    l.rt().Talkflag = 3;
+    l.rt().talkState = 3;
     l.buttons().setAvailable(Button::Present, false);
     l.buttons().setAvailable(Button::Hobby, true);
-    l.buttons().Btncheckfun();
+    l.buttons().refreshButtons();
     QVERIFY(!l.available(Button::Present));
     QVERIFY(l.available(Button::Hobby));
     QVERIFY(l.available(Button::Leave));
 }
 
-// Guards against presents or games offered to a user who is not there: while away, Btnonfun
+// Guards against presents or games offered to a user who is not there: while away, unlockPresentAndHobby
 // does nothing even in a free hour.
 void InteractionTest::awayKeepsPresentAndHobbyOff()
 {
     Life l(on(10));
     l.rnd.seed(3);
-    l.interaction().btnLeave_Click();
-    l.buttons().Btnonfun();
-    l.buttons().Btncheckfun();
+    l.interaction().clickLeave();
+    l.buttons().unlockPresentAndHobby();
+    l.buttons().refreshButtons();
     QVERIFY(!l.available(Button::Present));
     QVERIFY(!l.available(Button::Hobby));
     l.engine().setTickEnabled(true);
@@ -112,14 +112,14 @@ void InteractionTest::awayInTheEveningTheProgramMayCloseAtNight()
 {
     Life l(on(20, 57));
     l.rnd.seed(4);
-    l.interaction().btnLeave_Click();
+    l.interaction().clickLeave();
     QVERIFY(!l.available(Button::End));
     QVERIFY(l.interaction().refuseClose());
     l.engine().setTickEnabled(true);
     l.runMinutes(2);
     QVERIFY(l.interaction().refuseClose());
     l.runMinutes(2); // past 21:00
-    QCOMPARE(l.rt().Nowhour, 21);
+    QCOMPARE(l.rt().hour, 21);
     QVERIFY(!l.available(Button::Leave));
     QVERIFY(l.available(Button::End));
     QVERIFY(!l.interaction().refuseClose());
@@ -179,10 +179,10 @@ void InteractionTest::clickOpensTheEventsLineSet()
     QFETCH(QString, lines);
     Life l(on(hour, 30));
     l.rnd.seed(quint64(event * 24 + hour));
-    l.rt().Ibentno = qint16(event);
-    l.interaction().picMain_Click();
+    l.rt().activity = qint16(event);
+    l.interaction().clickPet();
     QCOMPARE(l.trace.speeches, lines.isEmpty() ? QStringList() : QStringList{lines});
-    QCOMPARE(l.rt().Ibentno, event); // the event itself goes on
+    QCOMPARE(l.rt().activity, event); // the event itself goes on
     QVERIFY(l.trace.events.isEmpty());
     if (!lines.isEmpty())
         QVERIFY(!l.scene().speechText().isEmpty());
@@ -193,17 +193,17 @@ void InteractionTest::clickOpensTheEventsLineSet()
 void InteractionTest::clickIsIgnoredWhileAwayOrWhileAShortLineShows()
 {
     Life l(on(12, 30), {{"Loveval", "50"}});
-    l.rt().Ibentno = 18;
-    l.speech().IntoformC(QStringLiteral("おいしいね"));
+    l.rt().activity = 18;
+    l.speech().showGivenText(QStringLiteral("おいしいね"));
     QVERIFY(l.speech().closeTimerOn());
-    l.interaction().picMain_Click();
+    l.interaction().clickPet();
     QVERIFY(l.trace.speeches.isEmpty());
     QCOMPARE(l.scene().speechText(), QStringLiteral("おいしいね"));
 
     l.time.advance(30000);
     QVERIFY(!l.speech().closeTimerOn());
     l.rt().leaveTag = kAway;
-    l.interaction().picMain_Click();
+    l.interaction().clickPet();
     QVERIFY(l.trace.speeches.isEmpty());
     QVERIFY(l.drawsAsScripted());
 
@@ -211,7 +211,7 @@ void InteractionTest::clickIsIgnoredWhileAwayOrWhileAShortLineShows()
     l.rt().leaveTag = kPresent;
     l.rnd.script({1});
     l.rnd.seed(9);
-    l.interaction().picMain_Click();
+    l.interaction().clickPet();
     QCOMPARE(l.trace.speeches, QStringList{"IntoformD18"});
     QCOMPARE(l.rnd.scripted.asked().value(0), 5);
 }
@@ -225,33 +225,33 @@ void InteractionTest::livingOnGermanTimeTheClickUsesTheGermanHour()
     for (bool german : {false, true}) {
         Life l(tokyo, {{"option1", german ? "True" : "False"}});
         l.rnd.seed(15);
-        l.rt().Ibentno = 14;
-        l.interaction().picMain_Click();
-        QCOMPARE(l.rt().Nowhour, german ? 8 : 15);
+        l.rt().activity = 14;
+        l.interaction().clickPet();
+        QCOMPARE(l.rt().hour, german ? 8 : 15);
         QCOMPARE(l.trace.speeches, german ? QStringList{"IntoformD14"} : QStringList());
         l.time.jump(4 * 3600 * 1000); // 19:30 here, the pet's lunch hour in Germany
-        l.buttons().Btncheckfun();
+        l.buttons().refreshButtons();
         QCOMPARE(l.available(Button::Hobby), !german);
     }
 }
 
-// Guards against the Hobby button: +1, Playflag 1, the play question (event 60) from step 0,
+// Guards against the Hobby button: +1, userAskedToPlay 1, the play question (event 60) from step 0,
 // but the countdown goes on from where the interrupted activity stood.
 void InteractionTest::hobbyButtonAsksToPlayWithoutRestartingTheCountdown()
 {
     Life l(on(10), {{"Loveval", "50"}});
-    l.rt().Ibentno = 27;
-    l.rt().Ibentstep = 12;
-    l.rt().Ibentcount = 500;
-    l.rt().Ibentlimit = 1200;
+    l.rt().activity = 27;
+    l.rt().step = 12;
+    l.rt().activitySeconds = 500;
+    l.rt().activityLength = 1200;
     l.rnd.script({2});
-    l.interaction().btnHobby_Click();
+    l.interaction().clickHobby();
     QCOMPARE(l.mem().Loveval, 41); // +1, then the question's -10
-    QCOMPARE(l.rt().Playflag, 1);
-    QCOMPARE(l.rt().Ibentno, 60);
-    QCOMPARE(l.rt().Ibentstep, 1);
-    QCOMPARE(l.rt().Ibentcount, 500);
-    QCOMPARE(l.rt().Ibentlimit, 60);
+    QCOMPARE(l.rt().userAskedToPlay, 1);
+    QCOMPARE(l.rt().activity, 60);
+    QCOMPARE(l.rt().step, 1);
+    QCOMPARE(l.rt().activitySeconds, 500);
+    QCOMPARE(l.rt().activityLength, 60);
     QCOMPARE(l.trace.questions, QList<int>{4});
     QVERIFY(l.drawsAsScripted());
 }
@@ -262,19 +262,19 @@ void InteractionTest::leavingLocksTheWindowUntilTheUserIsBack()
 {
     Life l(on(10));
     l.rnd.seed(12);
-    l.rt().Awaytime = 77;
-    l.interaction().btnLeave_Click();
+    l.rt().minutesAway = 77;
+    l.interaction().clickLeave();
     for (Button b : {Button::Option, Button::End, Button::Present, Button::Hobby})
         QVERIFY(!l.available(b));
     QVERIFY(l.available(Button::Leave));
     QCOMPARE(l.scene().button(Button::Leave).toolTip, QStringLiteral("早く帰ってこないかなぁ"));
     QCOMPARE(l.scene().petToolTip(), QStringLiteral("お留守番中だよ"));
-    QCOMPARE(l.rt().Awaytime, 0);
+    QCOMPARE(l.rt().minutesAway, 0);
     QVERIFY(l.interaction().refuseClose());
     QCOMPARE(l.trace.events, QList<int>{61});
     QCOMPARE(l.trace.speeches, QStringList{"Intoform9"});
 
-    l.interaction().btnLeave_Click();
+    l.interaction().clickLeave();
     QVERIFY(l.available(Button::Option));
     QVERIFY(l.available(Button::End));
     QVERIFY(!l.available(Button::Present)); // the next refresh brings these back
@@ -285,18 +285,18 @@ void InteractionTest::leavingLocksTheWindowUntilTheUserIsBack()
 }
 
 // Guards against the welcome back not knowing the time away: after 12 minutes the greeting is
-// the one for 5 to 29 minutes (+3), as Awaytime is 12 when it is composed.
+// the one for 5 to 29 minutes (+3), as minutesAway is 12 when it is composed.
 void InteractionTest::returnGreetingKnowsHowLongTheUserWasAway()
 {
     Life l(on(10), {{"Loveval", "50"}});
     l.rnd.seed(13);
-    l.interaction().btnLeave_Click();
+    l.interaction().clickLeave();
     l.engine().setTickEnabled(true);
     l.runMinutes(12);
-    QCOMPARE(l.rt().Awaytime, 12);
+    QCOMPARE(l.rt().minutesAway, 12);
     const qint16 before = l.mem().Loveval;
     l.trace.speeches.clear();
-    l.interaction().btnLeave_Click();
+    l.interaction().clickLeave();
     QCOMPARE(l.trace.speeches, QStringList{"Intoform10"});
     const LineSet *set = findLineSet(QStringLiteral("Intoform10"));
     QVERIFY(set);
@@ -313,7 +313,7 @@ void InteractionTest::runningTimeGrowsAtHalfSpeedWhileAway()
     l.engine().setTickEnabled(true);
     l.runMinutes(10);
     QCOMPARE(l.mem().Totaltime, 1010);
-    l.interaction().btnLeave_Click();
+    l.interaction().clickLeave();
     l.runMinutes(10);
     QCOMPARE(l.mem().Totaltime, 1015);
     QCOMPARE(l.stored("Totaltime"), "1015");

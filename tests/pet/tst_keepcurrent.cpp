@@ -37,7 +37,7 @@ private slots:
     {
         PetFixture first(ordinaryDay(10, 0), PetFixture::Seeded);
         lastClosedYesterday(first, true);
-        first.pet->Form_Load();
+        first.pet->start();
         QCOMPARE(first.mem().Loveval, qint16(52));
         QCOMPARE(first.stored("Lastdate"), QString::number(kDayN));
         QCOMPARE(first.stored("Lastday"), QString::number(kDayN));
@@ -46,7 +46,7 @@ private slots:
         // Killed here. The next start, a little later, sees the same day.
         PetFixture second(ordinaryDay(10, 5), PetFixture::Seeded);
         second.store.values() = first.store.values();
-        second.pet->Form_Load();
+        second.pet->start();
         QCOMPARE(second.mem().Loveval, qint16(52));
         QCOMPARE(second.stored("Flowerday"), flower);
     }
@@ -66,7 +66,7 @@ private slots:
         lastClosedYesterday(f, seeds);
         if (!seeds)
             f.store.values().remove(QStringLiteral("Lastday"));
-        f.pet->Form_Load();
+        f.pet->start();
         QCOMPARE(f.stored("Lastdate"), QString::number(kDayN));
         f.time.advance(9 * 60 * 1000); // 11:59
         QCOMPARE(f.stored("Lastdate"), QString::number(kDayN));
@@ -81,7 +81,7 @@ private slots:
     {
         PetFixture f(ordinaryDay(10, 0), PetFixture::Seeded);
         f.returning();
-        f.pet->Form_Load();
+        f.pet->start();
         const int before = f.store.writeCount();
         for (int x = 100; x <= 400; x += 10) {
             f.pet->petMoved(x * 15, 200 * 15);
@@ -106,7 +106,7 @@ private slots:
             PetFixture closed(ordinaryDay(9, 40), PetFixture::Seeded, 11);
             for (PetFixture *f : {&running, &closed}) {
                 lastClosedYesterday(*f, true);
-                f->pet->Form_Load();
+                f->pet->start();
                 f->pet->petMoved(300 * 15, 120 * 15);
                 f->time.advance(qint64(minutes) * 60 * 1000);
             }

@@ -50,7 +50,7 @@ struct CountedPet {
         setup.datDir = dir.path();
         setup.desktopDir = dir.path();
         pet = std::make_unique<Pet>(store, time, rnd, timers, setup);
-        pet->Form_Load();
+        pet->start();
     }
     Runtime &rt() { return pet->ctx().rt; }
     int tickWakes() const { return timers.fired(0); }
@@ -93,13 +93,13 @@ void TestLightness::countdownEndsOnTheSameTickWhileTheTickSleeps()
 {
     CountedPet p(ordinaryDay(2, 0, 10));
     Engine &e = p.pet->engine();
-    e.CReset();
-    p.rt().Ibentlimit = 95;
-    e.Setibent(7);
+    e.restartCountdown();
+    p.rt().activityLength = 95;
+    e.startActivity(7);
     p.time.advance(95 * 1000 + 500);
-    QCOMPARE(p.rt().Ibentno, 7);
+    QCOMPARE(p.rt().activity, 7);
     p.time.advance(1000);
-    QVERIFY(p.rt().Ibentno != 7); // the night's sleep follows with the waking up
+    QVERIFY(p.rt().activity != 7); // the night's sleep follows with the waking up
 }
 
 // A countdown reset in the middle of the tick's sleep (a present, a question answered) counts
@@ -109,14 +109,14 @@ void TestLightness::resetCountdownCountsFromTheReset()
     CountedPet p(ordinaryDay(2, 0, 10));
     Engine &e = p.pet->engine();
     p.time.advance(20 * 1000 + 300);
-    e.CReset();
-    QCOMPARE(p.rt().Ibentcount, 0);
-    p.rt().Ibentlimit = 30;
-    e.Setibent(8);
+    e.restartCountdown();
+    QCOMPARE(p.rt().activitySeconds, 0);
+    p.rt().activityLength = 30;
+    e.startActivity(8);
     p.time.advance(30 * 1000);
-    QCOMPARE(p.rt().Ibentno, 8);
+    QCOMPARE(p.rt().activity, 8);
     p.time.advance(1000);
-    QVERIFY(p.rt().Ibentno != 8);
+    QVERIFY(p.rt().activity != 8);
 }
 
 // The time label turns on the first tick of a new minute and not a second later, even though the
@@ -167,12 +167,12 @@ void TestLightness::petPictureRepaintsOnlyWhatChanged()
     settle();
     QVERIFY(log.regions.isEmpty());
 
-    scene.setPropVisible(Prop::Awa1, true);
-    scene.moveProp(Prop::Awa1, 8, 120);
+    scene.setPropVisible(Prop::Bubble1, true);
+    scene.moveProp(Prop::Bubble1, 8, 120);
     view.refresh();
     settle();
     log.regions.clear();
-    scene.moveProp(Prop::Awa1, 11, 115);
+    scene.moveProp(Prop::Bubble1, 11, 115);
     view.refresh();
     settle();
     QCOMPARE(log.regions.size(), 1);

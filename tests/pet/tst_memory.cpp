@@ -21,7 +21,7 @@ private slots:
     void firstStartCentresTheWindowAndMeetsTheUser()
     {
         PetFixture f(ordinaryDay(10, 0), PetFixture::Seeded);
-        f.pet->Form_Load();
+        f.pet->start();
         QCOMPARE(f.mem().mleft, (28800 - 4380) / 2);
         QCOMPARE(f.mem().mtop, (16200 - 3360) / 2);
         QCOMPARE(f.ctx().screen.petLeft, f.mem().mleft);
@@ -33,7 +33,7 @@ private slots:
         // A second start with that store no longer meets the user again.
         PetFixture again(ordinaryDay(10, 5), PetFixture::Seeded);
         again.store.values() = f.store.values();
-        again.pet->Form_Load();
+        again.pet->start();
         QVERIFY(!again.trace.events.isEmpty());
         QVERIFY(again.trace.events.first() != 0);
     }
@@ -44,17 +44,17 @@ private slots:
     {
         PetFixture f(ordinaryDay(10, 0));
         f.mem().Loveval = 118;
-        f.ctx().memory.Addloveval(5);
+        f.ctx().memory.addFriendship(5);
         QCOMPARE(f.mem().Loveval, qint16(120));
         QCOMPARE(f.stored("Loveval"), QStringLiteral("120"));
         f.mem().Loveval = -18;
-        f.ctx().memory.Addloveval(-5);
+        f.ctx().memory.addFriendship(-5);
         QCOMPARE(f.stored("Loveval"), QStringLiteral("-20"));
         f.mem().Loveval = 120;
-        f.ctx().memory.Addloveval(32767);
+        f.ctx().memory.addFriendship(32767);
         QCOMPARE(f.mem().Loveval, qint16(120));
         f.mem().Loveval = -20;
-        f.ctx().memory.Addloveval(-32768);
+        f.ctx().memory.addFriendship(-32768);
         QCOMPARE(f.mem().Loveval, qint16(-20));
     }
 
@@ -80,13 +80,13 @@ private slots:
         PetFixture before(ordinaryDay(10, 0), PetFixture::Seeded);
         before.returning();
         before.store.write(QStringLiteral("Loveval"), QString::number(love));
-        before.pet->Loaddata();
+        before.pet->load();
         before.pet->exitSave(before.mem().mleft, before.mem().mtop);
         QCOMPARE(before.stored("Lastdate"), QString::number(kDayN));
 
         PetFixture after(start, PetFixture::Seeded);
         after.store.values() = before.store.values();
-        after.pet->Form_Load();
+        after.pet->start();
         QCOMPARE(int(after.mem().Loveval), expected);
         QCOMPARE(after.stored("Loveval").toInt(), expected);
     }
@@ -120,7 +120,7 @@ private slots:
         f.store.write(QStringLiteral("Flowerday"), QString::number(flowerday));
         if (lastday)
             f.store.write(QStringLiteral("Lastday"), QString::number(lastday));
-        f.pet->Form_Load();
+        f.pet->start();
         QCOMPARE(int(f.mem().Flowerday), expected);
         QCOMPARE(f.stored("Flowerday"), QString::number(expected));
     }
@@ -132,7 +132,7 @@ private slots:
         PetFixture f(ordinaryDay(11, 59), PetFixture::Seeded);
         f.returning();
         f.store.write(QStringLiteral("Totaltime"), QStringLiteral("321"));
-        f.pet->Loaddata();
+        f.pet->load();
         f.pet->exitSave(1500, 2400);
         QCOMPARE(f.stored("mleft"), QStringLiteral("1500"));
         QCOMPARE(f.stored("mtop"), QStringLiteral("2400"));
@@ -142,7 +142,7 @@ private slots:
 
         PetFixture g(ordinaryDay(12, 1), PetFixture::Seeded);
         g.store.write(QStringLiteral("Item3"), QStringLiteral("3"));
-        g.pet->Loaddata();
+        g.pet->load();
         g.pet->exitSave(0, 0);
         QCOMPARE(g.stored("Lastdate"), QString::number(kDayN + 1));
         QCOMPARE(g.stored("Lastday"), QString::number(kDayN + 1));
@@ -173,7 +173,7 @@ private slots:
         f.ctx().screen.width = screenWidth;
         f.store.write(QStringLiteral("mleft"), mleft);
         f.store.write(QStringLiteral("mtop"), mtop);
-        f.pet->Loaddata();
+        f.pet->load();
         QCOMPARE(f.mem().mleft, left);
         QCOMPARE(f.mem().mtop, top);
         QCOMPARE(f.ctx().screen.petLeft, left);
@@ -189,7 +189,7 @@ private slots:
         ScreenGeometry &g = f.ctx().screen;
         f.store.write(QStringLiteral("mtop"), QStringLiteral("999999"));
         f.store.write(QStringLiteral("mleft"), QStringLiteral("600"));
-        f.pet->Loaddata();
+        f.pet->load();
         QCOMPARE(f.mem().mtop, 1080 * 15 - 3360);
         f.pet->petFrameChanged(4380 + 30, 3360 + 315);
         QCOMPARE(f.mem().mtop, 1080 * 15 - 3360 - 315);
@@ -200,7 +200,7 @@ private slots:
         QCOMPARE(g.petTop, 3000);
 
         PetFixture first(ordinaryDay(10, 0));
-        first.pet->Loaddata();
+        first.pet->load();
         first.pet->petFrameChanged(4380 + 30, 3360 + 315);
         QCOMPARE(first.mem().mleft, placement::centred(0, 1920 * 15, 4380 + 30));
         QCOMPARE(first.mem().mtop, placement::centred(0, 1080 * 15, 3360 + 315));
@@ -216,14 +216,14 @@ private slots:
         g.screens = {{-1280 * 15, 0, 1280 * 15, 1024 * 15}, {0, 0, 1920 * 15, 1050 * 15}};
         f.store.write(QStringLiteral("mleft"), QStringLiteral("-9000"));
         f.store.write(QStringLiteral("mtop"), QStringLiteral("999999"));
-        f.pet->Loaddata();
+        f.pet->load();
         QCOMPARE(f.mem().mleft, -9000);
         QCOMPARE(f.mem().mtop, 1024 * 15 - 3360);
         f.store.write(QStringLiteral("mleft"), QStringLiteral("-99999"));
-        f.pet->Loaddata();
+        f.pet->load();
         QCOMPARE(f.mem().mleft, -1280 * 15);
         f.store.removeApplication();
-        f.pet->Loaddata();
+        f.pet->load();
         QCOMPARE(f.mem().mleft, placement::centred(-1280 * 15, 1280 * 15, 4380));
         QCOMPARE(f.mem().mtop, placement::centred(0, 1024 * 15, 3360));
     }
@@ -234,10 +234,10 @@ private slots:
     {
         PetFixture f(ordinaryDay(10, 0));
         f.store.write(QStringLiteral("Loveval"), QStringLiteral("122"));
-        f.pet->Loaddata();
+        f.pet->load();
         QCOMPARE(f.mem().Loveval, qint16(122));
         QCOMPARE(f.scene().label(Label::Level), QStringLiteral("大の仲良し"));
-        f.ctx().memory.Addloveval(-1);
+        f.ctx().memory.addFriendship(-1);
         QCOMPARE(f.stored("Loveval"), QStringLiteral("120"));
     }
 
@@ -246,7 +246,7 @@ private slots:
     {
         PetFixture f(ordinaryDay(10, 0));
         f.store.write(QStringLiteral("Preflag7"), QStringLiteral("1"));
-        f.pet->Loaddata();
+        f.pet->load();
         for (int k = 1; k <= 15; ++k)
             QCOMPARE(int(f.mem().Preflag[k]), k == 7 ? 1 : 0);
     }
@@ -273,7 +273,7 @@ private slots:
         f.store.write(QStringLiteral("Preflag15"), QStringLiteral("1"));
         f.store.write(key, value);
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(key));
-        f.pet->Loaddata();
+        f.pet->load();
         QCOMPARE(f.mem().Totaltime, 1234);
         QCOMPARE(f.mem().Item[1], qint16(3));
         QCOMPARE(f.mem().Totalpreno, qint16(4));
@@ -304,7 +304,7 @@ private slots:
         QFETCH(QString, shown);
         PetFixture f(ordinaryDay(10, 0));
         f.store.write(QStringLiteral("Totaltime"), stored);
-        f.pet->Loaddata();
+        f.pet->load();
         QCOMPARE(f.scene().label(Label::TotalTime), shown);
     }
 
@@ -337,7 +337,7 @@ private slots:
         QFETCH(QString, name);
         PetFixture f(ordinaryDay(10, 0));
         f.mem().Loveval = qint16(love);
-        f.pet->presentation().Intolovavalfun();
+        f.pet->presentation().refreshFriendshipLabel();
         QCOMPARE(f.scene().label(Label::Level), name);
     }
 
@@ -381,7 +381,7 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Music.dat"));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Book.dat"));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Present.dat"));
-        f.pet->Form_Load();
+        f.pet->start();
         QVERIFY(!f.trace.events.isEmpty());
         QVERIFY(f.engine().tickEnabled());
         QCOMPARE(f.ctx().tables.study[1].question, QStringLiteral("問題"));

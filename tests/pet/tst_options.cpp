@@ -61,7 +61,7 @@ struct LivedPet {
         f.store.write(QStringLiteral("mno"), QStringLiteral("2"));
         if (germanTime)
             f.store.write(QStringLiteral("option1"), QStringLiteral("True"));
-        f.pet->Form_Load();
+        f.pet->start();
         f.ticks(5);
     }
     PetFixture f;
@@ -194,7 +194,7 @@ private slots:
         QCOMPARE(f.mem().Loveval, qint16(50));
         QCOMPARE(f.mem().Item[1], qint16(0));
         QCOMPARE(f.mem().Totaltime, 0);
-        QCOMPARE(f.rt().Ibentno, qint16(0));
+        QCOMPARE(f.rt().activity, qint16(0));
         QCOMPARE(f.trace.events.last(), 0);
         QCOMPARE(f.scene().label(Label::TotalTime), QStringLiteral("0000000"));
         QCOMPARE(f.scene().label(Label::Level), QStringLiteral("普通"));
@@ -208,8 +208,8 @@ private slots:
         PetFixture &f = p.f;
         const QHash<QString, QString> before = f.store.values();
         const int writes = f.store.writeCount();
-        const qint16 event = f.rt().Ibentno;
-        const qint32 count = f.rt().Ibentcount;
+        const qint16 event = f.rt().activity;
+        const qint32 count = f.rt().activitySeconds;
         OptionsWindow w(*f.pet);
         w.confirmReset = [] { return false; };
         w.show();
@@ -217,8 +217,8 @@ private slots:
         QTest::mouseClick(buttonNamed(w, QStringLiteral("リセット")), Qt::LeftButton);
         QCOMPARE(f.store.values(), before);
         QCOMPARE(f.store.writeCount(), writes);
-        QCOMPARE(f.rt().Ibentno, event);
-        QCOMPARE(f.rt().Ibentcount, count);
+        QCOMPARE(f.rt().activity, event);
+        QCOMPARE(f.rt().activitySeconds, count);
         QCOMPARE(f.mem().Loveval, qint16(85));
         QVERIFY(w.isVisible());
     }
@@ -229,8 +229,8 @@ private slots:
     {
         LivedPet p(true);
         PetFixture &f = p.f;
-        const qint16 event = f.rt().Ibentno;
-        const qint32 count = f.rt().Ibentcount;
+        const qint16 event = f.rt().activity;
+        const qint32 count = f.rt().activitySeconds;
         const qsizetype started = f.trace.events.size();
         QVERIFY(count > 0);
         f.store.values().remove(QStringLiteral("option1"));
@@ -241,8 +241,8 @@ private slots:
         QVERIFY(!w.isVisible());
         QCOMPARE(f.stored(QStringLiteral("option1")), QStringLiteral("True"));
         QVERIFY(f.mem().option1);
-        QCOMPARE(f.rt().Ibentno, event);
-        QCOMPARE(f.rt().Ibentcount, count);
+        QCOMPARE(f.rt().activity, event);
+        QCOMPARE(f.rt().activitySeconds, count);
         QCOMPARE(f.trace.events.size(), started);
     }
 
@@ -252,7 +252,7 @@ private slots:
     {
         LivedPet p(false);
         PetFixture &f = p.f;
-        QVERIFY2(f.rt().Ibentno >= 18 && f.rt().Ibentno <= 20, qPrintable(QString::number(f.rt().Ibentno)));
+        QVERIFY2(f.rt().activity >= 18 && f.rt().activity <= 20, qPrintable(QString::number(f.rt().activity)));
         OptionsWindow w(*f.pet);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -260,9 +260,9 @@ private slots:
         QVERIFY(w.germanTime()->isChecked());
         QTest::mouseClick(buttonNamed(w, QStringLiteral("閉じる")), Qt::LeftButton);
         QCOMPARE(f.stored(QStringLiteral("option1")), QStringLiteral("True"));
-        QVERIFY2(f.rt().Ibentno >= 7 && f.rt().Ibentno <= 10, qPrintable(QString::number(f.rt().Ibentno)));
-        QCOMPARE(f.rt().Ibentcount, 0);
-        QCOMPARE(f.rt().Nowhour, qint16(4));
+        QVERIFY2(f.rt().activity >= 7 && f.rt().activity <= 10, qPrintable(QString::number(f.rt().activity)));
+        QCOMPARE(f.rt().activitySeconds, 0);
+        QCOMPARE(f.rt().hour, qint16(4));
         QVERIFY(!w.isVisible());
     }
 

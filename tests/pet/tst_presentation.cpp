@@ -19,11 +19,11 @@ private slots:
     {
         PetFixture f(ordinaryDay(14, 0));
         f.rt().leaveTag = kAway;
-        f.rt().Ibentno = 40;
+        f.rt().activity = 40;
         f.scene().setPropVisible(Prop::Water, true);
         f.engine().startAnimation(Anim::Water);
         f.pet->buttons().setAvailable(Button::Present, true);
-        f.pet->presentation().Callfun2(17);
+        f.pet->presentation().showLines(Lines::SeeOff);
         QCOMPARE(f.mem().Loveval, qint16(50));
         QCOMPARE(f.stored("Loveval"), QStringLiteral("<absent>"));
         QVERIFY(!f.scene().speechOpen());
@@ -34,9 +34,9 @@ private slots:
         QVERIFY(f.scripted.asked().isEmpty());
         QVERIFY(f.trace.speeches.isEmpty());
 
-        f.rt().Ibentno = 61;
+        f.rt().activity = 61;
         f.scripted.push({1});
-        f.pet->presentation().Callfun2(17);
+        f.pet->presentation().showLines(Lines::SeeOff);
         QCOMPARE(f.mem().Loveval, qint16(47));
         QVERIFY(f.scene().speechOpen());
         QVERIFY(!f.engine().animationRunning(Anim::Water));
@@ -51,7 +51,7 @@ private slots:
         f.rt().leaveTag = kAway;
         f.scripted.push({2});
         QSignalSpy raised(&f.scene(), &Scene::raisePet);
-        f.pet->presentation().Callfun3(54);
+        f.pet->presentation().showClickLines(54);
         QVERIFY(f.scene().speechOpen());
         QCOMPARE(f.trace.speeches, QStringList{QStringLiteral("IntoformD54")});
         QCOMPARE(raised.size(), 1);
@@ -84,7 +84,7 @@ private slots:
         g.petLeft = petLeft;
         g.petTop = 2000;
         f.scripted.push({1});
-        f.pet->presentation().Callfun3(18);
+        f.pet->presentation().showClickLines(18);
         const QPoint speech = f.scene().speechPlace();
         QCOMPARE(speech.x(), left);
         QCOMPARE(speech.y() + g.speechHeight, 2000 + 3360);
@@ -102,8 +102,8 @@ private slots:
         ScreenGeometry &g = f.ctx().screen;
         f.pet->petMoved(3000, 3000);
         f.scripted.push({1});
-        f.pet->presentation().Callfun3(18);
-        f.pet->presentation().Callquestfun(4);
+        f.pet->presentation().showClickLines(18);
+        f.pet->presentation().askQuestion(4);
         const int bringUps = f.scene().speechBringUps();
         f.pet->petFrameChanged(4380 + 30, 3360 + 315);
         QCOMPARE(f.scene().speechPlace().y() + g.speechHeight, g.petTop + 3360 + 315);
@@ -115,7 +115,7 @@ private slots:
         f.pet->petMoved(g.width - 4410, 6000);
         QCOMPARE(f.scene().speechPlace().x(), g.width - 4410 - g.speechWidth);
         // A parked window stays parked.
-        f.pet->presentation().Form4closefun();
+        f.pet->presentation().closeSpeech();
         f.pet->petMoved(1500, 1500);
         QVERIFY(!f.scene().speechOpen());
         QCOMPARE(f.scene().questionPlace().x(), 1500 + 2350);
@@ -128,11 +128,11 @@ private slots:
         PetFixture f(ordinaryDay(10, 0));
         f.ticks(1);
         QSignalSpy raised(&f.scene(), &Scene::raisePet);
-        f.pet->presentation().Callfun2(2);
+        f.pet->presentation().showLines(Lines::FirstMeeting);
         QCOMPARE(raised.first().first().toBool(), false);
         QVERIFY(!f.scene().button(Button::Present).enabled);
         QVERIFY(!f.scene().button(Button::Hobby).enabled);
-        f.pet->presentation().Form4closefun();
+        f.pet->presentation().closeSpeech();
         QVERIFY(!f.scene().speechOpen());
         QVERIFY(f.scene().button(Button::Present).enabled);
         QVERIFY(f.scene().button(Button::Hobby).enabled);
@@ -141,9 +141,9 @@ private slots:
         // At lunch the buttons stay unavailable after the close.
         PetFixture lunch(ordinaryDay(12, 30));
         lunch.ticks(1);
-        lunch.rt().Ibentno = 18;
+        lunch.rt().activity = 18;
         lunch.scripted.push({2});
-        lunch.pet->presentation().Callfun3(18);
+        lunch.pet->presentation().showClickLines(18);
         lunch.pet->speech().close();
         QVERIFY(!lunch.scene().speechOpen());
         QVERIFY(!lunch.scene().button(Button::Present).enabled);
@@ -153,8 +153,8 @@ private slots:
     void unknownNumberShowsTheHeldText()
     {
         PetFixture f(ordinaryDay(10, 0));
-        f.pet->speech().IntoformC(QStringLiteral("いいね！"));
-        f.pet->presentation().Callfun2(99);
+        f.pet->speech().showGivenText(QStringLiteral("いいね！"));
+        f.pet->presentation().showLines(Lines(99));
         QVERIFY(f.scene().speechOpen());
         QCOMPARE(f.scene().speechText(), QStringLiteral("いいね！"));
         QVERIFY(f.scripted.asked().isEmpty());

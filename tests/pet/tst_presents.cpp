@@ -22,10 +22,10 @@ private slots:
 void PresentsTest::presentUnlocksOnlyAboveItsThreshold()
 {
     Life l(on(10), {{"Totaltime", "100"}});
-    l.presents().Setform();
+    l.presents().refreshStates();
     QCOMPARE(l.presents().state(1), 0);
     l.mem().Totaltime = 101;
-    l.presents().Setform();
+    l.presents().refreshStates();
     QCOMPARE(l.presents().state(1), 1);
     QCOMPARE(l.presents().state(2), 0);
     // The states live in memory until the next save.
@@ -37,13 +37,13 @@ void PresentsTest::presentUnlocksOnlyAboveItsThreshold()
 void PresentsTest::everythingNotGivenIsAvailableAfterLongTogether()
 {
     Life l(on(10), {{"Totaltime", "30001"}, {"Item5", "3"}, {"Item9", "3"}});
-    l.presents().Setform();
+    l.presents().refreshStates();
     for (int p = 1; p <= 9; ++p) {
         const int key = Presents::table()[size_t(p)].key;
         QCOMPARE(l.presents().state(p), (key == 5 || key == 9) ? 3 : 1);
     }
     l.mem().Totaltime = 30000;
-    l.presents().Setform(); // never lowers a state
+    l.presents().refreshStates(); // never lowers a state
     QCOMPARE(l.presents().state(9), 3);
     QCOMPARE(l.presents().state(8), 1);
 }
@@ -54,15 +54,15 @@ void PresentsTest::windowPositionsMapToTheirOwnKeys()
 {
     Life l(on(10), {{"Totaltime", "3500"}});
     l.rnd.seed(21);
-    l.presents().Setform();
+    l.presents().refreshStates();
     QVERIFY(l.presents().give(2));
     QCOMPARE(l.stored("Item4"), "3");
     QCOMPARE(l.stored("Item2"), "1");
     QCOMPARE(l.stored("Item3"), "1");
-    QCOMPARE(l.rt().Ibentno, 42);
+    QCOMPARE(l.rt().activity, 42);
     QVERIFY(l.presents().give(4));
     QCOMPARE(l.stored("Item3"), "3");
-    QCOMPARE(l.rt().Ibentno, 40);
+    QCOMPARE(l.rt().activity, 40);
 }
 
 // Guards against a locked or given present being given (again): the click changes nothing and
@@ -70,16 +70,16 @@ void PresentsTest::windowPositionsMapToTheirOwnKeys()
 void PresentsTest::greyPresentIgnoresClicks()
 {
     Life l(on(10), {{"Totaltime", "600"}, {"Item1", "3"}, {"Loveval", "50"}});
-    l.presents().Setform();
+    l.presents().refreshStates();
     l.presents().setWindowOpen(true);
-    l.rt().Ibentno = 23;
+    l.rt().activity = 23;
     QVERIFY(!l.presents().give(1)); // given
     QVERIFY(!l.presents().give(3)); // locked (needs 1500)
     QVERIFY(l.presents().windowOpen());
     QCOMPARE(l.presents().state(1), 3);
     QCOMPARE(l.presents().state(3), 0);
     QCOMPARE(l.mem().Loveval, 50);
-    QCOMPARE(l.rt().Ibentno, 23);
+    QCOMPARE(l.rt().activity, 23);
     QVERIFY(l.trace.events.isEmpty());
     QVERIFY(l.trace.speeches.isEmpty());
 }
@@ -113,10 +113,10 @@ void PresentsTest::givingAPresent()
     QFETCH(int, event);
     Life l(on(14), {{"Totaltime", "40000"}, {"Loveval", "60"}});
     l.rnd.seed(quint64(position));
-    l.rt().Ibentno = 45;
-    l.rt().Ibentcount = 321;
-    l.rt().Ibentstep = 4;
-    l.presents().Setform();
+    l.rt().activity = 45;
+    l.rt().activitySeconds = 321;
+    l.rt().step = 4;
+    l.presents().refreshStates();
     l.presents().setWindowOpen(true);
     QVERIFY(l.presents().give(position));
     QCOMPARE(l.stored(key), "3");
@@ -126,7 +126,7 @@ void PresentsTest::givingAPresent()
     QVERIFY(!l.presents().windowOpen());
     QCOMPARE(l.trace.speeches, QStringList{thanks});
     QCOMPARE(l.trace.events, QList<int>{event});
-    QCOMPARE(l.rt().Ibentcount, 0);
+    QCOMPARE(l.rt().activitySeconds, 0);
     // The other presents are saved with their state too.
     for (int k = 1; k <= 9; ++k)
         if (QStringLiteral("Item%1").arg(k) != key)
@@ -138,9 +138,9 @@ void PresentsTest::givingAPresent()
 void PresentsTest::presentGivenWhileAwayIsStillGivenWithoutThanks()
 {
     Life l(on(14), {{"Totaltime", "200"}, {"Loveval", "60"}});
-    l.presents().Setform();
+    l.presents().refreshStates();
     l.rt().leaveTag = kAway;
-    l.rt().Ibentno = 23;
+    l.rt().activity = 23;
     QVERIFY(l.presents().give(1));
     QCOMPARE(l.stored("Item1"), "3");
     QCOMPARE(l.mem().Loveval, 70);

@@ -32,7 +32,7 @@ struct GivingPet {
         f.store.write(QStringLiteral("Totaltime"), QStringLiteral("16000"));
         f.store.write(QStringLiteral("Item1"), QStringLiteral("3"));
         f.store.write(QStringLiteral("Item4"), QStringLiteral("3"));
-        f.pet->Form_Load();
+        f.pet->start();
         w = std::make_unique<PresentWindow>(*f.pet);
         w->open();
     }
@@ -136,7 +136,7 @@ private slots:
         QTest::mouseClick(w.presentPicture(3), Qt::LeftButton); // the car kit, stored as Item2
         QCOMPARE(f.stored(QStringLiteral("Item2")), QStringLiteral("3"));
         QCOMPARE(f.mem().Loveval, qint16(love + 10));
-        QCOMPARE(f.rt().Ibentno, qint16(38));
+        QCOMPARE(f.rt().activity, qint16(38));
         QVERIFY(!w.isVisible());
         w.open();
         QVERIFY(w.stamp(3)->isVisible());
@@ -155,10 +155,10 @@ private slots:
         QLabel *car = w.presentPicture(3);
         QLabel *violin = w.presentPicture(5);
         const QHash<QString, QString> before = f.store.values();
-        const qint16 event = f.rt().Ibentno;
+        const qint16 event = f.rt().activity;
         auto nothingGiven = [&](const char *how) {
             QVERIFY2(f.store.values() == before, how);
-            QVERIFY2(f.rt().Ibentno == event, how);
+            QVERIFY2(f.rt().activity == event, how);
             QVERIFY2(w.isVisible(), how);
         };
         QTest::mouseClick(car, Qt::RightButton);
@@ -176,7 +176,7 @@ private slots:
         // The same present clicked properly is given after all that.
         QTest::mouseClick(car, Qt::LeftButton);
         QCOMPARE(f.stored(QStringLiteral("Item2")), QStringLiteral("3"));
-        QCOMPARE(f.rt().Ibentno, qint16(38));
+        QCOMPARE(f.rt().activity, qint16(38));
     }
 
     // A click on a grey present, locked or already given, changes nothing and the window stays.
@@ -187,11 +187,11 @@ private slots:
         PresentWindow &w = *g.w;
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         const QHash<QString, QString> before = f.store.values();
-        const qint16 event = f.rt().Ibentno;
+        const qint16 event = f.rt().activity;
         for (int p : {1, 8, 9}) {
             QTest::mouseClick(w.presentPicture(p), Qt::LeftButton);
             QCOMPARE(f.store.values(), before);
-            QCOMPARE(f.rt().Ibentno, event);
+            QCOMPARE(f.rt().activity, event);
             QVERIFY(w.isVisible());
         }
     }

@@ -23,7 +23,7 @@ private slots:
 };
 
 // Guards against a wrong answer going unrewarded or the report getting the wrong verdict: right
-// gives +12 and Talkflag 1, wrong still +5 and Talkflag 2; both send the pet to study for 60 s.
+// gives +12 and talk 1, wrong still +5 and talk 2; both send the pet to study for 60 s.
 void QuestionsTest::studyAnswerIsRewardedRightOrWrong_data()
 {
     QTest::addColumn<int>("answer");
@@ -42,23 +42,23 @@ void QuestionsTest::studyAnswerIsRewardedRightOrWrong()
     Life l(on(10), {{"Loveval", "50"}});
     l.rnd.script({2, 3});
     l.start(51);
-    QCOMPARE(l.rt().Studyno, 6);
+    QCOMPARE(l.rt().studyQuestion, 6);
     l.ctx().tables.study[6].right = 2;
     QCOMPARE(l.mem().Loveval, 40);
-    l.questions().btnans_Click(answer);
+    l.questions().answer(answer);
     QCOMPARE(l.mem().Loveval, love);
     QCOMPARE(l.stored("Loveval"), QString::number(love));
-    QCOMPARE(l.rt().Talkflag, talk);
-    QCOMPARE(l.rt().Ibentno, 26);
-    QCOMPARE(l.rt().Ibentlimit, 60);
+    QCOMPARE(l.rt().talkState, talk);
+    QCOMPARE(l.rt().activity, 26);
+    QCOMPARE(l.rt().activityLength, 60);
     QVERIFY(!l.scene().questionOpen());
     QCOMPARE(l.scene().label(Label::Level), Presentation::levelName(qint16(love)));
 
     // Once the study is over the pet reports: 56 after a right answer, 57 after a wrong one.
     l.rnd.seed(7);
-    l.rt().Ibentcount = 60;
+    l.rt().activitySeconds = 60;
     l.engine().tick();
-    QCOMPARE(l.rt().Ibentno, talk == 1 ? 56 : 57);
+    QCOMPARE(l.rt().activity, talk == 1 ? 56 : 57);
     QCOMPARE(l.trace.speeches.last(), "Intoform");
     QVERIFY(l.scene().speechText().contains(l.ctx().tables.study[6].answer[2]));
 }
@@ -73,8 +73,8 @@ void QuestionsTest::studyQuestionNumberIsAProductOfTwoDraws()
         for (int b = 1; b <= 4; ++b) {
             l.rnd.script({a, b});
             l.questions().fill(1);
-            asked << l.rt().Studyno;
-            const StudyRecord &r = l.ctx().tables.study[size_t(l.rt().Studyno)];
+            asked << l.rt().studyQuestion;
+            const StudyRecord &r = l.ctx().tables.study[size_t(l.rt().studyQuestion)];
             QCOMPARE(l.scene().questionText(), r.question);
             QCOMPARE(l.scene().answer(3), r.answer[3]);
         }
@@ -89,12 +89,12 @@ void QuestionsTest::tasteAnswerClampsBeforeItsOwnAmount()
     Life l(on(11), {{"Loveval", "115"}});
     l.rnd.script({3});
     l.questions().fill(2);
-    QCOMPARE(l.rt().Musicno, 3);
+    QCOMPARE(l.rt().musicQuestion, 3);
     TasteRecord &rec = l.ctx().tables.music[3];
     rec.change[2] = -8;
     rec.reply1[2] = QStringLiteral("いいね！");
     rec.reply2[2] = QStringLiteral("ぼくも好き");
-    l.questions().btnans_Click(2);
+    l.questions().answer(2);
     QCOMPARE(l.mem().Loveval, 112);
     QCOMPARE(l.stored("Loveval"), "112");
     QCOMPARE(l.scene().speechText(), QStringLiteral("いいね！\r\nぼくも好き"));
@@ -128,9 +128,9 @@ void QuestionsTest::tasteAnswerChoosesTheActivityByTheHour()
     Life l(on(hour, 30), {{"Loveval", "90"}});
     l.rnd.script({2});
     l.questions().fill(qint16(kind));
-    l.questions().btnans_Click(1);
-    QCOMPARE(l.rt().Ibentno, event);
-    QCOMPARE(l.rt().Askflag, 0);
+    l.questions().answer(1);
+    QCOMPARE(l.rt().activity, event);
+    QCOMPARE(l.rt().replyShown, 0);
     QCOMPARE(l.trace.speeches, QStringList{"IntoformC"}); // the reply, no opening lines
     QVERIFY(l.drawsAsScripted());
 }
@@ -155,22 +155,22 @@ void QuestionsTest::playAnswerRewardsTakingTheProposal()
     QFETCH(int, choice);
     QFETCH(int, gain);
     Life l(on(10), {{"Loveval", "60"}});
-    l.rt().Playflag = qint16(playflag);
+    l.rt().userAskedToPlay = qint16(playflag);
     if (playflag)
         l.rnd.script({2});
     l.start(60);
     if (playflag) {
-        QCOMPARE(l.rt().Playno, 2);
+        QCOMPARE(l.rt().proposedGame, 2);
         QVERIFY(l.scene().questionText().contains(QStringLiteral("ぼくは\r\nあっち向いてほいで遊びたいなぁ")));
     } else {
         QVERIFY(l.scene().questionText().startsWith(QStringLiteral("ねっ、ね、一緒に遊ぼうよ！")));
     }
     QCOMPARE(l.scene().answer(3), QStringLiteral("しりとり"));
     QCOMPARE(l.mem().Loveval, 50);
-    l.questions().btnans_Click(choice);
+    l.questions().answer(choice);
     QCOMPARE(l.mem().Loveval, 50 + gain);
-    QCOMPARE(l.rt().Playflag, 0);
-    QCOMPARE(l.rt().Talkflag, 3);
+    QCOMPARE(l.rt().userAskedToPlay, 0);
+    QCOMPARE(l.rt().talkState, 3);
     QVERIFY(l.launcher.running());
     QCOMPARE(l.launcher.args, QStringList{QStringLiteral("-") + QChar(u'a' + choice - 1)});
     QVERIFY(!l.scene().petShown());
@@ -178,31 +178,31 @@ void QuestionsTest::playAnswerRewardsTakingTheProposal()
 }
 
 // Guards against a lost wish: when the play question the user asked for runs out unanswered,
-// Playflag stays set, and the next play
+// userAskedToPlay stays set, and the next play
 // question (even one the pet starts itself) proposes a game again.
 void QuestionsTest::unansweredPlayQuestionProposesAgainNextTime()
 {
     Life l(on(10), {{"Loveval", "60"}});
     l.rnd.script({3});
     l.rnd.seed(11);
-    l.interaction().btnHobby_Click();
-    QCOMPARE(l.rt().Playno, 3);
+    l.interaction().clickHobby();
+    QCOMPARE(l.rt().proposedGame, 3);
     QVERIFY(l.scene().questionOpen());
     l.engine().setTickEnabled(true);
-    for (int s = 0; s < 62 && l.rt().Ibentno == 60; ++s)
+    for (int s = 0; s < 62 && l.rt().activity == 60; ++s)
         l.time.advance(1000);
-    QVERIFY(l.rt().Ibentno != 60);
+    QVERIFY(l.rt().activity != 60);
     QVERIFY(!l.scene().questionOpen());
-    QCOMPARE(l.rt().Talkflag, 0);
-    QCOMPARE(l.rt().Playflag, 1);
+    QCOMPARE(l.rt().talkState, 0);
+    QCOMPARE(l.rt().userAskedToPlay, 1);
     QCOMPARE(l.trace.questions.size(), 1);
 
     l.engine().setTickEnabled(false);
-    l.rt().Ibentno = 1;
+    l.rt().activity = 1;
     l.rnd.seeded.reset();
     l.rnd.script({1, 1}); // the chat's chance switch, then the proposal
-    QVERIFY(l.engine().Chanceibent(l.rnd.draw(200), 60));
-    QCOMPARE(l.rt().Playno, 1);
+    QVERIFY(l.engine().switchByChance(l.rnd.draw(200), 60));
+    QCOMPARE(l.rt().proposedGame, 1);
     QVERIFY(l.scene().questionText().startsWith(QStringLiteral("遊びたいの？いいよ！")));
     QVERIFY(l.drawsAsScripted());
 }

@@ -61,7 +61,7 @@ struct ShownPet {
     {
         f.returning();
         w = std::make_unique<PetWindow>(*f.pet);
-        f.pet->Form_Load();
+        f.pet->start();
         w->show();
         for (int i = 0; i < int(Prop::Count); ++i)
             f.scene().setPropVisible(Prop(i), false);
@@ -143,7 +143,7 @@ private slots:
         f.returning();
         f.store.write(QStringLiteral("Totaltime"), QStringLiteral("16000"));
         f.store.write(QStringLiteral("Item1"), QStringLiteral("3"));
-        f.pet->Form_Load();
+        f.pet->start();
         PresentWindow presents(*f.pet);
         presents.open();
         for (int p = 1; p <= 9; ++p) {

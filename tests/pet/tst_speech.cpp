@@ -32,13 +32,13 @@ private slots:
                 storedWhenShown << f.stored("Loveval");
         });
         f.scripted.push({2});
-        f.pet->presentation().Callfun2(17);
+        f.pet->presentation().showLines(Lines::SeeOff);
         QCOMPARE(storedWhenShown.value(0), QStringLiteral("47"));
         QCOMPARE(f.scene().speechText(), alternative(QStringLiteral("Intoform9"), 0, 2));
 
         storedWhenShown.clear();
         f.scripted.push({1});
-        f.pet->presentation().Callfun3(18);
+        f.pet->presentation().showClickLines(18);
         QCOMPARE(storedWhenShown.value(0), QStringLiteral("45"));
         QCOMPARE(f.scene().speechText(), alternative(QStringLiteral("IntoformD18"), 0, 1));
     }
@@ -48,7 +48,7 @@ private slots:
     {
         PetFixture f(ordinaryDay(22, 0));
         f.scripted.push({4});
-        f.pet->presentation().Callfun2(3);
+        f.pet->presentation().showLines(Lines::GoodNight);
         QCOMPARE(f.scene().speechText(), QStringLiteral("Gute Nacht! おやすみなさい") + kCrLf
                                              + alternative(QStringLiteral("Intoform2"), 0, 4));
     }
@@ -69,12 +69,12 @@ private slots:
         QFETCH(int, love);
         PetFixture f(ordinaryDay(12, 30));
         f.scripted.push(draw);
-        f.pet->presentation().Callfun3(18);
+        f.pet->presentation().showClickLines(18);
         QCOMPARE(int(f.mem().Loveval), love);
         QCOMPARE(f.scripted.asked(), QList<int>{4});
     }
 
-    // The report names the right answer; only Talkflag 1 means the user was right, anything
+    // The report names the right answer; only talk 1 means the user was right, anything
     // else reads as wrong. It changes no friendship and waits for a click.
     void answerReport_data()
     {
@@ -94,10 +94,10 @@ private slots:
         rec.question = QStringLiteral("ドイツの首都は？");
         rec.answer = {QString(), QStringLiteral("ミュンヘン"), QStringLiteral("ベルリン"), QStringLiteral("ボン")};
         rec.right = 2;
-        f.rt().Studyno = 4;
-        f.rt().Talkflag = qint16(talkflag);
+        f.rt().studyQuestion = 4;
+        f.rt().talkState = qint16(talkflag);
         f.scripted.push({3});
-        f.pet->presentation().Callfun2(1);
+        f.pet->presentation().showLines(Lines::AnswerReport);
         const QString first = right ? QStringLiteral("さっきの答え、\r\n「ベルリン」で合ってたよ！")
                                     : QStringLiteral("さっきの答え、違ったよ！\r\n「ベルリン」だったよぉ・・・");
         QCOMPARE(f.scene().speechText(), first + kCrLf + alternative(QStringLiteral("Intoform"), right ? 0 : 1, 3));
@@ -126,8 +126,8 @@ private slots:
         QFETCH(int, change);
         QFETCH(int, text);
         PetFixture f(ordinaryDay(15, 0));
-        f.rt().Awaytime = minutes;
-        f.pet->presentation().Callfun2(18);
+        f.rt().minutesAway = minutes;
+        f.pet->presentation().showLines(Lines::WelcomeBack);
         QCOMPARE(int(f.mem().Loveval), 50 + change);
         QCOMPARE(f.scene().speechText(), alternative(QStringLiteral("Intoform10"), 0, text));
         QVERIFY(f.pet->speech().closeTimerOn());
@@ -139,8 +139,8 @@ private slots:
     void callersTextClosesAfterThirtySeconds()
     {
         PetFixture f(ordinaryDay(10, 0));
-        f.pet->speech().IntoformC(QString());
-        f.pet->presentation().Callfun2(0);
+        f.pet->speech().showGivenText(QString());
+        f.pet->presentation().showLines(Lines::Shown);
         QVERIFY(f.scene().speechOpen());
         QCOMPARE(f.scene().speechText(), QString());
         f.time.advance(29999);
@@ -149,7 +149,7 @@ private slots:
         QVERIFY(!f.scene().speechOpen());
         QVERIFY(!f.pet->speech().closeTimerOn());
 
-        f.pet->presentation().Callfun2(2); // the first greeting waits for a click
+        f.pet->presentation().showLines(Lines::FirstMeeting); // the first greeting waits for a click
         f.time.advance(120000);
         QVERIFY(f.scene().speechOpen());
         f.pet->speech().close();

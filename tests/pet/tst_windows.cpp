@@ -41,7 +41,7 @@ private slots:
         f.returning();
         f.store.write(QStringLiteral("Totaltime"), QStringLiteral("42"));
         PetWindow w(*f.pet);
-        f.pet->Form_Load();
+        f.pet->start();
         f.time.advance(1000);
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QCOMPARE(w.windowTitle(), QStringLiteral("ピモといっしょ"));
@@ -54,7 +54,7 @@ private slots:
         QVERIFY(texts.contains(QStringLiteral("3:15")));
         QVERIFY(texts.contains(QStringLiteral("0000042")));
         f.mem().Loveval = 100;
-        f.pet->presentation().Intolovavalfun();
+        f.pet->presentation().refreshFriendshipLabel();
         QVERIFY(labelTexts(w).contains(QStringLiteral("大の仲良し")));
         QCOMPARE(w.view()->toolTip(), QStringLiteral("たまにクリックしてね！"));
     }
@@ -65,7 +65,7 @@ private slots:
     {
         PetFixture f(ordinaryDay(12, 30), PetFixture::Seeded);
         SpeechWindow speech(*f.pet, nullptr);
-        f.pet->presentation().Callfun3(18);
+        f.pet->presentation().showClickLines(18);
         QVERIFY(QTest::qWaitForWindowExposed(&speech));
         QCOMPARE(speech.textLabel()->text(), displayText(f.scene().speechText()));
         QWidget *margin = speech.childAt(QPoint(2, 2));
@@ -87,7 +87,7 @@ private slots:
         PetWindow w(*f.pet);
         SpeechWindow speech(*f.pet, &w);
         QuestionWindow question(*f.pet, &w);
-        f.pet->Form_Load();
+        f.pet->start();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QCOMPARE(speech.parentWidget(), &w);
         for (QWidget *d : {static_cast<QWidget *>(&speech), static_cast<QWidget *>(&question)}) {
@@ -96,7 +96,7 @@ private slots:
         }
         QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(w.windowFlags() & Qt::WindowMinimizeButtonHint);
-        f.pet->presentation().Callquestfun(4);
+        f.pet->presentation().askQuestion(4);
         QVERIFY(question.isVisible());
         for (int i = 1; i <= 3; ++i)
             QCOMPARE(question.answerButton(i)->focusPolicy(), Qt::NoFocus);
@@ -109,7 +109,7 @@ private slots:
         QVERIFY(!question.isVisible());
         // An activity speaks meanwhile: the pet comes back, and both dialogs with it.
         f.scripted.push({1});
-        f.pet->presentation().Callfun3(18);
+        f.pet->presentation().showClickLines(18);
         QVERIFY(!w.isMinimized());
         QVERIFY(question.isVisible());
         QVERIFY(speech.isVisible());
@@ -128,7 +128,7 @@ private slots:
         PetFixture f(ordinaryDay(10, 15), PetFixture::Seeded);
         f.returning();
         PetWindow w(*f.pet);
-        f.pet->Form_Load();
+        f.pet->start();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         const std::pair<Button, const char *> tips[] = {
             {Button::About, "ぼくの事だよ"},
@@ -181,12 +181,12 @@ private slots:
         PetFixture f(ordinaryDay(10, 15), PetFixture::Seeded);
         f.returning();
         PetWindow w(*f.pet);
-        f.pet->Form_Load();
+        f.pet->start();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         f.pet->buttons().setAvailable(Button::Hobby, true);
         QTest::mouseClick(w.button(Button::Hobby), Qt::LeftButton);
-        QCOMPARE(f.rt().Ibentno, qint16(60));
-        QCOMPARE(f.rt().Playflag, qint16(1));
+        QCOMPARE(f.rt().activity, qint16(60));
+        QCOMPARE(f.rt().userAskedToPlay, qint16(1));
         QVERIFY(f.scene().questionOpen());
 
         QTest::mouseClick(w.button(Button::Leave), Qt::LeftButton);
@@ -208,7 +208,7 @@ private slots:
         PetWindow w(*f.pet);
         PresentWindow presents(*f.pet);
         connect(&w, &PetWindow::presentRequested, &presents, &PresentWindow::open);
-        f.pet->Form_Load();
+        f.pet->start();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QTest::mouseClick(w.button(Button::Present), Qt::LeftButton);
         QVERIFY(presents.isVisible());

@@ -118,21 +118,21 @@ void TestBadData::petLivesAnHourOnDamagedTables()
     l.rnd.seed(quint64(damage) * 100 + quint64(file.size()));
 
     WarningLog log;
-    l.pet->Form_Load();
+    l.pet->start();
     const QList<qint16> known = eventNumbers();
     for (int minute = 0; minute < 60; ++minute) {
         // The user answers every kind of question once a quarter of an hour, and clicks the pet.
         if (minute % 15 == 0) {
             for (qint16 kind = 1; kind <= 3; ++kind) {
                 l.questions().fill(kind);
-                l.questions().btnans_Click(l.rnd.draw(3));
+                l.questions().answer(l.rnd.draw(3));
             }
         }
         if (minute % 7 == 0)
-            l.interaction().picMain_Click();
+            l.interaction().clickPet();
         l.runMinutes(1);
         QVERIFY(l.mem().Loveval >= -20 && l.mem().Loveval <= 120);
-        QVERIFY2(known.contains(l.rt().Ibentno), qPrintable(QString::number(l.rt().Ibentno)));
+        QVERIFY2(known.contains(l.rt().activity), qPrintable(QString::number(l.rt().activity)));
     }
     // Presents from a damaged list land on the desktop or nowhere.
     const QDir desk(l.ctx().desktopDir);

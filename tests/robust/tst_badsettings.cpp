@@ -144,7 +144,7 @@ void TestBadSettings::everyKeyWithGarbageCostsOnlyThatKey()
     const QHash<QString, QString> before = f.store.values();
 
     WarningLog log;
-    f.pet->Form_Load();
+    f.pet->start();
     QVERIFY(f.engine().tickEnabled());
     if (!usable)
         QCOMPARE(log.count(QStringLiteral("\"%1\"").arg(key)), 1);
@@ -207,7 +207,7 @@ void TestBadSettings::damagedSettingsFileStartsFromWhatItCanRead()
         QCOMPARE(store.fileName(), path);
         PetOnStore p(store, kNow, 3);
         Pet &pet = *p.pet;
-        pet.Form_Load();
+        pet.start();
         QCOMPARE(int(pet.ctx().mem().Loveval), loveval);
         QCOMPARE(int(pet.ctx().mem().Totaltime), totaltime);
         p.time.advance(3 * 60 * 1000);

@@ -39,7 +39,7 @@ void TestBrokenStrips::brokenStripsPaintBlankAndWarnOnce()
     PetFixture f(ordinaryDay(12, 30), PetFixture::Seeded);
     f.returning();
     PetWindow w(*f.pet);
-    f.pet->Form_Load();
+    f.pet->start();
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     const QColor background(0xf4, 0xee, 0xe2);

@@ -42,7 +42,7 @@ void TestCloseSave::closingTheWindowSavesPlaceTimeAndDay()
               "[setting]\nFirstflag=1\nLoveval=50\nTotaltime=100\nLastdate=46000\nmleft=15\nmtop=15\n");
     QtSettingsStore store;
     PetOnStore p(store, ordinaryDay(10, 0), 8);
-    p.pet->Form_Load();
+    p.pet->start();
     {
         PetWindow w(*p.pet);
         w.show();

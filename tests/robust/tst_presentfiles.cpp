@@ -57,7 +57,7 @@ void TestPresentFiles::nothingOnTheDesktopIsWrittenThroughOrOver()
     f.ctx().tables.load(f.dataDir.path());
     f.scripted.push({1, 1});
     WarningLog log;
-    f.engine().Presentcheck();
+    f.engine().maybeDeliverPresent();
 
     QCOMPARE(f.mem().Totalpreno, qint16(0));
     QCOMPARE(f.mem().Preflag[1], qint16(0));

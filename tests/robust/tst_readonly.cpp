@@ -35,7 +35,7 @@ void liveOnTheRealStore(int minutes, QtSettingsStore &store)
 {
     PetOnStore p(store, ordinaryDay(10, 0), 5);
     Pet &pet = *p.pet;
-    pet.Form_Load();
+    pet.start();
     p.time.advance(qint64(minutes) * 60 * 1000);
     pet.exitSave(4500, 3000);
 }

@@ -104,7 +104,7 @@ void TestSoak::sixtyDaysWithAScriptedUser()
     l.rnd.seed(seed);
     SoakLauncher games(l.time, l.store, user);
     l.ctx().launcher = &games;
-    l.pet->Form_Load();
+    l.pet->start();
 
     const QList<qint16> known = eventNumbers();
     qint32 lastTotal = l.mem().Totaltime;
@@ -143,14 +143,14 @@ void TestSoak::sixtyDaysWithAScriptedUser()
     };
 
     // The first game: a word chain won at the top of the friendship, whose bonus goes past it.
-    l.ctx().memory.Addloveval(200);
-    Playgame(l.ctx(), 3);
+    l.ctx().memory.addFriendship(200);
+    playGame(l.ctx(), 3);
     while (games.running())
         l.time.advance(60 * 1000);
     check("a word chain at the top of the friendship");
     QVERIFY(l.mem().Loveval <= 122);
-    l.interaction().picMain_Click();
-    l.ctx().memory.Addloveval(0);
+    l.interaction().clickPet();
+    l.ctx().memory.addFriendship(0);
     QCOMPARE(l.mem().Loveval, qint16(120));
 
     const QDateTime end = l.time.now().addDays(60);
@@ -166,7 +166,7 @@ void TestSoak::sixtyDaysWithAScriptedUser()
 
         if (l.scene().questionOpen()) {
             if (user() % 4 != 0) {
-                l.questions().btnans_Click(int(1 + user() % 3));
+                l.questions().answer(int(1 + user() % 3));
                 ++answered;
                 check("an answer");
             } else {
@@ -184,11 +184,11 @@ void TestSoak::sixtyDaysWithAScriptedUser()
         if (hour == 9 && !decidedToday && !l.rt().userAway() && l.available(Button::Leave)) {
             decidedToday = true; // a day out one day in three
             if (user() % 3 == 0)
-                l.interaction().btnLeave_Click();
+                l.interaction().clickLeave();
             leaves += l.rt().userAway() ? 1 : 0;
             check("leaving");
         } else if (hour >= 18 && l.rt().userAway() && l.available(Button::Leave)) {
-            l.interaction().btnLeave_Click();
+            l.interaction().clickLeave();
             check("coming back");
         }
         if (hour == 0)
@@ -197,7 +197,7 @@ void TestSoak::sixtyDaysWithAScriptedUser()
             continue;
         if (l.available(Button::Present) && user() % 5 == 0) {
             l.presents().setWindowOpen(true);
-            l.presents().Setform();
+            l.presents().refreshStates();
             bool gave = false;
             for (int p = 1; p <= 9 && !gave; ++p)
                 gave = l.presents().state(p) == 1 && l.presents().give(p);
@@ -208,11 +208,11 @@ void TestSoak::sixtyDaysWithAScriptedUser()
             check("a present");
         }
         if (l.available(Button::Hobby) && user() % 9 == 0) {
-            l.interaction().btnHobby_Click();
+            l.interaction().clickHobby();
             check("the Hobby button");
         }
         if (user() % 3 == 0) {
-            l.interaction().picMain_Click();
+            l.interaction().clickPet();
             ++clicks;
             check("a click");
         }
@@ -224,7 +224,7 @@ void TestSoak::sixtyDaysWithAScriptedUser()
 
     // The exit save leaves the store holding exactly what the pet remembers.
     if (l.rt().userAway())
-        l.interaction().btnLeave_Click();
+        l.interaction().clickLeave();
     l.pet->exitSave(l.mem().mleft, l.mem().mtop);
     for (const KeyDef &k : petKeys()) {
         const QString stored = l.store.read(k.key, QStringLiteral("<absent>"));

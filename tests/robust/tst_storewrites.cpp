@@ -223,12 +223,12 @@ void TestStoreWrites::friendshipFromTheGamePackIsTakenOver()
     PetOnStore p(store, QDateTime(QDate(2026, 12, 7), QTime(10, 0)), 4);
     ChildLauncher launcher;
     p.pet->ctx().launcher = &launcher;
-    p.pet->Loaddata();
+    p.pet->load();
     QCOMPARE(p.pet->ctx().mem().Loveval, qint16(40));
-    Playgame(p.pet->ctx(), 3);
+    playGame(p.pet->ctx(), 3);
     QVERIFY(launcher.runGamePack());
     QCOMPARE(p.pet->ctx().mem().Loveval, qint16(42));
-    p.pet->ctx().memory.Addloveval(1);
+    p.pet->ctx().memory.addFriendship(1);
     QCOMPARE(stored(u"Loveval"_s), u"43"_s);
 }
 
