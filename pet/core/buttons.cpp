@@ -1,6 +1,5 @@
 #include "buttons.h"
 
-#include "pet/events/engine.h"
 
 bool Buttons::freeHour(int hour)
 {
@@ -29,7 +28,7 @@ void Buttons::unlockPresentAndHobby()
 void Buttons::refreshButtons()
 {
     Runtime &rt = m_ctx.rt;
-    m_ctx.engine->refreshHour();
+    m_ctx.day.refreshHour();
     if (freeHour(rt.hour)) {
         if (rt.talkState == 0)
             unlockPresentAndHobby();

@@ -1,7 +1,7 @@
 // The six buttons' availability: by hour and by what the pet and the user are doing.
 #pragma once
 
-#include "context.h"
+#include "pet/model/context.h"
 
 class Buttons
 {

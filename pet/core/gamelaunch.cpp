@@ -1,10 +1,7 @@
 #include "gamelaunch.h"
 
-#include "buttons.h"
 #include "common/logging.h"
 #include "common/values.h"
-#include "pet/events/engine.h"
-#include "presentation.h"
 
 #include <QDir>
 
@@ -19,36 +16,36 @@ QString gameArgument(qint16 n)
 }
 
 namespace {
-void comeBack(PetContext &ctx)
+void comeBack(PetContext &ctx, Activities &activities, Stage &stage)
 {
     Runtime &rt = ctx.rt;
-    ctx.engine->setTickEnabled(true);
+    activities.setClockRunning(true);
     rt.talkState = 0;
     ctx.scene.setPetShown(true);
     // The game pack may have raised the friendship: take its value rather than write ours over it.
     ctx.store.reload();
     if (auto v = values::toInt16(ctx.store.read(QStringLiteral("Loveval"), QString::number(ctx.mem().Loveval))))
         ctx.mem().Loveval = *v;
-    ctx.presentation->refreshFriendshipLabel();
+    stage.friendshipChanged();
     rt.step = 0;
-    ctx.engine->stopAnimations();
-    ctx.engine->chooseForTheHour();
-    ctx.buttons->refreshButtons();
+    activities.stopAnimations();
+    activities.chooseForTheHour();
+    stage.refreshButtons();
 }
 } // namespace
 
-void playGame(PetContext &ctx, qint16 n)
+void playGame(PetContext &ctx, Activities &activities, Stage &stage, qint16 n)
 {
     const QString program = QDir(ctx.programDir).filePath(QStringLiteral("korrigo"));
     const bool started = ctx.launcher
                          && ctx.launcher->start(program, {gameArgument(n)},
-                                                [&ctx] { comeBack(ctx); });
+                                                [&ctx, &activities, &stage] { comeBack(ctx, activities, stage); });
     if (!started) {
         qCWarning(lcCore) << "the game pack could not be started:" << program;
-        comeBack(ctx);
+        comeBack(ctx, activities, stage);
         return;
     }
     ctx.scene.setPetShown(false);
     ctx.rt.talkState = 3;
-    ctx.engine->setTickEnabled(false);
+    activities.setClockRunning(false);
 }

@@ -2,7 +2,6 @@
 
 #include "buttons.h"
 #include "pet/dialogs/speech.h"
-#include "pet/events/engine.h"
 #include "presentation.h"
 
 namespace {
@@ -60,31 +59,30 @@ const QString &Interaction::refusalText()
 void Interaction::clickPet()
 {
     Runtime &rt = m_ctx.rt;
-    Engine &e = *m_ctx.engine;
-    e.refreshHour();
+    m_ctx.day.refreshHour();
     if (rt.userAway())
         return;
-    if (m_ctx.speech->closeTimerOn())
+    if (m_speech.closeTimerOn())
         return; // a line that closes by itself is on display
     if (rt.activity >= 7 && rt.activity <= 10) {
         if (rt.stirred != 1) {
             rt.stirred = 1;
             rt.step = 3;
-            e.playStep(); // the pet stirs
+            m_activities.playStep(); // the pet stirs
         } else {
             rt.stirred = 0;
             rt.step = 0;
             rt.sleepActivity = rt.activity;
             m_ctx.memory.addFriendship(-5);
-            m_ctx.presentation->showClickLines(54);
-            e.startActivity(54);
+            m_presentation.showClickLines(54);
+            m_activities.startActivity(54);
         }
         return;
     }
     if (m_ctx.draw(5) == 1)
         m_ctx.memory.addFriendship(1);
     if (const qint16 set = clickLineSet(rt.activity, rt.hour))
-        m_ctx.presentation->showClickLines(set);
+        m_presentation.showClickLines(set);
 }
 
 void Interaction::clickHobby()
@@ -93,16 +91,16 @@ void Interaction::clickHobby()
     m_ctx.rt.step = 0;
     m_ctx.rt.userAskedToPlay = 1;
     // The countdown is not reset: event 60 is measured from where the interrupted one stood.
-    m_ctx.engine->startActivity(60);
+    m_activities.startActivity(60);
 }
 
 void Interaction::clickLeave()
 {
     Runtime &rt = m_ctx.rt;
     Scene &s = m_ctx.scene;
-    Buttons &b = *m_ctx.buttons;
-    m_ctx.engine->restartCountdown();
-    m_ctx.engine->stopAnimations();
+    Buttons &b = m_buttons;
+    m_activities.restartCountdown();
+    m_activities.stopAnimations();
     if (!rt.userAway()) {
         rt.minutesAway = 0;
         b.lockPresentAndHobby();
@@ -111,14 +109,14 @@ void Interaction::clickLeave()
         rt.leaveTag = kAway;
         s.setButtonToolTip(Button::Leave, QStringLiteral("早く帰ってこないかなぁ"));
         s.setPetToolTip(QStringLiteral("お留守番中だよ"));
-        m_ctx.engine->startActivity(61);
+        m_activities.startActivity(61);
     } else {
         b.setAvailable(Button::Option, true);
         b.setAvailable(Button::End, true);
         rt.leaveTag = kPresent;
         s.setButtonToolTip(Button::Leave, QStringLiteral("どこかに行く時はぼくに言ってからね"));
         s.setPetToolTip(QStringLiteral("たまにクリックしてね！"));
-        m_ctx.engine->startActivity(62);
+        m_activities.startActivity(62);
     }
 }
 

@@ -2,12 +2,21 @@
 // button, and the request to close, which the pet refuses while it minds the house by day.
 #pragma once
 
-#include "context.h"
+#include "pet/model/activities.h"
+#include "pet/model/context.h"
+
+class Buttons;
+class Presentation;
+class Speech;
 
 class Interaction
 {
 public:
-    explicit Interaction(PetContext &ctx) : m_ctx(ctx) {}
+    Interaction(PetContext &ctx, Activities &activities, Presentation &presentation, Buttons &buttons,
+                const Speech &speech)
+        : m_ctx(ctx), m_activities(activities), m_presentation(presentation), m_buttons(buttons), m_speech(speech)
+    {
+    }
 
     void clickPet();
     void clickHobby();
@@ -22,4 +31,8 @@ public:
 
 private:
     PetContext &m_ctx;
+    Activities &m_activities;
+    Presentation &m_presentation;
+    Buttons &m_buttons;
+    const Speech &m_speech;
 };

@@ -2,6 +2,7 @@
 
 #include "buttons.h"
 #include "common/values.h"
+#include "gamelaunch.h"
 #include "interaction.h"
 #include "pet/dialogs/presents.h"
 #include "pet/dialogs/questions.h"
@@ -16,20 +17,16 @@ Pet::Pet(SettingsStore &store, Clock &clock, Random &rnd, Timers &timers, const 
     m_ctx.programDir = setup.programDir;
     m_ctx.datDir = setup.datDir;
     m_ctx.desktopDir = setup.desktopDir;
-    m_engine = std::make_unique<Engine>(m_ctx);
+    // The engine's timers are made first, the speech window's after them: timers due at the
+    // same instant fire in that order.
+    m_engine = std::make_unique<Engine>(m_ctx, *this);
+    m_speech = std::make_unique<Speech>(m_ctx, [this] { m_presentation->closeSpeech(); });
+    m_questions = std::make_unique<Questions>(m_ctx, *this, *m_engine, *m_speech,
+                                              [this](qint16 game) { playGame(game); });
     m_buttons = std::make_unique<Buttons>(m_ctx);
-    m_presentation = std::make_unique<Presentation>(m_ctx);
-    m_interaction = std::make_unique<Interaction>(m_ctx);
-    m_speech = std::make_unique<Speech>(m_ctx);
-    m_questions = std::make_unique<Questions>(m_ctx);
-    m_presents = std::make_unique<Presents>(m_ctx);
-    m_ctx.engine = m_engine.get();
-    m_ctx.buttons = m_buttons.get();
-    m_ctx.presentation = m_presentation.get();
-    m_ctx.interaction = m_interaction.get();
-    m_ctx.speech = m_speech.get();
-    m_ctx.questions = m_questions.get();
-    m_ctx.presents = m_presents.get();
+    m_presentation = std::make_unique<Presentation>(m_ctx, *m_engine, *m_buttons, *m_speech, *m_questions);
+    m_interaction = std::make_unique<Interaction>(m_ctx, *m_engine, *m_presentation, *m_buttons, *m_speech);
+    m_presents = std::make_unique<Presents>(m_ctx, *this, *m_engine);
     m_placeTimer = m_ctx.timers.create([this] {
         m_ctx.timers.stop(m_placeTimer);
         m_ctx.memory.keepPlaceCurrent(m_ctx.screen.petLeft, m_ctx.screen.petTop);
@@ -69,8 +66,8 @@ void Pet::start()
         m_engine->chooseForTheHour();
     }
     m_engine->maybeDeliverPresent();
-    m_engine->refreshClockLabels();
-    m_engine->setTickEnabled(true);
+    m_ctx.day.refreshLabels();
+    m_engine->setClockRunning(true);
 }
 
 void Pet::startActivity(qint16 n)
@@ -80,6 +77,8 @@ void Pet::startActivity(qint16 n)
     m_engine->startActivity(n);
     m_buttons->refreshButtons();
 }
+
+void Pet::playGame(qint16 n) { ::playGame(m_ctx, *m_engine, *this, n); }
 
 void Pet::reset()
 {
@@ -137,3 +136,14 @@ void Pet::petFrameChanged(qint32 width, qint32 height)
     }
     m_presentation->followPet();
 }
+
+void Pet::sayLines(Lines lines) { m_presentation->showLines(lines); }
+void Pet::sayClickLines() { m_interaction->clickPet(); }
+void Pet::askQuestion(qint16 kind) { m_presentation->askQuestion(kind); }
+void Pet::closeSpeech() { m_presentation->closeSpeech(); }
+void Pet::closeQuestion() { m_presentation->closeQuestion(); }
+void Pet::refreshButtons() { m_buttons->refreshButtons(); }
+void Pet::lockPresentAndHobby() { m_buttons->lockPresentAndHobby(); }
+void Pet::unlockPresentAndHobby() { m_buttons->unlockPresentAndHobby(); }
+void Pet::greyHobby() { m_buttons->setAvailable(Button::Hobby, false); }
+void Pet::friendshipChanged() { m_presentation->refreshFriendshipLabel(); }

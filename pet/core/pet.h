@@ -1,13 +1,24 @@
 // The pet program's rules assembled: owns the shared context and every part (engine, buttons,
-// presentation, interaction, speech, questions, presents) and runs the start-up, the reset, the
-// options and the exit save. Windows and the headless simulation drive the pet through this.
+// presentation, interaction, speech, questions, presents), hands each part only the narrow
+// interfaces it needs, and runs the start-up, the reset, the options and the exit save. It is the
+// activities' stage: each request goes to the part that owns that window. Windows and the
+// headless simulation drive the pet through this.
 #pragma once
 
-#include "context.h"
+#include "pet/model/context.h"
+#include "pet/model/stage.h"
 
 #include <memory>
 
-class Pet
+class Buttons;
+class Engine;
+class Interaction;
+class Presentation;
+class Presents;
+class Questions;
+class Speech;
+
+class Pet : public Stage
 {
 public:
     struct Setup {
@@ -18,7 +29,7 @@ public:
     };
 
     Pet(SettingsStore &store, Clock &clock, Random &rnd, Timers &timers, const Setup &setup);
-    ~Pet();
+    ~Pet() override;
 
     PetContext &ctx() { return m_ctx; }
     Scene &scene() { return m_ctx.scene; }
@@ -44,6 +55,8 @@ public:
     // Begins activity n at once, as the demo option asks, with the buttons set for it and the
     // hour straight away rather than at the next minute.
     void startActivity(qint16 n);
+    // Starts game n of the game pack with the pet (the play question's answer).
+    void playGame(qint16 n);
     // The exit save with the window's last known place, for endings that come from outside
     // (a signal, the session's end, the display gone) and may not ask the window system.
     void exitSave();
@@ -55,6 +68,18 @@ public:
     // The window manager framed the pet window, or its frame changed: the outer size in twips.
     // The first frame corrects the place load gave, so the whole frame lies on the screen.
     void petFrameChanged(qint32 width, qint32 height);
+
+    // The stage the activities play on.
+    void sayLines(Lines lines) override;
+    void sayClickLines() override;
+    void askQuestion(qint16 kind) override;
+    void closeSpeech() override;
+    void closeQuestion() override;
+    void refreshButtons() override;
+    void lockPresentAndHobby() override;
+    void unlockPresentAndHobby() override;
+    void greyHobby() override;
+    void friendshipChanged() override;
 
 private:
     PetContext m_ctx;

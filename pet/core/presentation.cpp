@@ -4,7 +4,6 @@
 #include "pet/dialogs/catalogue.h"
 #include "pet/dialogs/questions.h"
 #include "pet/dialogs/speech.h"
-#include "pet/events/engine.h"
 
 QString Presentation::levelName(qint16 v)
 {
@@ -51,27 +50,27 @@ void Presentation::showLines(Lines lines)
 {
     if (m_ctx.rt.userAway() && m_ctx.rt.activity != 61)
         return;
-    m_ctx.engine->stopAnimations();
-    m_ctx.buttons->lockPresentAndHobby();
+    m_activities.stopAnimations();
+    m_buttons.lockPresentAndHobby();
     const QString name = lineSetName(lines);
     if (!name.isEmpty())
-        m_ctx.speech->run(name);
-    bringUpSpeech(false, name.isEmpty() ? m_ctx.speech->lastSet() : name);
+        m_speech.run(name);
+    bringUpSpeech(false, name.isEmpty() ? m_speech.lastSet() : name);
 }
 
 void Presentation::showClickLines(qint16 n)
 {
-    m_ctx.buttons->lockPresentAndHobby();
+    m_buttons.lockPresentAndHobby();
     const QString name = clickLineSetName(n);
     if (!name.isEmpty())
-        m_ctx.speech->run(name);
+        m_speech.run(name);
     bringUpSpeech(true, name);
 }
 
 void Presentation::askQuestion(qint16 n)
 {
-    m_ctx.buttons->lockPresentAndHobby();
-    m_ctx.questions->fill(n);
+    m_buttons.lockPresentAndHobby();
+    m_questions.fill(n);
     Scene &s = m_ctx.scene;
     emit s.raisePet(false);
     s.showQuestion(dialogPlace(m_ctx.screen, Dialog::Question));
@@ -81,12 +80,12 @@ void Presentation::askQuestion(qint16 n)
 
 void Presentation::closeQuestion()
 {
-    m_ctx.buttons->refreshButtons();
+    m_buttons.refreshButtons();
     m_ctx.scene.parkQuestion();
 }
 
 void Presentation::closeSpeech()
 {
-    m_ctx.buttons->refreshButtons();
+    m_buttons.refreshButtons();
     m_ctx.scene.parkSpeech();
 }

@@ -2,18 +2,26 @@
 // friendship label. Places are in twips; the windows themselves only show what the scene says.
 #pragma once
 
-#include "context.h"
-#include "lines.h"
+#include "pet/model/activities.h"
+#include "pet/model/context.h"
+#include "pet/model/lines.h"
 
 #include <QPoint>
 
 // The distance from the pet window's left edge to a dialog on its right, just right of the pet.
 inline constexpr qint32 kDialogOffset = 2350;
 
+class Buttons;
+class Questions;
+class Speech;
+
 class Presentation
 {
 public:
-    explicit Presentation(PetContext &ctx) : m_ctx(ctx) {}
+    Presentation(PetContext &ctx, Activities &activities, Buttons &buttons, Speech &speech, Questions &questions)
+        : m_ctx(ctx), m_activities(activities), m_buttons(buttons), m_speech(speech), m_questions(questions)
+    {
+    }
 
     // Speech line set by number (1..22; 0 shows what the window already holds). Only while the
     // user is here, or while the pet sees the user off.
@@ -40,4 +48,8 @@ public:
 private:
     void bringUpSpeech(bool activate, const QString &lineSet);
     PetContext &m_ctx;
+    Activities &m_activities;
+    Buttons &m_buttons;
+    Speech &m_speech;
+    Questions &m_questions;
 };

@@ -9,7 +9,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "pet/core/lines.h"
+#include "pet/model/lines.h"
 
 struct Alternative {
     QStringList lines; // joined with CR LF; a conversation has empty lines between utterances

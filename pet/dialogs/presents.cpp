@@ -1,7 +1,5 @@
 #include "presents.h"
 
-#include "pet/core/presentation.h"
-#include "pet/events/engine.h"
 
 const std::array<PresentInfo, 10> &Presents::table()
 {
@@ -46,7 +44,7 @@ void Presents::saveStates()
     for (int k = 1; k <= 9; ++k)
         m_ctx.memory.saveKey(QStringLiteral("Item%1").arg(k));
     m_ctx.memory.saveKey(QStringLiteral("Loveval"));
-    m_ctx.presentation->refreshFriendshipLabel();
+    m_stage.friendshipChanged();
 }
 
 bool Presents::give(int p)
@@ -61,9 +59,9 @@ bool Presents::give(int p)
     m_ctx.memory.addFriendship(info.friendship);
     saveStates();
     setWindowOpen(false);
-    m_ctx.engine->restartCountdown();
-    m_ctx.engine->stopAnimations();
-    m_ctx.presentation->showLines(info.thanks);
-    m_ctx.engine->startActivity(info.event);
+    m_activities.restartCountdown();
+    m_activities.stopAnimations();
+    m_stage.sayLines(info.thanks);
+    m_activities.startActivity(info.event);
     return true;
 }

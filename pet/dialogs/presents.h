@@ -2,8 +2,10 @@
 // together, giving one (friendship, thanks, its first activity), and saving their states.
 #pragma once
 
-#include "pet/core/context.h"
-#include "pet/core/lines.h"
+#include "pet/model/activities.h"
+#include "pet/model/context.h"
+#include "pet/model/stage.h"
+#include "pet/model/lines.h"
 
 #include <array>
 
@@ -20,7 +22,10 @@ struct PresentInfo {
 class Presents
 {
 public:
-    explicit Presents(PetContext &ctx) : m_ctx(ctx) {}
+    Presents(PetContext &ctx, Stage &stage, Activities &activities)
+        : m_ctx(ctx), m_stage(stage), m_activities(activities)
+    {
+    }
 
     static const std::array<PresentInfo, 10> &table(); // positions 1..9
     // The state shown at window position p (0 locked, 1 available, 3 given).
@@ -35,5 +40,7 @@ public:
 
 private:
     PetContext &m_ctx;
+    Stage &m_stage;
+    Activities &m_activities;
     bool m_open = false;
 };

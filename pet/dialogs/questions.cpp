@@ -1,10 +1,6 @@
 #include "questions.h"
 
-#include "pet/core/presentation.h"
-#include "pet/events/engine.h"
 #include "speech.h"
-
-#include "pet/core/gamelaunch.h"
 
 QString Questions::gameName(int n)
 {
@@ -71,17 +67,17 @@ void Questions::tasteAnswer(int index, const TasteRecord &rec, qint16 eventAtFre
     // The answer's own amount goes straight onto the value; the zero change then clamps and saves.
     m.Loveval = qint16(qBound<qint32>(-32768, qint32(m.Loveval) + rec.change[size_t(index)], 32767));
     m_ctx.memory.addFriendship(0);
-    m_ctx.speech->showGivenText(text);
-    m_ctx.presentation->showLines(Lines::Shown);
+    m_speech.showGivenText(text);
+    m_stage.sayLines(Lines::Shown);
     rt.step = 0;
     rt.activityLength = 300;
     rt.hour = qint16(m_ctx.clock.now().time().hour());
     switch (rt.hour) {
     case 9: case 10: case 13: case 17: case 19: case 20:
-        m_ctx.engine->startActivity(eventAtFreeHour);
+        m_activities.startActivity(eventAtFreeHour);
         break;
     default:
-        m_ctx.engine->startActivity(otherEvent);
+        m_activities.startActivity(otherEvent);
         break;
     }
 }
@@ -104,7 +100,7 @@ void Questions::answer(int index)
         }
         rt.step = 0;
         rt.activityLength = 60;
-        m_ctx.engine->startActivity(26);
+        m_activities.startActivity(26);
         break;
     }
     case 2:
@@ -119,11 +115,12 @@ void Questions::answer(int index)
             m_ctx.memory.addFriendship(index == rt.proposedGame ? 13 : 9);
         else
             m_ctx.memory.addFriendship(12);
-        playGame(m_ctx, qint16(index));
+        if (m_playGame)
+            m_playGame(qint16(index));
         rt.userAskedToPlay = 0;
         break;
     default:
         break;
     }
-    m_ctx.presentation->refreshFriendshipLabel();
+    m_stage.friendshipChanged();
 }

@@ -2,12 +2,23 @@
 // does (friendship, the reply, the pet's next activity, or the game it starts).
 #pragma once
 
-#include "pet/core/context.h"
+#include "pet/model/activities.h"
+#include "pet/model/context.h"
+#include "pet/model/stage.h"
+
+#include <functional>
+
+class Speech;
 
 class Questions
 {
 public:
-    explicit Questions(PetContext &ctx) : m_ctx(ctx) {}
+    // playGame starts game 1..3 with the pet.
+    Questions(PetContext &ctx, Stage &stage, Activities &activities, Speech &speech,
+              std::function<void(qint16)> playGame)
+        : m_ctx(ctx), m_stage(stage), m_activities(activities), m_speech(speech), m_playGame(std::move(playGame))
+    {
+    }
 
     // Fills the window with a question of kind 1 study, 2 music, 3 book, 4 play.
     void fill(qint16 kind);
@@ -23,5 +34,9 @@ public:
 private:
     void tasteAnswer(int index, const TasteRecord &rec, qint16 eventAtFreeHour, qint16 otherEvent);
     PetContext &m_ctx;
+    Stage &m_stage;
+    Activities &m_activities;
+    Speech &m_speech;
+    std::function<void(qint16)> m_playGame;
     qint16 m_kind = 0;
 };

@@ -1,7 +1,7 @@
 #include "showntexts.h"
 
 #include "catalogue.h"
-#include "pet/core/datatables.h"
+#include "pet/model/datatables.h"
 #include "questions.h"
 #include "speech.h"
 

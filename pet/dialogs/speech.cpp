@@ -2,13 +2,12 @@
 
 #include "catalogue.h"
 #include "common/logging.h"
-#include "pet/core/presentation.h"
 
 namespace {
 const QString kCrLf = QStringLiteral("\r\n");
 }
 
-Speech::Speech(PetContext &ctx) : m_ctx(ctx)
+Speech::Speech(PetContext &ctx, std::function<void()> onClosed) : m_ctx(ctx), m_onClosed(std::move(onClosed))
 {
     m_closeTimer = ctx.timers.create([this] { close(); });
     ctx.timers.setInterval(m_closeTimer, kCloseMs);
@@ -19,7 +18,8 @@ bool Speech::closeTimerOn() const { return m_ctx.timers.isEnabled(m_closeTimer);
 void Speech::close()
 {
     m_ctx.timers.stop(m_closeTimer);
-    m_ctx.presentation->closeSpeech();
+    if (m_onClosed)
+        m_onClosed();
 }
 
 void Speech::finish(const QString &text, bool autoClose)

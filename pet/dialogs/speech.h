@@ -3,12 +3,15 @@
 // report, the welcome back, a caller's text), and closing on a click or after 30 seconds.
 #pragma once
 
-#include "pet/core/context.h"
+#include "pet/model/context.h"
+
+#include <functional>
 
 class Speech
 {
 public:
-    explicit Speech(PetContext &ctx);
+    // onClosed runs when the window closes, by a click or by its timer.
+    Speech(PetContext &ctx, std::function<void()> onClosed);
 
     // Runs the named line set into the speech window's text. Unknown names do nothing.
     void run(const QString &name);
@@ -29,6 +32,7 @@ private:
     void compose(const struct LineSet &set);
     void finish(const QString &text, bool autoClose);
     PetContext &m_ctx;
+    std::function<void()> m_onClosed;
     int m_closeTimer;
     QString m_last;
 };

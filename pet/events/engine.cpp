@@ -4,23 +4,12 @@
 #include "common/values.h"
 #include "events.h"
 #include "hourtable.h"
-#include "pet/core/buttons.h"
-#include "pet/core/interaction.h"
-#include "pet/core/presentation.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocale>
-#include <QTimeZone>
 
-namespace {
-const QString kGermanTip = QStringLiteral("ドイツの時間だよ");
-const QString kGermanYesterdayTip = QStringLiteral("ドイツの時間だよ、ドイツではまだ日付がかわってないんだ");
-const char *const kWeekdays[] = {"", "月", "火", "水", "木", "金", "土", "日"};
-} // namespace
-
-Engine::Engine(PetContext &ctx) : m_ctx(ctx)
+Engine::Engine(PetContext &ctx, Stage &stage) : m_ctx(ctx), m_stage(stage)
 {
     Timers &t = ctx.timers;
     m_clockTimer = t.create([this] { tick(); });
@@ -41,39 +30,16 @@ Engine::Engine(PetContext &ctx) : m_ctx(ctx)
         t.setInterval(m_anim[i], intervals[i]);
 }
 
-void Engine::refreshClockLabels() { clockLabels(m_ctx.clock.now()); }
-
-void Engine::setTickEnabled(bool on) { m_ctx.timers.setEnabled(m_clockTimer, on); }
-bool Engine::tickEnabled() const { return m_ctx.timers.isEnabled(m_clockTimer); }
-
-QDateTime Engine::germanTime(const QDateTime &local)
-{
-    static const QTimeZone berlin("Europe/Berlin");
-    return local.toTimeZone(berlin);
-}
-
-bool Engine::isFestivalDay(int month, int day)
-{
-    return (month == 1 && day >= 1 && day <= 3) || (month == 2 && day >= 2 && day <= 4)
-           || (month == 3 && day >= 3 && day <= 5) || (month == 5 && day >= 5 && day <= 7)
-           || (month == 9 && day >= 15 && day <= 17);
-}
+void Engine::setClockRunning(bool on) { m_ctx.timers.setEnabled(m_clockTimer, on); }
+bool Engine::clockRunning() const { return m_ctx.timers.isEnabled(m_clockTimer); }
 
 void Engine::tick()
 {
     Runtime &rt = m_ctx.rt;
     const QDateTime now = m_ctx.clock.now();
-    rt.secondsIntoMinute += 1;
-    if (rt.secondsIntoMinute >= 60) {
-        rt.secondsIntoMinute = 0;
+    if (m_ctx.day.countSecond())
         minuteSteps(now);
-    }
-    // The labels follow their own minute: the choice of an event may already have read this one.
-    const MinuteView &v = minuteView(now);
-    if (v.key != m_labelKey)
-        clockLabels(now);
-    rt.hour = qint16(m_ctx.mem().option1 ? v.germanHour : v.localHour);
-    rt.hoursAheadOfGermany = qint16(v.timelag);
+    m_ctx.day.followClock(now);
 
     if (rt.activityLength == 0)
         return;
@@ -87,92 +53,13 @@ void Engine::tick()
     followUp(ended);
 }
 
-const Engine::MinuteView &Engine::minuteView(const QDateTime &now)
-{
-    const qint64 key = now.toSecsSinceEpoch() / 60;
-    if (key != m_view.key) {
-        const QDateTime g = germanTime(now);
-        m_view.key = key;
-        m_view.localHour = now.time().hour();
-        m_view.germanHour = g.time().hour();
-        m_view.germanMinute = g.time().minute();
-        m_view.timelag = (now.offsetFromUtc() - g.offsetFromUtc()) / 3600;
-    }
-    return m_view;
-}
-
 void Engine::minuteSteps(const QDateTime &now)
 {
-    Runtime &rt = m_ctx.rt;
-    Memory &m = m_ctx.mem();
-    // Outside the day hours the counter keeps growing; it stops at the top instead of overflowing.
-    m.Precount = values::add16(m.Precount, 1);
-    m_ctx.memory.saveKey(QStringLiteral("Precount"));
-    if (m.Precount >= 60 && rt.hour >= 9 && rt.hour <= 20) {
-        m.Precount = 0;
+    if (m_ctx.day.countPresentMinute())
         maybeDeliverPresent();
-    }
-    m_ctx.buttons->refreshButtons();
-    if (rt.userAway()) {
-        rt.awayMinuteOdd += 1;
-        if (rt.awayMinuteOdd >= 2) {
-            m.Totaltime = values::add32(m.Totaltime, 1);
-            rt.awayMinuteOdd = 0;
-        }
-    } else {
-        m.Totaltime = values::add32(m.Totaltime, 1);
-    }
-    rt.minutesAway = values::add32(rt.minutesAway, 1);
-    m_ctx.scene.setLabel(Label::TotalTime, values::zeroFilled(m.Totaltime, 7));
-    m_ctx.memory.saveKey(QStringLiteral("Totaltime"));
-    m_ctx.memory.keepDaysCurrent(now);
-    m_ctx.presentation->refreshFriendshipLabel();
-    const int today = now.date().day();
-    if (rt.flowerDayMark == 0)
-        rt.flowerDayMark = qint16(today);
-    if (today != rt.flowerDayMark) {
-        m.Flowerday = values::add16(m.Flowerday, 1);
-        m_ctx.memory.saveKey(QStringLiteral("Flowerday"));
-        rt.flowerDayMark = qint16(today);
-    }
-}
-
-void Engine::clockLabels(const QDateTime &now)
-{
-    m_labelKey = minuteView(now).key;
-    Scene &s = m_ctx.scene;
-    const QDate d = now.date();
-    s.setLabel(Label::Date, QStringLiteral("%1月%2日 (%3)").arg(d.month()).arg(d.day())
-                                .arg(QString::fromUtf8(kWeekdays[d.dayOfWeek()])));
-    const QTime t = now.time();
-    s.setLabel(Label::Time, QStringLiteral("%1:%2").arg(t.hour()).arg(t.minute(), 2, 10, QLatin1Char('0')));
-
-    // Germany's clock from the real time-zone rules; "Gestern" while its date lags behind ours.
-    const QDateTime g = germanTime(now);
-    s.setSummerMarkVisible(true);
-    const QString hm = QStringLiteral("%1:%2").arg(g.time().hour()).arg(g.time().minute(), 2, 10, QLatin1Char('0'));
-    if (g.date() < d) {
-        s.setLabel(Label::GermanTime, QStringLiteral("Gestern ") + hm);
-        s.setGermanTimeToolTip(kGermanYesterdayTip);
-    } else {
-        s.setLabel(Label::GermanTime, hm);
-        s.setGermanTimeToolTip(kGermanTip);
-    }
-}
-
-void Engine::takeGermanHour()
-{
-    const MinuteView &v = minuteView(m_ctx.clock.now());
-    m_ctx.rt.hoursAheadOfGermany = qint16(v.timelag);
-    m_ctx.rt.hour = qint16(v.germanHour);
-}
-
-void Engine::refreshHour()
-{
-    if (m_ctx.mem().option1)
-        takeGermanHour();
-    else
-        m_ctx.rt.hour = qint16(minuteView(m_ctx.clock.now()).localHour);
+    m_stage.refreshButtons();
+    m_ctx.day.countMinute(now);
+    m_stage.friendshipChanged();
 }
 
 void Engine::startActivity(qint16 n)
@@ -220,9 +107,8 @@ qint32 Engine::nightLength()
     // Reckoned from the clock now: after bedtime the minute of the last hour's choice is stale,
     // and the pet would sleep far past a few minutes after eight.
     Runtime &rt = m_ctx.rt;
-    refreshHour();
-    const MinuteView &v = minuteView(m_ctx.clock.now());
-    rt.minute = qint16(m_ctx.mem().option1 ? v.germanMinute : m_ctx.clock.now().time().minute());
+    m_ctx.day.refreshHour();
+    m_ctx.day.refreshMinute();
     const qint32 h = (rt.hour >= 0 && rt.hour <= 7) ? 8 - rt.hour : 24 - rt.hour + 8;
     return h * 3600 - qint32(rt.minute) * 60 + qint32(draw(5)) * 60;
 }
@@ -246,19 +132,15 @@ void Engine::restToTheHour()
 void Engine::chooseForTheHour()
 {
     Runtime &rt = m_ctx.rt;
-    const QDateTime now = m_ctx.clock.now();
-    rt.month = qint16(now.date().month());
-    rt.day = qint16(now.date().day());
-    rt.minute = qint16(now.time().minute());
-    refreshHour();
-    if (m_ctx.mem().option1)
-        rt.minute = qint16(minuteView(now).germanMinute);
-    m_ctx.buttons->refreshButtons();
+    m_ctx.day.refreshDate();
+    m_ctx.day.refreshHour();
+    m_ctx.day.refreshMinute();
+    m_stage.refreshButtons();
     if (rt.mealOver == 1 && rt.mealOverHour != rt.hour)
         rt.mealOver = 0;
 
     const HourAction a = chooseHourAction(rt.hour, rt.minute, rt.mealOver == 1,
-                                          isFestivalDay(rt.month, rt.day),
+                                          DayClock::isFestivalDay(rt.month, rt.day),
                                           [this](int n) { return draw(n); });
     switch (a.kind) {
     case HourAction::Night:
@@ -293,7 +175,7 @@ void Engine::followUp(qint16 ended)
     auto next = [this](qint16 n) { startActivity(n); };
     switch (ended) {
     case 0:
-        m_ctx.presentation->closeSpeech();
+        m_stage.closeSpeech();
         chooseForTheHour();
         return;
     case 7: case 8: case 9: case 10:
@@ -368,7 +250,7 @@ void Engine::followUp(qint16 ended)
         next(qint16(ended + 1));
         return;
     case 501:
-        m_ctx.presentation->closeSpeech();
+        m_stage.closeSpeech();
         next(502);
         return;
     case 502:
@@ -376,18 +258,18 @@ void Engine::followUp(qint16 ended)
         return;
     case 51:
         rt.talkState = 0;
-        m_ctx.presentation->closeQuestion();
+        m_stage.closeQuestion();
         rt.activityLength = 600;
         next(26);
         return;
     case 58: case 59: case 60:
         rt.talkState = 0;
-        m_ctx.presentation->closeQuestion();
+        m_stage.closeQuestion();
         rt.activityLength = 600;
         chooseForTheHour();
         return;
     case 52:
-        m_ctx.presentation->closeSpeech();
+        m_stage.closeSpeech();
         rt.activityLength = nightLength();
         pick(Picker::Sleep);
         return;
@@ -409,7 +291,7 @@ void Engine::followUp(qint16 ended)
         return;
     case 56: case 57: case 503:
         rt.talkState = 0;
-        m_ctx.presentation->closeSpeech();
+        m_stage.closeSpeech();
         chooseForTheHour();
         return;
     default:
@@ -422,10 +304,9 @@ void Engine::pick(Picker p)
 {
     Runtime &rt = m_ctx.rt;
     const Memory &m = m_ctx.mem();
-    Buttons &b = *m_ctx.buttons;
     switch (p) {
     case Picker::Sleep:
-        b.lockPresentAndHobby();
+        m_stage.lockPresentAndHobby();
         for (;;) {
             const int r = draw(5);
             if (r == 1) return startActivity(7);
@@ -434,7 +315,7 @@ void Engine::pick(Picker p)
             if (r >= 4 && m.Item[1] == 3) return startActivity(10);
         }
     case Picker::Wakeup:
-        b.lockPresentAndHobby();
+        m_stage.lockPresentAndHobby();
         for (;;) {
             const int r = draw(3);
             if (r == 1) return startActivity(11);
@@ -442,23 +323,23 @@ void Engine::pick(Picker p)
             if (r == 3) return startActivity(13);
         }
     case Picker::Meal:
-        b.lockPresentAndHobby();
+        m_stage.lockPresentAndHobby();
         return startActivity(qint16(17 + draw(3)));
     case Picker::Rest:
-        b.unlockPresentAndHobby();
+        m_stage.unlockPresentAndHobby();
         return startActivity(qint16(22 + draw(3)));
     case Picker::Bath:
-        b.lockPresentAndHobby();
+        m_stage.lockPresentAndHobby();
         return startActivity(qint16(30 + draw(3)));
     case Picker::Bedtime:
-        b.lockPresentAndHobby();
+        m_stage.lockPresentAndHobby();
         for (;;) {
             const int r = draw(2);
             if (r == 1) return startActivity(35);
             if (r == 2 && m.Loveval >= 60) return startActivity(53);
         }
     case Picker::Hobby: {
-        refreshHour();
+        m_ctx.day.refreshHour();
         for (;;) {
             const int r = draw(24);
             qint16 n = 0;
@@ -489,23 +370,16 @@ void Engine::pick(Picker p)
             startActivity(n);
             // A visit opens with the visitors' own lines, as if the pet had been clicked.
             if (n == 631 || n == 651)
-                m_ctx.interaction->clickPet();
+                m_stage.sayClickLines();
             return;
         }
     }
     case Picker::Talk: {
-        b.unlockPresentAndHobby();
-        const QDateTime now = m_ctx.clock.now();
-        rt.month = qint16(now.date().month());
-        rt.day = qint16(now.date().day());
-        refreshHour();
-        const int mo = rt.month, d = rt.day;
-        if (mo == 1 && d >= 1 && d <= 3) return startActivity(1001);
-        if (mo == 2 && d >= 2 && d <= 4) return startActivity(1002);
-        if (mo == 3 && d >= 3 && d <= 5) return startActivity(1003);
-        if (mo == 5 && d >= 5 && d <= 7) return startActivity(1004);
-        if (mo == 9 && d >= 15 && d <= 17 && rt.hour > 17) return startActivity(1005);
-        if (mo == 12 && d >= 23 && d <= 25) return startActivity(1006);
+        m_stage.unlockPresentAndHobby();
+        m_ctx.day.refreshDate();
+        m_ctx.day.refreshHour();
+        if (const qint16 festival = DayClock::festivalActivity(rt.month, rt.day, rt.hour))
+            return startActivity(festival);
         if (m.Loveval >= 60) return startActivity(qint16(draw(2)));
         if (m.Loveval < 41) return startActivity(qint16(4 + draw(2)));
         return startActivity(qint16(2 + draw(2)));

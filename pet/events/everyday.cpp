@@ -3,8 +3,6 @@
 // questions it asks and the house-sitting greetings.
 #include "everyday.h"
 
-#include "pet/core/presentation.h"
-#include "pet/core/buttons.h"
 #include "steps.h"
 
 using namespace steps;
@@ -35,7 +33,7 @@ void firstMeeting(Engine &e)
 {
     if (e.rt().step == 0) {
         begin(e, 30, "4", 0, 100);
-        e.ctx().presentation->showLines(Lines::FirstMeeting);
+        e.stage().sayLines(Lines::FirstMeeting);
         return;
     }
     gestures(e, kWave);
@@ -294,7 +292,7 @@ void restStretching(Engine &e)
 void studying(Engine &e)
 {
     Runtime &rt = e.rt();
-    e.ctx().buttons->setAvailable(Button::Hobby, false);
+    e.stage().greyHobby();
     switch (rt.step) {
     case 0:
         return begin(e, 0, "26", 0, 500);
@@ -393,7 +391,7 @@ void askStudyQuestion(Engine &e)
     if (e.rt().step == 0) {
         begin(e, 60, "51", 1, 100);
         e.beep();
-        e.ctx().presentation->askQuestion(1);
+        e.stage().askQuestion(1);
         e.ctx().memory.addFriendship(-10);
         return;
     }
@@ -404,7 +402,7 @@ void goodNight(Engine &e)
 {
     if (e.rt().step == 0) {
         begin(e, 30, "52", 0, 100);
-        e.ctx().presentation->showLines(Lines::GoodNight);
+        e.stage().sayLines(Lines::GoodNight);
         return;
     }
     gestures(e, kGoodNight);
@@ -445,7 +443,7 @@ void pleasedByAnswer(Engine &e)
 {
     if (e.rt().step == 0) {
         begin(e, 30, "1", 0, 100);
-        e.ctx().presentation->showLines(Lines::AnswerReport);
+        e.stage().sayLines(Lines::AnswerReport);
         return;
     }
     gestures(e, kReport);
@@ -455,7 +453,7 @@ void sulkingAtAnswer(Engine &e)
 {
     if (e.rt().step == 0) {
         begin(e, 30, "5", 0, 100);
-        e.ctx().presentation->showLines(Lines::AnswerReport);
+        e.stage().sayLines(Lines::AnswerReport);
         return;
     }
     heldPose(e, 2000, 200, 2000);
@@ -466,7 +464,7 @@ void askMusicQuestion(Engine &e)
     if (e.rt().step == 0) {
         begin(e, 60, "2", 0, 100);
         e.beep();
-        e.ctx().presentation->askQuestion(2);
+        e.stage().askQuestion(2);
         e.ctx().memory.addFriendship(-10);
         return;
     }
@@ -478,7 +476,7 @@ template <int Kind> void askHeld(Engine &e)
     if (e.rt().step == 0) {
         begin(e, 60, "3", 0, 100);
         e.beep();
-        e.ctx().presentation->askQuestion(Kind);
+        e.stage().askQuestion(Kind);
         e.ctx().memory.addFriendship(-10);
         return;
     }
@@ -489,7 +487,7 @@ void seeUserOff(Engine &e)
 {
     if (e.rt().step == 0) {
         begin(e, 30, "4", 0, 100);
-        e.ctx().presentation->showLines(Lines::SeeOff);
+        e.stage().sayLines(Lines::SeeOff);
         return;
     }
     gestures(e, kWave);
@@ -499,7 +497,7 @@ void welcomeUserBack(Engine &e)
 {
     if (e.rt().step == 0) {
         begin(e, 30, "2", 0, 100);
-        e.ctx().presentation->showLines(Lines::WelcomeBack);
+        e.stage().sayLines(Lines::WelcomeBack);
         return;
     }
     gestures(e, kAskMusic);

@@ -2,8 +2,6 @@
 // each present, the flower, baking, fortune telling, the visits, the race and the festivals.
 #include "everyday.h"
 
-#include "pet/core/buttons.h"
-#include "pet/core/presentation.h"
 #include "steps.h"
 
 using namespace steps;
@@ -92,7 +90,7 @@ void flowerHope(Engine &e)
 {
     if (e.rt().step == 0) {
         begin(e, 600, "41", 0, 2000);
-        e.ctx().presentation->showLines(Lines::FlowerHope);
+        e.stage().sayLines(Lines::FlowerHope);
         return;
     }
     alternate(e, 0, 1, 0, 0, false, false);
@@ -140,7 +138,7 @@ void playingWithAnimals(Engine &e)
 
 template <int N> void baking(Engine &e)
 {
-    e.ctx().buttons->lockPresentAndHobby();
+    e.stage().lockPresentAndHobby();
     constexpr int first = (N - 491) * 2;
     if (e.rt().step == 0)
         return begin(e, N == 494 ? 600 : N == 495 ? 30 : 300, "49", N == 494 ? 6 : N == 495 ? 8 : first,
@@ -154,10 +152,10 @@ template <int N> void baking(Engine &e)
 
 void fortuneStart(Engine &e)
 {
-    e.ctx().buttons->lockPresentAndHobby();
+    e.stage().lockPresentAndHobby();
     if (e.rt().step == 0) {
         begin(e, 30, "50", 0, 1000);
-        e.ctx().presentation->showLines(Lines::FortuneStart);
+        e.stage().sayLines(Lines::FortuneStart);
         return;
     }
     alternate(e, 0, 1, 0, 0, false, false);
@@ -165,7 +163,7 @@ void fortuneStart(Engine &e)
 
 void fortuneGazing(Engine &e)
 {
-    e.ctx().buttons->lockPresentAndHobby();
+    e.stage().lockPresentAndHobby();
     if (e.rt().step == 0)
         return begin(e, 60, "50", 2, 1000);
     alternate(e, 2, 3, 0, 0, false, false);
@@ -173,11 +171,11 @@ void fortuneGazing(Engine &e)
 
 void fortuneResult(Engine &e)
 {
-    e.ctx().buttons->lockPresentAndHobby();
+    e.stage().lockPresentAndHobby();
     if (e.rt().step == 0) {
         begin(e, 30, "50", 4, 0, 1);
         e.beep();
-        e.ctx().presentation->showLines(Lines::FortuneResult);
+        e.stage().sayLines(Lines::FortuneResult);
     }
 }
 
@@ -242,7 +240,7 @@ void raceWon(Engine &e)
 {
     if (e.rt().step == 0) {
         begin(e, 30, "65", 0, 500);
-        e.ctx().presentation->showLines(Lines::RaceWon);
+        e.stage().sayLines(Lines::RaceWon);
         return;
     }
     alternate(e, 0, 1, 0, 0, false, false);

@@ -3,9 +3,12 @@
 // one action or draws 1..N and maps ranges of the draw to actions.
 #pragma once
 
-#include "engine.h"
+#include <QtGlobal>
 
 #include <functional>
+
+// The pickers that choose one activity of a kind by chance, friendship and presents.
+enum class Picker { Sleep, Wakeup, Meal, Rest, Bath, Bedtime, Hobby, Talk };
 
 struct HourAction {
     enum Kind { Night, RestToHour, Start, RestAndStart, Pick };

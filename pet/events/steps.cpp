@@ -1,6 +1,5 @@
 #include "steps.h"
 
-#include "pet/core/presentation.h"
 
 namespace steps {
 
@@ -24,7 +23,7 @@ void openingLines(Engine &e, Lines lines)
     else if (love >= 60)
         speak = e.draw(10) == 1;
     if (speak)
-        e.ctx().presentation->showLines(lines);
+        e.stage().sayLines(lines);
 }
 
 namespace {

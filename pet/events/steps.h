@@ -5,7 +5,7 @@
 #pragma once
 
 #include "engine.h"
-#include "pet/core/lines.h"
+#include "pet/model/lines.h"
 
 #include <vector>
 

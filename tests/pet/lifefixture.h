@@ -136,7 +136,7 @@ public:
         c.launcher = &launcher;
         pet->load();
         c.tables.load(dataDir.path());
-        engine().refreshHour();
+        ctx().day.refreshHour();
     }
 
     PetContext &ctx() { return pet->ctx(); }

@@ -80,7 +80,7 @@ void CalendarTest::festivalsRunFromTheirFirstToTheirLastDay()
     QFETCH(QDate, date);
     QFETCH(int, event);
     QFETCH(bool, festday);
-    QCOMPARE(Engine::isFestivalDay(date.month(), date.day()), festday);
+    QCOMPARE(DayClock::isFestivalDay(date.month(), date.day()), festday);
     Life l(QDateTime(date, QTime(19, 0)), {{QStringLiteral("Loveval"), QStringLiteral("70")}});
     l.rnd.seed(5);
     l.engine().pick(Picker::Talk);

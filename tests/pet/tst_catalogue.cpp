@@ -1,8 +1,8 @@
 // The pet's line sets and question data: every set has the shape, friendship changes and close
 // behaviour the pet window relies on, the opening numbers lead to the right sets, the quiz is
 // fair, and every text the user can be shown fits its panel and breaks only where it was written.
-#include "pet/core/datatables.h"
-#include "pet/core/scene.h"
+#include "pet/model/datatables.h"
+#include "pet/model/scene.h"
 #include "pet/dialogs/catalogue.h"
 #include "pet/dialogs/showntexts.h"
 

@@ -400,7 +400,7 @@ void EventsTest::everyReachableEventHasAProcedureAndAKnownStrip()
             l.trace.clear();
             l.engine().stopAnimations();
             l.rt() = Runtime{};
-            l.engine().refreshHour();
+            l.ctx().day.refreshHour();
             l.mem().Loveval = 100;
             l.rt().activityLength = 50;
             l.rt().sleepActivity = 9;

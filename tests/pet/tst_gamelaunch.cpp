@@ -49,15 +49,15 @@ void GameLaunchTest::gameNumberBecomesTheGamePacksArgument()
     QFETCH(int, game);
     QFETCH(QString, arg);
     Life l(on(10));
-    l.engine().setTickEnabled(true);
-    playGame(l.ctx(), qint16(game));
+    l.engine().setClockRunning(true);
+    l.pet->playGame(qint16(game));
     QCOMPARE(l.launcher.starts, 1);
     QCOMPARE(l.launcher.args, QStringList{arg});
     QCOMPARE(QFileInfo(l.launcher.program).fileName(), QStringLiteral("korrigo"));
     QCOMPARE(QFileInfo(l.launcher.program).absolutePath(), QDir(l.ctx().programDir).absolutePath());
     QVERIFY(!l.scene().petShown());
     QCOMPARE(l.rt().talkState, 3);
-    QVERIFY(!l.engine().tickEnabled());
+    QVERIFY(!l.engine().clockRunning());
 }
 
 // Guards against a pet that stays hidden (or flickers) when the game pack is missing: the
@@ -67,19 +67,19 @@ void GameLaunchTest::gamePackThatCannotStartBringsThePetBackAtOnce()
     Life l(on(10), {{"Loveval", "60"}});
     l.rnd.seed(41);
     l.launcher.canStart = false;
-    l.engine().setTickEnabled(true);
+    l.engine().setClockRunning(true);
     bool everHidden = false;
     QObject::connect(&l.scene(), &Scene::changed, [&] { everHidden = everHidden || !l.scene().petShown(); });
     l.rt().activity = 60;
     l.rt().step = 3;
     l.rt().talkState = 3;
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("game pack could not be started"));
-    playGame(l.ctx(), 2);
+    l.pet->playGame(2);
     QCOMPARE(l.launcher.starts, 1);
     QVERIFY(!everHidden);
     QVERIFY(l.scene().petShown());
     QCOMPARE(l.rt().talkState, 0);
-    QVERIFY(l.engine().tickEnabled());
+    QVERIFY(l.engine().clockRunning());
     QCOMPARE(l.trace.events.size(), 1);
     QVERIFY(l.rt().activity != 60);
 }
@@ -91,7 +91,7 @@ void GameLaunchTest::clockStandsStillWhileAGameRuns()
 {
     Life l(on(10), {{"Totaltime", "500"}, {"Precount", "3"}});
     l.rnd.seed(42);
-    l.engine().setTickEnabled(true);
+    l.engine().setClockRunning(true);
     l.start(60);
     l.rt().activityLength = 600; // the question stays open for the whole test
     l.runMinutes(1);
@@ -106,7 +106,7 @@ void GameLaunchTest::clockStandsStillWhileAGameRuns()
     QCOMPARE(l.rt().talkState, 3);
     l.launcher.end();
     QVERIFY(l.scene().petShown());
-    QVERIFY(l.engine().tickEnabled());
+    QVERIFY(l.engine().clockRunning());
     QCOMPARE(l.rt().talkState, 0);
     QVERIFY(l.rt().activity != 60);
     l.runMinutes(2);
@@ -119,7 +119,7 @@ void GameLaunchTest::petTakesOverTheFriendshipTheGamePackWrote()
 {
     Life l(on(10), {{"Loveval", "58"}, {"Totaltime", "700"}});
     l.rnd.seed(43);
-    playGame(l.ctx(), 3);
+    l.pet->playGame(3);
     l.store.write(QStringLiteral("Loveval"), QStringLiteral("60"));
     l.store.write(QStringLiteral("Totaltime"), QStringLiteral("5"));
     l.launcher.end();
@@ -130,7 +130,7 @@ void GameLaunchTest::petTakesOverTheFriendshipTheGamePackWrote()
     QCOMPARE(l.stored("Loveval"), "61");
 
     // A value above the pet's range is shown as it is and clamped by the next change.
-    playGame(l.ctx(), 3);
+    l.pet->playGame(3);
     l.store.write(QStringLiteral("Loveval"), QStringLiteral("122"));
     l.launcher.end();
     QCOMPARE(l.mem().Loveval, 122);
@@ -154,7 +154,7 @@ void GameLaunchTest::friendshipIsTakenOverFromTheSharedSettingsFile()
     pet.ctx().launcher = &launcher;
     pet.load();
     QCOMPARE(pet.ctx().mem().Loveval, 40);
-    playGame(pet.ctx(), 3);
+    pet.playGame(3);
     {
         QtSettingsStore gamePack;
         QCOMPARE(gamePack.read(QStringLiteral("Loveval"), QString()), QStringLiteral("40"));

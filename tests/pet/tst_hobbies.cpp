@@ -111,7 +111,7 @@ void HobbiesTest::raceCarsRollDownDuringTheStart()
     l.start(642);
     QCOMPARE(l.rt().activityLength, 5);
     QVERIFY(!l.scene().prop(Prop::BlueCar).visible);
-    l.engine().setTickEnabled(true);
+    l.engine().setClockRunning(true);
     l.time.advance(1000);
     QVERIFY(l.scene().prop(Prop::BlueCar).visible);
     QVERIFY(l.scene().prop(Prop::RivalCar).visible);

@@ -100,7 +100,7 @@ void InteractionTest::awayKeepsPresentAndHobbyOff()
     l.buttons().refreshButtons();
     QVERIFY(!l.available(Button::Present));
     QVERIFY(!l.available(Button::Hobby));
-    l.engine().setTickEnabled(true);
+    l.engine().setClockRunning(true);
     l.runMinutes(5);
     QVERIFY(!l.available(Button::Present));
     QVERIFY(!l.available(Button::Hobby));
@@ -115,7 +115,7 @@ void InteractionTest::awayInTheEveningTheProgramMayCloseAtNight()
     l.interaction().clickLeave();
     QVERIFY(!l.available(Button::End));
     QVERIFY(l.interaction().refuseClose());
-    l.engine().setTickEnabled(true);
+    l.engine().setClockRunning(true);
     l.runMinutes(2);
     QVERIFY(l.interaction().refuseClose());
     l.runMinutes(2); // past 21:00
@@ -291,7 +291,7 @@ void InteractionTest::returnGreetingKnowsHowLongTheUserWasAway()
     Life l(on(10), {{"Loveval", "50"}});
     l.rnd.seed(13);
     l.interaction().clickLeave();
-    l.engine().setTickEnabled(true);
+    l.engine().setClockRunning(true);
     l.runMinutes(12);
     QCOMPARE(l.rt().minutesAway, 12);
     const qint16 before = l.mem().Loveval;
@@ -310,7 +310,7 @@ void InteractionTest::runningTimeGrowsAtHalfSpeedWhileAway()
 {
     Life l(on(10), {{"Totaltime", "1000"}});
     l.rnd.seed(14);
-    l.engine().setTickEnabled(true);
+    l.engine().setClockRunning(true);
     l.runMinutes(10);
     QCOMPARE(l.mem().Totaltime, 1010);
     l.interaction().clickLeave();

@@ -4,8 +4,8 @@
 #include "petfixture.h"
 
 #include "common/paths.h"
-#include "pet/core/petwindow.h"
-#include "pet/core/pictureswidget.h"
+#include "pet/windows/petwindow.h"
+#include "pet/windows/picturestore.h"
 
 #include <QPaintEvent>
 #include <QtTest>

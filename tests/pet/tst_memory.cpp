@@ -383,7 +383,7 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Present.dat"));
         f.pet->start();
         QVERIFY(!f.trace.events.isEmpty());
-        QVERIFY(f.engine().tickEnabled());
+        QVERIFY(f.engine().clockRunning());
         QCOMPARE(f.ctx().tables.study[1].question, QStringLiteral("問題"));
         QVERIFY(f.ctx().tables.book[1].answer[1].isEmpty());
     }

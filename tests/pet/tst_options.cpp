@@ -4,9 +4,9 @@
 
 #include "common/paths.h"
 #include "desktop/autostart.h"
-#include "pet/core/memory.h"
-#include "pet/core/optionswindow.h"
-#include "pet/core/petwindow.h"
+#include "pet/model/memory.h"
+#include "pet/windows/optionswindow.h"
+#include "pet/windows/petwindow.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -3,9 +3,9 @@
 #include "petfixture.h"
 
 #include "common/paths.h"
-#include "pet/core/pictureswidget.h"
+#include "pet/windows/picturestore.h"
 #include "pet/dialogs/presents.h"
-#include "pet/dialogs/presentwindow.h"
+#include "pet/windows/presentwindow.h"
 
 #include <QApplication>
 #include <QPushButton>

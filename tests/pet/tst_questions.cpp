@@ -188,7 +188,7 @@ void QuestionsTest::unansweredPlayQuestionProposesAgainNextTime()
     l.interaction().clickHobby();
     QCOMPARE(l.rt().proposedGame, 3);
     QVERIFY(l.scene().questionOpen());
-    l.engine().setTickEnabled(true);
+    l.engine().setClockRunning(true);
     for (int s = 0; s < 62 && l.rt().activity == 60; ++s)
         l.time.advance(1000);
     QVERIFY(l.rt().activity != 60);
@@ -197,7 +197,7 @@ void QuestionsTest::unansweredPlayQuestionProposesAgainNextTime()
     QCOMPARE(l.rt().userAskedToPlay, 1);
     QCOMPARE(l.trace.questions.size(), 1);
 
-    l.engine().setTickEnabled(false);
+    l.engine().setClockRunning(false);
     l.rt().activity = 1;
     l.rnd.seeded.reset();
     l.rnd.script({1, 1}); // the chat's chance switch, then the proposal

@@ -6,10 +6,10 @@
 
 #include "common/gui/scaledpicture.h"
 #include "common/paths.h"
-#include "pet/core/optionswindow.h"
-#include "pet/core/petwindow.h"
-#include "pet/core/pictureswidget.h"
-#include "pet/dialogs/presentwindow.h"
+#include "pet/windows/optionswindow.h"
+#include "pet/windows/petwindow.h"
+#include "pet/windows/picturestore.h"
+#include "pet/windows/presentwindow.h"
 
 #include <QApplication>
 #include <QImageReader>

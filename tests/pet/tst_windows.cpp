@@ -5,11 +5,11 @@
 
 #include "common/paths.h"
 #include "pet/core/buttons.h"
-#include "pet/core/petwindow.h"
+#include "pet/windows/petwindow.h"
 #include "pet/core/presentation.h"
 #include "pet/dialogs/presents.h"
-#include "pet/dialogs/presentwindow.h"
-#include "pet/dialogs/speechwindow.h"
+#include "pet/windows/presentwindow.h"
+#include "pet/windows/speechwindow.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -5,8 +5,8 @@
 #include "warnings.h"
 
 #include "common/paths.h"
-#include "pet/core/petwindow.h"
-#include "pet/core/pictureswidget.h"
+#include "pet/windows/petwindow.h"
+#include "pet/windows/picturestore.h"
 #include "testfiles.h"
 
 #include <QApplication>

@@ -6,7 +6,7 @@
 #include "robustfixture.h"
 
 #include "common/daynumber.h"
-#include "pet/core/petwindow.h"
+#include "pet/windows/petwindow.h"
 #include "testfiles.h"
 
 #include <QApplication>

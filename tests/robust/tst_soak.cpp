@@ -144,7 +144,7 @@ void TestSoak::sixtyDaysWithAScriptedUser()
 
     // The first game: a word chain won at the top of the friendship, whose bonus goes past it.
     l.ctx().memory.addFriendship(200);
-    playGame(l.ctx(), 3);
+    l.pet->playGame(3);
     while (games.running())
         l.time.advance(60 * 1000);
     check("a word chain at the top of the friendship");

@@ -225,7 +225,7 @@ void TestStoreWrites::friendshipFromTheGamePackIsTakenOver()
     p.pet->ctx().launcher = &launcher;
     p.pet->load();
     QCOMPARE(p.pet->ctx().mem().Loveval, qint16(40));
-    playGame(p.pet->ctx(), 3);
+    p.pet->playGame(3);
     QVERIFY(launcher.runGamePack());
     QCOMPARE(p.pet->ctx().mem().Loveval, qint16(42));
     p.pet->ctx().memory.addFriendship(1);

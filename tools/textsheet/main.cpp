@@ -5,10 +5,10 @@
 #include "common/random.h"
 #include "common/settingsstore.h"
 #include "common/timers.h"
-#include "pet/core/datatables.h"
+#include "pet/model/datatables.h"
 #include "pet/core/pet.h"
 #include "pet/dialogs/showntexts.h"
-#include "pet/dialogs/speechwindow.h"
+#include "pet/windows/speechwindow.h"
 
 #include <QApplication>
 #include <QDir>

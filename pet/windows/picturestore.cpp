@@ -1,4 +1,4 @@
-#include "pictureswidget.h"
+#include "pet/windows/picturestore.h"
 
 #include "common/gui/scaledpicture.h"
 #include "common/logging.h"

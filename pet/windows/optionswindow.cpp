@@ -1,9 +1,9 @@
-#include "optionswindow.h"
+#include "pet/windows/optionswindow.h"
 
-#include "pet.h"
+#include "pet/core/pet.h"
 #include "common/desktopwindow.h"
 #include "desktop/autostart.h"
-#include "pictureswidget.h"
+#include "pet/windows/picturestore.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

@@ -1,9 +1,9 @@
-#include "petwindow.h"
+#include "pet/windows/petwindow.h"
 
 #include "common/desktopwindow.h"
-#include "interaction.h"
-#include "pet.h"
-#include "pictureswidget.h"
+#include "pet/core/interaction.h"
+#include "pet/core/pet.h"
+#include "pet/windows/picturestore.h"
 
 #include <QCloseEvent>
 #include <QDateTime>

@@ -1,9 +1,9 @@
-#include "presentwindow.h"
+#include "pet/windows/presentwindow.h"
 
 #include "common/desktopwindow.h"
 #include "pet/core/pet.h"
-#include "pet/core/pictureswidget.h"
-#include "presents.h"
+#include "pet/windows/picturestore.h"
+#include "pet/dialogs/presents.h"
 
 #include <QApplication>
 #include <QEvent>

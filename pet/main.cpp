@@ -9,14 +9,13 @@
 #include "desktop/platform.h"
 #include "desktop/quitsignals.h"
 #include "desktop/singleinstance.h"
-#include "launcherwidget.h"
-#include "pet/events/engine.h"
-#include "optionswindow.h"
-#include "pet.h"
-#include "pet/dialogs/presentwindow.h"
-#include "pet/dialogs/speechwindow.h"
-#include "petwindow.h"
-#include "simulation.h"
+#include "pet/windows/outsideeffects.h"
+#include "pet/windows/optionswindow.h"
+#include "pet/core/pet.h"
+#include "pet/windows/presentwindow.h"
+#include "pet/windows/speechwindow.h"
+#include "pet/windows/petwindow.h"
+#include "pet/core/simulation.h"
 
 #include <QApplication>
 #include <QCheckBox>

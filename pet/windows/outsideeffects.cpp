@@ -1,4 +1,4 @@
-#include "launcherwidget.h"
+#include "pet/windows/outsideeffects.h"
 
 #include <QApplication>
 #include <QProcess>

@@ -1,9 +1,9 @@
-#include "speechwindow.h"
+#include "pet/windows/speechwindow.h"
 
 #include "common/desktopwindow.h"
 #include "pet/core/pet.h"
-#include "questions.h"
-#include "speech.h"
+#include "pet/dialogs/questions.h"
+#include "pet/dialogs/speech.h"
 
 #include <QEvent>
 #include <QMouseEvent>

@@ -1,7 +1,7 @@
 // The outside effects of the real program: starting the game pack with QProcess and the beep.
 #pragma once
 
-#include "context.h"
+#include "pet/model/context.h"
 
 #include <QObject>
 

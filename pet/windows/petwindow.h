@@ -2,7 +2,7 @@
 // labels. It renders the scene and turns clicks into calls on the pet's rules; it holds no rule.
 #pragma once
 
-#include "scene.h"
+#include "pet/model/scene.h"
 
 #include <QLabel>
 #include <QWidget>

@@ -1,0 +1,26 @@
+// What the dialogs and the game launch may ask of the pet's activities: start one, play its
+// step now, restart its countdown, stop the props' animations, choose for the hour, stop or
+// restart the clock. The engine implements it; its working values stay its own.
+#pragma once
+
+#include <QtGlobal>
+
+class Activities
+{
+public:
+    virtual ~Activities() = default;
+
+    // Begins activity n at its first step.
+    virtual void startActivity(qint16 n) = 0;
+    // Plays the current activity's step at once.
+    virtual void playStep() = 0;
+    // The activity's countdown and step back to their start.
+    virtual void restartCountdown() = 0;
+    // Stops the props' animations and hides their props.
+    virtual void stopAnimations() = 0;
+    // What the pet does at this hour, chosen anew.
+    virtual void chooseForTheHour() = 0;
+    // The once-a-second clock; it stands still while a game is played.
+    virtual void setClockRunning(bool on) = 0;
+    virtual bool clockRunning() const = 0;
+};

@@ -1,0 +1,175 @@
+#include "dayclock.h"
+
+#include "common/values.h"
+#include "memory.h"
+#include "runtime.h"
+#include "scene.h"
+
+#include <QTimeZone>
+
+namespace {
+const QString kGermanTip = QStringLiteral("ドイツの時間だよ");
+const QString kGermanYesterdayTip = QStringLiteral("ドイツの時間だよ、ドイツではまだ日付がかわってないんだ");
+const char *const kWeekdays[] = {"", "月", "火", "水", "木", "金", "土", "日"};
+
+struct Festival {
+    int month, from, to;
+    qint16 activity;
+    int fromHour;     // the pet chats in it from this hour on
+    bool inHourTable; // the hour table plans the day differently
+};
+const Festival kFestivals[] = {
+    {1, 1, 3, 1001, 0, true},    // New Year
+    {2, 2, 4, 1002, 0, true},    // the bean throwing
+    {3, 3, 5, 1003, 0, true},    // the dolls
+    {5, 5, 7, 1004, 0, true},    // the carp streamers
+    {9, 15, 17, 1005, 18, true}, // the moon, in the evening
+    {12, 23, 25, 1006, 0, false}, // Christmas
+};
+} // namespace
+
+QDateTime DayClock::germanTime(const QDateTime &local)
+{
+    static const QTimeZone berlin("Europe/Berlin");
+    return local.toTimeZone(berlin);
+}
+
+bool DayClock::isFestivalDay(int month, int day)
+{
+    for (const Festival &f : kFestivals)
+        if (f.inHourTable && f.month == month && day >= f.from && day <= f.to)
+            return true;
+    return false;
+}
+
+qint16 DayClock::festivalActivity(int month, int day, int hour)
+{
+    for (const Festival &f : kFestivals)
+        if (f.month == month && day >= f.from && day <= f.to && hour >= f.fromHour)
+            return f.activity;
+    return 0;
+}
+
+const DayClock::MinuteView &DayClock::minuteView(const QDateTime &now)
+{
+    const qint64 key = now.toSecsSinceEpoch() / 60;
+    if (key != m_view.key) {
+        const QDateTime g = germanTime(now);
+        m_view.key = key;
+        m_view.localHour = now.time().hour();
+        m_view.germanHour = g.time().hour();
+        m_view.germanMinute = g.time().minute();
+        m_view.timelag = (now.offsetFromUtc() - g.offsetFromUtc()) / 3600;
+    }
+    return m_view;
+}
+
+void DayClock::takeGermanHour()
+{
+    const MinuteView &v = minuteView(m_clock.now());
+    m_rt.hoursAheadOfGermany = qint16(v.timelag);
+    m_rt.hour = qint16(v.germanHour);
+}
+
+void DayClock::refreshHour()
+{
+    if (m_memory.m.option1)
+        takeGermanHour();
+    else
+        m_rt.hour = qint16(minuteView(m_clock.now()).localHour);
+}
+
+void DayClock::refreshMinute()
+{
+    const QDateTime now = m_clock.now();
+    m_rt.minute = qint16(m_memory.m.option1 ? minuteView(now).germanMinute : now.time().minute());
+}
+
+void DayClock::refreshDate()
+{
+    const QDate d = m_clock.now().date();
+    m_rt.month = qint16(d.month());
+    m_rt.day = qint16(d.day());
+}
+
+void DayClock::refreshLabels() { labels(m_clock.now()); }
+
+void DayClock::labels(const QDateTime &now)
+{
+    m_labelKey = minuteView(now).key;
+    const QDate d = now.date();
+    m_scene.setLabel(Label::Date, QStringLiteral("%1月%2日 (%3)").arg(d.month()).arg(d.day())
+                                      .arg(QString::fromUtf8(kWeekdays[d.dayOfWeek()])));
+    const QTime t = now.time();
+    m_scene.setLabel(Label::Time, QStringLiteral("%1:%2").arg(t.hour()).arg(t.minute(), 2, 10, QLatin1Char('0')));
+
+    // Germany's clock from the real time-zone rules; "Gestern" while its date lags behind ours.
+    const QDateTime g = germanTime(now);
+    m_scene.setSummerMarkVisible(true);
+    const QString hm = QStringLiteral("%1:%2").arg(g.time().hour()).arg(g.time().minute(), 2, 10, QLatin1Char('0'));
+    if (g.date() < d) {
+        m_scene.setLabel(Label::GermanTime, QStringLiteral("Gestern ") + hm);
+        m_scene.setGermanTimeToolTip(kGermanYesterdayTip);
+    } else {
+        m_scene.setLabel(Label::GermanTime, hm);
+        m_scene.setGermanTimeToolTip(kGermanTip);
+    }
+}
+
+bool DayClock::countSecond()
+{
+    m_rt.secondsIntoMinute += 1;
+    if (m_rt.secondsIntoMinute < 60)
+        return false;
+    m_rt.secondsIntoMinute = 0;
+    return true;
+}
+
+bool DayClock::countPresentMinute()
+{
+    Memory &m = m_memory.m;
+    // Outside the day hours the counter keeps growing; it stops at the top instead of overflowing.
+    m.Precount = values::add16(m.Precount, 1);
+    m_memory.saveKey(QStringLiteral("Precount"));
+    if (m.Precount >= 60 && m_rt.hour >= 9 && m_rt.hour <= 20) {
+        m.Precount = 0;
+        return true;
+    }
+    return false;
+}
+
+void DayClock::countMinute(const QDateTime &now)
+{
+    Memory &m = m_memory.m;
+    if (m_rt.userAway()) {
+        m_rt.awayMinuteOdd += 1;
+        if (m_rt.awayMinuteOdd >= 2) {
+            m.Totaltime = values::add32(m.Totaltime, 1);
+            m_rt.awayMinuteOdd = 0;
+        }
+    } else {
+        m.Totaltime = values::add32(m.Totaltime, 1);
+    }
+    m_rt.minutesAway = values::add32(m_rt.minutesAway, 1);
+    m_scene.setLabel(Label::TotalTime, values::zeroFilled(m.Totaltime, 7));
+    m_memory.saveKey(QStringLiteral("Totaltime"));
+    m_memory.keepDaysCurrent(now);
+    const int today = now.date().day();
+    if (m_rt.flowerDayMark == 0)
+        m_rt.flowerDayMark = qint16(today);
+    if (today != m_rt.flowerDayMark) {
+        m.Flowerday = values::add16(m.Flowerday, 1);
+        m_memory.saveKey(QStringLiteral("Flowerday"));
+        m_rt.flowerDayMark = qint16(today);
+    }
+}
+
+void DayClock::followClock(const QDateTime &now)
+{
+    // The labels follow their own minute: the choice of an activity may already have read this one.
+    const MinuteView &v = minuteView(now);
+    if (v.key != m_labelKey)
+        labels(now);
+    m_rt.hour = qint16(m_memory.m.option1 ? v.germanHour : v.localHour);
+    m_rt.hoursAheadOfGermany = qint16(v.timelag);
+}
