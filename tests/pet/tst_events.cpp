@@ -1,6 +1,7 @@
 // The pet's activities step by step: the patterns each activity plays, the opening lines that
-// depend on friendship, sleep and being woken, studying, the questions, the bath bubbles, the
-// chance switches, and that every activity the engine can reach is one the pet can play.
+// depend on friendship, sleep and being woken, the bath bubbles, and that every activity the
+// engine can reach is one the pet can play. What activities ask of the stage (questions,
+// studying, the chance switches) is tried on a recording stage in tst_activities.
 #include "lifefixture.h"
 
 #include <QSet>
@@ -19,12 +20,8 @@ private slots:
     void musicStartedByTheQuestionKeepsItsLengthAndSaysNothing();
     void sleepingPetStirsOnceThenWakesAndSleepsAgain_data();
     void sleepingPetStirsOnceThenWakesAndSleepsAgain();
-    void studyKeepsHobbyOffAndAsksOnlyWhenTheUserIsFree();
-    void everyQuestionCostsTenAtOnce_data();
-    void everyQuestionCostsTenAtOnce();
     void bathLinesStopTheBubbles();
     void bubblesWobbleBackToTheirStartEveryFourSeconds();
-    void chanceSwitchOnlyWhenTheUserIsHereAndIdle();
     void everyReachableEventHasAProcedureAndAKnownStrip();
 };
 
@@ -243,65 +240,6 @@ void EventsTest::sleepingPetStirsOnceThenWakesAndSleepsAgain()
     QVERIFY(l.drawsAsScripted());
 }
 
-// Guards against the study hour being interrupted: the Hobby button stays unavailable at every
-// step, and the study question only comes while the user is here and nothing else is going on.
-void EventsTest::studyKeepsHobbyOffAndAsksOnlyWhenTheUserIsFree()
-{
-    for (int situation = 0; situation < 3; ++situation) {
-        Life l(on(10));
-        l.rnd.seed(40 + situation);
-        if (situation == 1)
-            l.rt().leaveTag = kAway;
-        if (situation == 2)
-            l.rt().talkState = 2;
-        l.rt().activityLength = 100000;
-        l.start(26);
-        for (int i = 0; i < 3000; ++i) {
-            QVERIFY(!l.available(Button::Hobby));
-            l.buttons().setAvailable(Button::Hobby, true); // as a minute's refresh may do
-            l.step();
-            if (situation == 0 && l.rt().activity == 51)
-                break;
-        }
-        if (situation == 0) {
-            QCOMPARE(l.rt().activity, 51);
-            QCOMPARE(l.trace.questions, QList<int>{1});
-        } else {
-            QCOMPARE(l.rt().activity, 26);
-            QVERIFY(l.trace.questions.isEmpty());
-        }
-    }
-}
-
-// Guards against a question that is free: each of the four question activities takes 10
-// friendship the moment it opens, before the user has answered anything.
-void EventsTest::everyQuestionCostsTenAtOnce_data()
-{
-    QTest::addColumn<int>("event");
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<QList<int>>("draws");
-    QTest::newRow("study 51") << 51 << 1 << QList<int>{2, 3};
-    QTest::newRow("music 58") << 58 << 2 << QList<int>{4};
-    QTest::newRow("book 59") << 59 << 3 << QList<int>{5};
-    QTest::newRow("play 60") << 60 << 4 << QList<int>{};
-}
-
-void EventsTest::everyQuestionCostsTenAtOnce()
-{
-    QFETCH(int, event);
-    QFETCH(int, kind);
-    QFETCH(QList<int>, draws);
-    Life l(on(10), {{"Loveval", "70"}});
-    l.rnd.script(draws);
-    l.start(qint16(event));
-    QCOMPARE(l.mem().Loveval, 60);
-    QCOMPARE(l.stored("Loveval"), "60");
-    QCOMPARE(l.trace.questions, QList<int>{kind});
-    QVERIFY(l.scene().questionOpen());
-    QCOMPARE(l.questions().kind(), kind);
-    QVERIFY(l.drawsAsScripted());
-}
-
 // Guards against bubbles left floating over the speech window: when the bath opens its lines,
 // the speech opener stops the bubbles started a moment before; without lines they keep going.
 void EventsTest::bathLinesStopTheBubbles()
@@ -350,32 +288,6 @@ void EventsTest::bubblesWobbleBackToTheirStartEveryFourSeconds()
         QCOMPARE(place(Prop::Bubble2), QPoint(128, 48));
     }
     QVERIFY(l.drawsAsScripted());
-}
-
-// Guards against the pet interrupting itself while the user is away or busy: a chance switch
-// happens only with the user here, talk 0 and a draw of 1, and then starts afresh.
-void EventsTest::chanceSwitchOnlyWhenTheUserIsHereAndIdle()
-{
-    Life l(on(10), {{"Loveval", "70"}});
-    l.rt().activity = 24;
-    l.rt().activitySeconds = 99;
-    l.rt().step = 2;
-    QVERIFY(!l.engine().switchByChance(2, 60));
-    l.rt().leaveTag = kAway;
-    QVERIFY(!l.engine().switchByChance(1, 60));
-    l.rt().leaveTag = kPresent;
-    for (qint16 busy : {1, 2, 3}) {
-        l.rt().talkState = busy;
-        QVERIFY(!l.engine().switchByChance(1, 60));
-    }
-    QCOMPARE(l.rt().activity, 24);
-    QVERIFY(l.trace.events.isEmpty());
-    l.rt().talkState = 0;
-    QVERIFY(l.engine().switchByChance(1, 60));
-    QCOMPARE(l.rt().activity, 60);
-    QCOMPARE(l.rt().activitySeconds, 0);
-    QCOMPARE(l.rt().step, 1);
-    QCOMPARE(l.trace.events, QList<int>{60});
 }
 
 // Guards against the engine reaching a number nothing can play (the pet would freeze on its
