@@ -2,6 +2,7 @@
 
 #include "buttons.h"
 #include "pet/dialogs/speech.h"
+#include "pet/model/activity.h"
 #include "presentation.h"
 
 namespace {
@@ -64,7 +65,7 @@ void Interaction::clickPet()
         return;
     if (m_speech.closeTimerOn())
         return; // a line that closes by itself is on display
-    if (rt.activity >= 7 && rt.activity <= 10) {
+    if (rt.activity >= act::FirstSleep && rt.activity <= act::LastSleep) {
         if (rt.stirred != 1) {
             rt.stirred = 1;
             rt.step = 3;
@@ -74,8 +75,8 @@ void Interaction::clickPet()
             rt.step = 0;
             rt.sleepActivity = rt.activity;
             m_ctx.memory.addFriendship(-5);
-            m_presentation.showClickLines(54);
-            m_activities.startActivity(54);
+            m_presentation.showClickLines(act::WokenAtNight);
+            m_activities.startActivity(act::WokenAtNight);
         }
         return;
     }
@@ -91,7 +92,7 @@ void Interaction::clickHobby()
     m_ctx.rt.step = 0;
     m_ctx.rt.userAskedToPlay = 1;
     // The countdown is not reset: event 60 is measured from where the interrupted one stood.
-    m_activities.startActivity(60);
+    m_activities.startActivity(act::AskToPlay);
 }
 
 void Interaction::clickLeave()
@@ -109,14 +110,14 @@ void Interaction::clickLeave()
         rt.leaveTag = kAway;
         s.setButtonToolTip(Button::Leave, QStringLiteral("早く帰ってこないかなぁ"));
         s.setPetToolTip(QStringLiteral("お留守番中だよ"));
-        m_activities.startActivity(61);
+        m_activities.startActivity(act::SeeUserOff);
     } else {
         b.setAvailable(Button::Option, true);
         b.setAvailable(Button::End, true);
         rt.leaveTag = kPresent;
         s.setButtonToolTip(Button::Leave, QStringLiteral("どこかに行く時はぼくに言ってからね"));
         s.setPetToolTip(QStringLiteral("たまにクリックしてね！"));
-        m_activities.startActivity(62);
+        m_activities.startActivity(act::WelcomeUserBack);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "pet/dialogs/catalogue.h"
 #include "pet/dialogs/questions.h"
 #include "pet/dialogs/speech.h"
+#include "pet/model/activity.h"
 
 QString Presentation::levelName(qint16 v)
 {
@@ -48,7 +49,7 @@ void Presentation::bringUpSpeech(bool activate, const QString &lineSet)
 
 void Presentation::showLines(Lines lines)
 {
-    if (m_ctx.rt.userAway() && m_ctx.rt.activity != 61)
+    if (m_ctx.rt.userAway() && m_ctx.rt.activity != act::SeeUserOff)
         return;
     m_activities.stopAnimations();
     m_buttons.lockPresentAndHobby();

@@ -1,19 +1,21 @@
 #include "presents.h"
 
+#include "pet/model/activity.h"
+
 
 const std::array<PresentInfo, 10> &Presents::table()
 {
     static const std::array<PresentInfo, 10> t = {{
         {0, 0, 0, Lines::Shown, 0, "", ""},
-        {1, 100, 10, Lines::ThanksDoll, 37, "ガルド人形", "イタリア人のガルドの人形"},
-        {4, 500, 5, Lines::ThanksSolitaire, 42, "ソリティア", "イギリスで作られた一人用パズルゲーム"},
-        {2, 1500, 10, Lines::ThanksCarKit, 38, "ミニ四駆", "チーム・ブリッツのマシン「ブリッツ・ファルケ」のキット"},
-        {3, 3000, 10, Lines::ThanksSeeds, 40, "花の種", "色々な花の種ミックス"},
-        {5, 5000, 5, Lines::ThanksViolin, 43, "バイオリン", "子供用の小さなバイオリン"},
-        {6, 10000, 10, Lines::ThanksComputer, 44, "パソコン", "最新式のノートパソコン"},
-        {7, 15000, 10, Lines::FriendsVisit, 631, "", "何だろう？楽しみだなぁ"},
-        {8, 20000, 5, Lines::RaceStart, 641, "", "何だろう？楽しみだなぁ"},
-        {9, 30000, 15, Lines::GardoVisit, 651, "", "何だろう？楽しみだなぁ"},
+        {1, 100, 10, Lines::ThanksDoll, act::PlayingWithDoll, "ガルド人形", "イタリア人のガルドの人形"},
+        {4, 500, 5, Lines::ThanksSolitaire, act::PlayingSolitaire, "ソリティア", "イギリスで作られた一人用パズルゲーム"},
+        {2, 1500, 10, Lines::ThanksCarKit, act::BuildingToyCar, "ミニ四駆", "チーム・ブリッツのマシン「ブリッツ・ファルケ」のキット"},
+        {3, 3000, 10, Lines::ThanksSeeds, act::WateringFlower, "花の種", "色々な花の種ミックス"},
+        {5, 5000, 5, Lines::ThanksViolin, act::PlayingViolin, "バイオリン", "子供用の小さなバイオリン"},
+        {6, 10000, 10, Lines::ThanksComputer, act::UsingComputer, "パソコン", "最新式のノートパソコン"},
+        {7, 15000, 10, Lines::FriendsVisit, act::FriendsArrive, "", "何だろう？楽しみだなぁ"},
+        {8, 20000, 5, Lines::RaceStart, act::RaceDay, "", "何だろう？楽しみだなぁ"},
+        {9, 30000, 15, Lines::GardoVisit, act::GardoArrives, "", "何だろう？楽しみだなぁ"},
     }};
     return t;
 }

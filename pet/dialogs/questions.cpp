@@ -1,5 +1,6 @@
 #include "questions.h"
 
+#include "pet/model/activity.h"
 #include "speech.h"
 
 QString Questions::gameName(int n)
@@ -100,14 +101,14 @@ void Questions::answer(int index)
         }
         rt.step = 0;
         rt.activityLength = 60;
-        m_activities.startActivity(26);
+        m_activities.startActivity(act::Studying);
         break;
     }
     case 2:
-        tasteAnswer(index, m_ctx.tables.music[size_t(qBound<int>(0, rt.musicQuestion, 10))], 29, 30);
+        tasteAnswer(index, m_ctx.tables.music[size_t(qBound<int>(0, rt.musicQuestion, 10))], act::ListeningToMusic, act::ListeningLyingDown);
         break;
     case 3:
-        tasteAnswer(index, m_ctx.tables.book[size_t(qBound<int>(0, rt.bookQuestion, 10))], 27, 28);
+        tasteAnswer(index, m_ctx.tables.book[size_t(qBound<int>(0, rt.bookQuestion, 10))], act::Reading, act::ReadingLyingDown);
         break;
     case 4:
         rt.talkState = 3;
