@@ -9,12 +9,11 @@
 #include "pet/model/context.h"
 #include "pet/model/stage.h"
 #include "hourtable.h"
+#include "player.h"
 
 #include <QDateTime>
 
-enum class Anim { Bubbles, Water, Tv, Computer, Grass, ToyCar, RaceStart, RaceRun };
-
-class Engine : public Activities
+class Engine : public Activities, public Player
 {
 public:
     Engine(PetContext &ctx, Stage &stage);
@@ -29,26 +28,22 @@ public:
     void stopAnimations() override;
     void chooseForTheHour() override;
     void playStep() override;
-    void setStepInterval(int ms);
+    void setStepInterval(int ms) override;
     int stepInterval() const;
-    // Switches to event n when the user is here, r is 1 and nothing else is going on; returns
-    // whether it switched (the calling step then stops).
-    bool switchByChance(int r, qint16 n);
+    bool switchByChance(int r, qint16 n) override;
     qint32 nightLength();
     void maybeDeliverPresent();
     void pick(Picker p);
 
-    // What the event steps use.
-    void showStrip(const QString &strip);
-    void showFrame(int n);
-    void startBubbles(int x1, int y1, int x2, int y2);
-    void startAnimation(Anim a);
+    // What the activities' steps use.
+    void showStrip(const QString &strip) override;
+    void showFrame(int n) override;
+    void startBubbles(int x1, int y1, int x2, int y2) override;
+    void startAnimation(Anim a) override;
     bool animationRunning(Anim a) const;
-    void beep();
-    PetContext &ctx() { return m_ctx; }
-    Stage &stage() { return m_stage; }
-    Runtime &rt() { return m_ctx.rt; }
-    int draw(int n) { return m_ctx.rnd.draw(n); }
+    void beep() override;
+    PetContext &ctx() override { return m_ctx; }
+    Stage &stage() override { return m_stage; }
 
     // Animation steps, public for tests that drive them directly.
     void bubbleStep();
@@ -59,7 +54,7 @@ public:
     void toyCarStep();
     void raceStartStep();
     void raceRunStep();
-    void showFlowerGrowth();
+    void showFlowerGrowth() override;
 
 private:
     void minuteSteps(const QDateTime &now);

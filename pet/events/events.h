@@ -1,11 +1,9 @@
-// The pet's activities as step procedures: each call plays the step step names and sets the
-// next one. Numbers without a procedure do nothing.
+// The table of the pet's activities, by number. Numbers without a procedure do nothing.
 #pragma once
 
-#include <QtGlobal>
+#include "player.h"
 
-class Engine;
-using EventProc = void (*)(Engine &);
+#include <QList>
 
 // The procedure of event n, or nullptr.
 EventProc eventProcedure(qint16 n);

@@ -29,7 +29,7 @@ const GestureTable kReadB{3, 2000, 10, {{6, 7, 4, 200}, {8, 9, 5, 1000}, {10, 10
 const GestureTable kMusicA{0, 2000, 10, {{7, 9, 2, 200}, {10, 10, -1, 0}}};
 const GestureTable kMusicB{1, 2000, 10, {{7, 9, 3, 200}, {10, 10, -1, 0}}};
 
-void firstMeeting(Engine &e)
+void firstMeeting(Player &e)
 {
     if (e.rt().step == 0) {
         begin(e, 30, "4", 0, 100);
@@ -39,24 +39,24 @@ void firstMeeting(Engine &e)
     gestures(e, kWave);
 }
 
-template <const GestureTable &T, int N> void chat(Engine &e)
+template <const GestureTable &T, int N> void chat(Player &e)
 {
     if (e.rt().step == 0)
         return begin(e, 300, N == 1 ? "1" : N == 2 ? "2" : N == 4 ? "4" : "6", 0, 100);
     gestures(e, T);
 }
 
-void heldChat(Engine &e, const char *strip)
+void heldChat(Player &e, const char *strip)
 {
     if (e.rt().step == 0)
         return begin(e, 300, strip, 0, 100);
     heldPose(e, 2000, 200, 2000, 200, 60);
 }
-void chatting3(Engine &e) { heldChat(e, "3"); }
-void chatting5(Engine &e) { heldChat(e, "5"); }
+void chatting3(Player &e) { heldChat(e, "3"); }
+void chatting5(Player &e) { heldChat(e, "5"); }
 
 // Sleeping: breathing frames in turn; step 3 is the stir after a first click.
-void sleeping(Engine &e, const char *strip)
+void sleeping(Player &e, const char *strip)
 {
     Runtime &rt = e.rt();
     switch (rt.step) {
@@ -71,12 +71,12 @@ void sleeping(Engine &e, const char *strip)
         return alternate(e, 0, 1);
     }
 }
-void sleepA(Engine &e) { sleeping(e, "7"); }
-void sleepB(Engine &e) { sleeping(e, "8"); }
-void sleepHappy(Engine &e) { sleeping(e, "9"); }
-void sleepWithDoll(Engine &e) { sleeping(e, "10"); }
+void sleepA(Player &e) { sleeping(e, "7"); }
+void sleepB(Player &e) { sleeping(e, "8"); }
+void sleepHappy(Player &e) { sleeping(e, "9"); }
+void sleepWithDoll(Player &e) { sleeping(e, "10"); }
 
-void wakeCheerfully(Engine &e)
+void wakeCheerfully(Player &e)
 {
     if (e.rt().step == 0) {
         begin(e, 300, "11", 0, 100);
@@ -85,7 +85,7 @@ void wakeCheerfully(Engine &e)
     gestures(e, kWave);
 }
 
-void wakeGrumpily(Engine &e)
+void wakeGrumpily(Player &e)
 {
     if (e.rt().step == 0)
         return begin(e, 300, "12", 0, 500);
@@ -93,7 +93,7 @@ void wakeGrumpily(Engine &e)
 }
 
 // Waking slowly: two rests, each with a stretch now and then.
-void wakeSlowly(Engine &e)
+void wakeSlowly(Player &e)
 {
     Runtime &rt = e.rt();
     switch (rt.step) {
@@ -130,7 +130,7 @@ const std::vector<int> kChange{0, 1, 0, 1, 2, 3, 2, 3};
 const std::vector<int> kUndress{2, 3, 2, 3, 0, 1, 0, 1};
 const std::vector<bool> kOddClears{true, false, true, false, true, false, true, false};
 
-void changeClothes(Engine &e)
+void changeClothes(Player &e)
 {
     if (e.rt().step == 0) {
         e.rt().stirred = 0;
@@ -139,7 +139,7 @@ void changeClothes(Engine &e)
     loop(e, kChange, {}, kOddClears);
 }
 
-void undressForBath(Engine &e)
+void undressForBath(Player &e)
 {
     if (e.rt().step == 0) {
         e.rt().stirred = 0;
@@ -148,42 +148,42 @@ void undressForBath(Engine &e)
     loop(e, kUndress, {}, kOddClears);
 }
 
-void washFace(Engine &e)
+void washFace(Player &e)
 {
     if (e.rt().step == 0)
         return begin(e, 60, "15", 0, 500);
     alternate(e, 0, 1);
 }
 
-template <int First> void grooming(Engine &e)
+template <int First> void grooming(Player &e)
 {
     if (e.rt().step == 0)
         return begin(e, 20, "16", First, 500);
     alternate(e, First, First + 1);
 }
 
-void morningChoreA(Engine &e)
+void morningChoreA(Player &e)
 {
     if (e.rt().step == 0)
         return begin(e, 270, "17", 0, 1000);
     alternate(e, 0, 1);
 }
 
-void morningChoreB(Engine &e)
+void morningChoreB(Player &e)
 {
     if (e.rt().step == 0)
         return begin(e, 30, "17", 2, 500);
     alternate(e, 2, 3);
 }
 
-void mealA(Engine &e)
+void mealA(Player &e)
 {
     if (e.rt().step == 0)
         return begin(e, 1200, "18", 0, 100);
     heldPose(e, 1000, 500, 1000);
 }
 
-void mealB(Engine &e)
+void mealB(Player &e)
 {
     Runtime &rt = e.rt();
     switch (rt.step) {
@@ -212,14 +212,14 @@ void mealB(Engine &e)
     }
 }
 
-template <int N> void sweets(Engine &e)
+template <int N> void sweets(Player &e)
 {
     if (e.rt().step == 0)
         return begin(e, 1200, N == 20 ? "20" : "21", 0, 100);
     gestures(e, kSweets);
 }
 
-void afterMealSnack(Engine &e)
+void afterMealSnack(Player &e)
 {
     Runtime &rt = e.rt();
     switch (rt.step) {
@@ -248,21 +248,21 @@ void afterMealSnack(Engine &e)
     }
 }
 
-void afterMealStretch(Engine &e)
+void afterMealStretch(Player &e)
 {
     if (e.rt().step == 0)
         return begin(e, 30, "22", 4, 1000);
     alternate(e, 4, 5, 1000, 2000);
 }
 
-template <int N> void restDrift(Engine &e)
+template <int N> void restDrift(Player &e)
 {
     if (e.rt().step == 0)
         return begin(e, 0, N == 23 ? "23" : "25", 0, 3000);
     drift(e, 200, 60);
 }
 
-void restStretching(Engine &e)
+void restStretching(Player &e)
 {
     Runtime &rt = e.rt();
     switch (rt.step) {
@@ -289,7 +289,7 @@ void restStretching(Engine &e)
 }
 
 // Studying: the Hobby button stays greyed; now and then the pet asks the user a study question.
-void studying(Engine &e)
+void studying(Player &e)
 {
     Runtime &rt = e.rt();
     e.stage().greyHobby();
@@ -320,7 +320,7 @@ void studying(Engine &e)
 
 // The first step of reading and music: its length, and either its opening lines or, when the
 // question window started it, the question's own reply already shown.
-void tasteBegin(Engine &e, const char *strip, int firstMs, Lines lines, bool music)
+void tasteBegin(Player &e, const char *strip, int firstMs, Lines lines, bool music)
 {
     Runtime &rt = e.rt();
     const bool asked = rt.replyShown == 1;
@@ -331,28 +331,28 @@ void tasteBegin(Engine &e, const char *strip, int firstMs, Lines lines, bool mus
         openingLines(e, lines);
 }
 
-template <int N> void reading(Engine &e)
+template <int N> void reading(Player &e)
 {
     if (e.rt().step == 0)
         return tasteBegin(e, N == 27 ? "27" : "28", 100, Lines::Reading, false);
     postures(e, kReadB, kReadA, 0, 150, 59);
 }
 
-void listeningToMusic(Engine &e)
+void listeningToMusic(Player &e)
 {
     if (e.rt().step == 0)
         return tasteBegin(e, "29", 100, Lines::Music, true);
     postures(e, kMusicB, kMusicA, 0, 150, 58);
 }
 
-void listeningLyingDown(Engine &e)
+void listeningLyingDown(Player &e)
 {
     if (e.rt().step == 0)
         return tasteBegin(e, "30", 3000, Lines::Music, true);
     drift(e, 150, 58);
 }
 
-template <int N> void bath(Engine &e)
+template <int N> void bath(Player &e)
 {
     if (e.rt().step == 0) {
         const char *strip = N == 31 ? "31" : N == 32 ? "32" : "33";
@@ -372,21 +372,21 @@ template <int N> void bath(Engine &e)
         alternate(e, 0, 1, 0, 0, false, false);
 }
 
-void afterBath(Engine &e)
+void afterBath(Player &e)
 {
     if (e.rt().step == 0)
         return begin(e, 300, "34", 0, 1000);
     alternate(e, 0, 1, 0, 0, false, false);
 }
 
-void sleepy(Engine &e)
+void sleepy(Player &e)
 {
     if (e.rt().step == 0)
         return begin(e, 600, "35", 1, 100);
     gestures(e, kSleepy);
 }
 
-void askStudyQuestion(Engine &e)
+void askStudyQuestion(Player &e)
 {
     if (e.rt().step == 0) {
         begin(e, 60, "51", 1, 100);
@@ -398,7 +398,7 @@ void askStudyQuestion(Engine &e)
     gestures(e, kAskStudy);
 }
 
-void goodNight(Engine &e)
+void goodNight(Player &e)
 {
     if (e.rt().step == 0) {
         begin(e, 30, "52", 0, 100);
@@ -408,7 +408,7 @@ void goodNight(Engine &e)
     gestures(e, kGoodNight);
 }
 
-void readingInBed(Engine &e)
+void readingInBed(Player &e)
 {
     if (e.rt().step == 0)
         return begin(e, 600, "53", 0, 100);
@@ -416,7 +416,7 @@ void readingInBed(Engine &e)
 }
 
 // Woken at night: a few sleepy blinks, then back to sleep; the night's countdown runs on.
-void wokenAtNight(Engine &e)
+void wokenAtNight(Player &e)
 {
     Runtime &rt = e.rt();
     if (rt.step == 0) {
@@ -439,7 +439,7 @@ void wokenAtNight(Engine &e)
     e.playStep();
 }
 
-void pleasedByAnswer(Engine &e)
+void pleasedByAnswer(Player &e)
 {
     if (e.rt().step == 0) {
         begin(e, 30, "1", 0, 100);
@@ -449,7 +449,7 @@ void pleasedByAnswer(Engine &e)
     gestures(e, kReport);
 }
 
-void sulkingAtAnswer(Engine &e)
+void sulkingAtAnswer(Player &e)
 {
     if (e.rt().step == 0) {
         begin(e, 30, "5", 0, 100);
@@ -459,7 +459,7 @@ void sulkingAtAnswer(Engine &e)
     heldPose(e, 2000, 200, 2000);
 }
 
-void askMusicQuestion(Engine &e)
+void askMusicQuestion(Player &e)
 {
     if (e.rt().step == 0) {
         begin(e, 60, "2", 0, 100);
@@ -471,7 +471,7 @@ void askMusicQuestion(Engine &e)
     gestures(e, kAskMusic);
 }
 
-template <int Kind> void askHeld(Engine &e)
+template <int Kind> void askHeld(Player &e)
 {
     if (e.rt().step == 0) {
         begin(e, 60, "3", 0, 100);
@@ -483,7 +483,7 @@ template <int Kind> void askHeld(Engine &e)
     heldPose(e, 2000, 200, 2000);
 }
 
-void seeUserOff(Engine &e)
+void seeUserOff(Player &e)
 {
     if (e.rt().step == 0) {
         begin(e, 30, "4", 0, 100);
@@ -493,7 +493,7 @@ void seeUserOff(Engine &e)
     gestures(e, kWave);
 }
 
-void welcomeUserBack(Engine &e)
+void welcomeUserBack(Player &e)
 {
     if (e.rt().step == 0) {
         begin(e, 30, "2", 0, 100);

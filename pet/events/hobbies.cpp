@@ -12,7 +12,7 @@ namespace {
 template <int Event> struct Simple;
 #define SIMPLE(EV, STRIP, LEN, A, B, MS, CLEAR) \
     template <> struct Simple<EV> { \
-        static void run(Engine &e) \
+        static void run(Player &e) \
         { \
             if (e.rt().step == 0) \
                 return begin(e, LEN, STRIP, A, MS); \
@@ -47,7 +47,7 @@ const GestureTable kBeansB{2, 2000, 10, {{7, 9, 3, 200}, {10, 10, -1, 0}}};
 const GestureTable kCarpA{0, 2000, 5, {{1, 1, -1, 0}, {2, 5, 1, 1000}}};
 const GestureTable kCarpB{2, 2000, 5, {{1, 1, -1, 0}, {2, 5, 3, 1000}}};
 
-void playWithToyCar(Engine &e)
+void playWithToyCar(Player &e)
 {
     Runtime &rt = e.rt();
     switch (rt.step) {
@@ -73,7 +73,7 @@ void playWithToyCar(Engine &e)
     }
 }
 
-void wateringFlower(Engine &e)
+void wateringFlower(Player &e)
 {
     if (e.rt().step == 0) {
         begin(e, 600, "40", 0, 100);
@@ -86,7 +86,7 @@ void wateringFlower(Engine &e)
     gestures(e, kWatering);
 }
 
-void flowerHope(Engine &e)
+void flowerHope(Player &e)
 {
     if (e.rt().step == 0) {
         begin(e, 600, "41", 0, 2000);
@@ -96,7 +96,7 @@ void flowerHope(Engine &e)
     alternate(e, 0, 1, 0, 0, false, false);
 }
 
-void usingComputer(Engine &e)
+void usingComputer(Player &e)
 {
     if (e.rt().step == 0) {
         begin(e, 600, "44", 0, 100);
@@ -107,14 +107,14 @@ void usingComputer(Engine &e)
     gestures(e, kComputer);
 }
 
-template <int N> void painting(Engine &e)
+template <int N> void painting(Player &e)
 {
     if (e.rt().step == 0)
         return begin(e, 600, N == 45 ? "45" : "47", 0, 100);
     gestures(e, kPainting);
 }
 
-void watchingTv(Engine &e)
+void watchingTv(Player &e)
 {
     Runtime &rt = e.rt();
     if (rt.step == 0) {
@@ -129,14 +129,14 @@ void watchingTv(Engine &e)
     rt.step = 2;
 }
 
-void playingWithAnimals(Engine &e)
+void playingWithAnimals(Player &e)
 {
     if (e.rt().step == 0)
         return begin(e, 600, "48", 0, 100);
     postures(e, kAnimalA, kAnimalB);
 }
 
-template <int N> void baking(Engine &e)
+template <int N> void baking(Player &e)
 {
     e.stage().lockPresentAndHobby();
     constexpr int first = (N - 491) * 2;
@@ -150,7 +150,7 @@ template <int N> void baking(Engine &e)
     alternate(e, first, first + 1, 0, 0, false, false);
 }
 
-void fortuneStart(Engine &e)
+void fortuneStart(Player &e)
 {
     e.stage().lockPresentAndHobby();
     if (e.rt().step == 0) {
@@ -161,7 +161,7 @@ void fortuneStart(Engine &e)
     alternate(e, 0, 1, 0, 0, false, false);
 }
 
-void fortuneGazing(Engine &e)
+void fortuneGazing(Player &e)
 {
     e.stage().lockPresentAndHobby();
     if (e.rt().step == 0)
@@ -169,7 +169,7 @@ void fortuneGazing(Engine &e)
     alternate(e, 2, 3, 0, 0, false, false);
 }
 
-void fortuneResult(Engine &e)
+void fortuneResult(Player &e)
 {
     e.stage().lockPresentAndHobby();
     if (e.rt().step == 0) {
@@ -180,7 +180,7 @@ void fortuneResult(Engine &e)
 }
 
 // The visitors' arrival and ガルド's walk: a pose, now and then the other frame.
-template <int N> void arrival(Engine &e)
+template <int N> void arrival(Player &e)
 {
     Runtime &rt = e.rt();
     if (rt.step == 0)
@@ -195,14 +195,14 @@ template <int N> void arrival(Engine &e)
     rt.step = e.draw(5) == 1 ? 2 : 1;
 }
 
-void friendsVisit(Engine &e)
+void friendsVisit(Player &e)
 {
     if (e.rt().step == 0)
         return begin(e, 600, "61", 1, 100);
     postures(e, kVisitA, kVisitB, 1);
 }
 
-void raceStart(Engine &e)
+void raceStart(Player &e)
 {
     Runtime &rt = e.rt();
     if (rt.step == 0)
@@ -222,7 +222,7 @@ const std::vector<int> kRaceFrames{0, 1, 2, 3};
 const std::vector<int> kRaceMs{500, 300, 500, 300};
 const std::vector<bool> kRaceClears{true, true, false, false};
 
-void raceRun(Engine &e)
+void raceRun(Player &e)
 {
     Runtime &rt = e.rt();
     if (rt.step == 0) {
@@ -236,7 +236,7 @@ void raceRun(Engine &e)
     loop(e, kRaceFrames, kRaceMs, kRaceClears, 1);
 }
 
-void raceWon(Engine &e)
+void raceWon(Player &e)
 {
     if (e.rt().step == 0) {
         begin(e, 30, "65", 0, 500);
@@ -246,28 +246,28 @@ void raceWon(Engine &e)
     alternate(e, 0, 1, 0, 0, false, false);
 }
 
-void gardoArrives(Engine &e)
+void gardoArrives(Player &e)
 {
     if (e.rt().step == 0)
         return begin(e, 60, "66", 0, 100);
     gestures(e, kGardoArrives);
 }
 
-void newYear(Engine &e)
+void newYear(Player &e)
 {
     if (e.rt().step == 0)
         return begin(e, 0, "s1", 2, 100);
     postures(e, kNewYearA, kNewYearB);
 }
 
-void beanThrowing(Engine &e)
+void beanThrowing(Player &e)
 {
     if (e.rt().step == 0)
         return begin(e, 0, "s2", 0, 100);
     postures(e, kBeansA, kBeansB);
 }
 
-void carpStreamers(Engine &e)
+void carpStreamers(Player &e)
 {
     if (e.rt().step == 0)
         return begin(e, 0, "s4", 0, 100);
@@ -275,7 +275,7 @@ void carpStreamers(Engine &e)
 }
 
 // Moon viewing: the pet sits still; the pampas grass sways in the wind.
-void moonViewing(Engine &e)
+void moonViewing(Player &e)
 {
     Runtime &rt = e.rt();
     if (rt.step == 0) {

@@ -3,7 +3,7 @@
 
 namespace steps {
 
-void begin(Engine &e, qint32 length, const char *strip, int frame, int ms, qint16 next)
+void begin(Player &e, qint32 length, const char *strip, int frame, int ms, qint16 next)
 {
     Runtime &rt = e.rt();
     if (length > 0)
@@ -14,7 +14,7 @@ void begin(Engine &e, qint32 length, const char *strip, int frame, int ms, qint1
     rt.step = next;
 }
 
-void openingLines(Engine &e, Lines lines)
+void openingLines(Player &e, Lines lines)
 {
     const qint16 love = e.ctx().mem().Loveval;
     bool speak = false;
@@ -28,7 +28,7 @@ void openingLines(Engine &e, Lines lines)
 
 namespace {
 // One rest step of a gesture table whose rest step is `rest` and whose gesture steps follow it.
-void restStep(Engine &e, const GestureTable &t, qint16 rest, qint16 chooser)
+void restStep(Player &e, const GestureTable &t, qint16 rest, qint16 chooser)
 {
     Runtime &rt = e.rt();
     e.showFrame(t.restFrame);
@@ -48,7 +48,7 @@ void restStep(Engine &e, const GestureTable &t, qint16 rest, qint16 chooser)
     rt.step = rest;
 }
 
-void gestureStep(Engine &e, const GestureTable &t, qint16 rest)
+void gestureStep(Player &e, const GestureTable &t, qint16 rest)
 {
     Runtime &rt = e.rt();
     const Gesture &g = t.gestures[size_t(rt.step - rest - 1)];
@@ -64,7 +64,7 @@ bool inTable(const GestureTable &t, qint16 step, qint16 rest)
 }
 } // namespace
 
-void gestures(Engine &e, const GestureTable &t)
+void gestures(Player &e, const GestureTable &t)
 {
     const qint16 step = e.rt().step;
     if (step <= 1 || !inTable(t, step, 1))
@@ -73,7 +73,7 @@ void gestures(Engine &e, const GestureTable &t)
         gestureStep(e, t, 1);
 }
 
-void alternate(Engine &e, int a, int b, int msA, int msB, bool clearA, bool clearB)
+void alternate(Player &e, int a, int b, int msA, int msB, bool clearA, bool clearB)
 {
     Runtime &rt = e.rt();
     if (rt.step == 1) {
@@ -93,7 +93,7 @@ void alternate(Engine &e, int a, int b, int msA, int msB, bool clearA, bool clea
     }
 }
 
-void loop(Engine &e, const std::vector<int> &frames, const std::vector<int> &ms, const std::vector<bool> &clears,
+void loop(Player &e, const std::vector<int> &frames, const std::vector<int> &ms, const std::vector<bool> &clears,
           int firstStep)
 {
     Runtime &rt = e.rt();
@@ -107,7 +107,7 @@ void loop(Engine &e, const std::vector<int> &frames, const std::vector<int> &ms,
     rt.step = qint16(firstStep + i + 1);
 }
 
-void postures(Engine &e, const GestureTable &first, const GestureTable &second, int chooseFrame,
+void postures(Player &e, const GestureTable &first, const GestureTable &second, int chooseFrame,
               int chanceN, qint16 chanceEvent)
 {
     Runtime &rt = e.rt();
@@ -135,7 +135,7 @@ void postures(Engine &e, const GestureTable &first, const GestureTable &second, 
     rt.step = e.draw(2) == 1 ? kFirst : kSecond;
 }
 
-void heldPose(Engine &e, int restMs, int shortMs, int poseMs, int chanceN, qint16 chanceEvent)
+void heldPose(Player &e, int restMs, int shortMs, int poseMs, int chanceN, qint16 chanceEvent)
 {
     Runtime &rt = e.rt();
     switch (rt.step) {
@@ -168,7 +168,7 @@ void heldPose(Engine &e, int restMs, int shortMs, int poseMs, int chanceN, qint1
     }
 }
 
-void drift(Engine &e, int chanceN, qint16 chanceEvent)
+void drift(Player &e, int chanceN, qint16 chanceEvent)
 {
     Runtime &rt = e.rt();
     if (rt.step == 2) {

@@ -4,7 +4,7 @@
 // (length, strip, first frame, first interval, perhaps its opening lines) plus one of these.
 #pragma once
 
-#include "engine.h"
+#include "player.h"
 #include "pet/model/lines.h"
 
 #include <vector>
@@ -28,25 +28,25 @@ struct GestureTable {
 namespace steps {
 
 // Step 0: the length (0 keeps the caller's), the strip, the first frame and the first interval.
-void begin(Engine &e, qint32 length, const char *strip, int frame, int ms, qint16 next = 1);
+void begin(Player &e, qint32 length, const char *strip, int frame, int ms, qint16 next = 1);
 // The event's opening lines by friendship: never under 60, one time in ten under 80, else one in
 // three.
-void openingLines(Engine &e, Lines lines);
+void openingLines(Player &e, Lines lines);
 // Rest step 1, gesture steps 2.. that return to it.
-void gestures(Engine &e, const GestureTable &t);
+void gestures(Player &e, const GestureTable &t);
 // Frames a and b in turn from step 1 on (step 0 showed a); each with its interval (0: keep).
-void alternate(Engine &e, int a, int b, int msA = 0, int msB = 0, bool clearA = false, bool clearB = true);
+void alternate(Player &e, int a, int b, int msA = 0, int msB = 0, bool clearA = false, bool clearB = true);
 // A loop of frames; step firstStep shows frames[0] (with firstStep 0 that is the first step
 // itself); clears marks the frames that clear the click flag; ms per frame (empty: keep).
-void loop(Engine &e, const std::vector<int> &frames, const std::vector<int> &ms, const std::vector<bool> &clears,
+void loop(Player &e, const std::vector<int> &frames, const std::vector<int> &ms, const std::vector<bool> &clears,
           int firstStep = 0);
 // Step 1 chooses a posture by a draw 1..2 (1: first, 2: second); each posture is a rest with
 // gestures; a gesture with frame -1 chooses again.
-void postures(Engine &e, const GestureTable &first, const GestureTable &second, int chooseFrame = -1,
+void postures(Player &e, const GestureTable &first, const GestureTable &second, int chooseFrame = -1,
               int chanceN = 0, qint16 chanceEvent = 0);
 // The held pose: a rest with short gestures, now and then a pose held for a while.
-void heldPose(Engine &e, int restMs, int shortMs, int poseMs, int chanceN = 0, qint16 chanceEvent = 0);
+void heldPose(Player &e, int restMs, int shortMs, int poseMs, int chanceN = 0, qint16 chanceEvent = 0);
 // Two frames, each moving to the other only when a draw 1..3 gives 1.
-void drift(Engine &e, int chanceN = 0, qint16 chanceEvent = 0);
+void drift(Player &e, int chanceN = 0, qint16 chanceEvent = 0);
 
 } // namespace steps

@@ -1,0 +1,47 @@
+// What an activity's steps may use while they play: the shared model, the stage, chance, the
+// pet's picture, the step timer, the props' animations, and starting another activity. The
+// engine implements it; the activities see nothing else of it, so the engine and the table of
+// activities do not include each other.
+#pragma once
+
+#include "pet/model/context.h"
+#include "pet/model/stage.h"
+
+#include <array>
+
+// The props' animations, each on its own timer.
+enum class Anim { Bubbles, Water, Tv, Computer, Grass, ToyCar, RaceStart, RaceRun };
+
+class Player
+{
+public:
+    virtual ~Player() = default;
+
+    virtual PetContext &ctx() = 0;
+    virtual Stage &stage() = 0;
+    Runtime &rt() { return ctx().rt; }
+    int draw(int n) { return ctx().rnd.draw(n); }
+
+    virtual void startActivity(qint16 n) = 0;
+    virtual void restartCountdown() = 0;
+    virtual void playStep() = 0;
+    // Switches to activity n when the user is here, r is 1 and nothing else is going on; returns
+    // whether it switched (the calling step then stops).
+    virtual bool switchByChance(int r, qint16 n) = 0;
+
+    virtual void showStrip(const QString &strip) = 0;
+    virtual void showFrame(int n) = 0;
+    // The time until the next step, in milliseconds.
+    virtual void setStepInterval(int ms) = 0;
+    virtual void startAnimation(Anim a) = 0;
+    // The two bath bubbles at their places, wobbling.
+    virtual void startBubbles(int x1, int y1, int x2, int y2) = 0;
+    // The flower's picture by the days it has grown.
+    virtual void showFlowerGrowth() = 0;
+    virtual void beep() = 0;
+};
+
+// An activity: each call plays the step rt().step names and sets the next one.
+using EventProc = void (*)(Player &);
+// Indexed by activity number (0..1006).
+using EventTable = std::array<EventProc, 1007>;
