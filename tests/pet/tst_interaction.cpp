@@ -75,12 +75,13 @@ void InteractionTest::anActivityStartedOnDemandSetsTheButtonsAtOnce()
     QVERIFY(!l.available(Button::Hobby));
 }
 
-// Guards against the button refresh reopening Present and Hobby while a game or dialog runs
-// (talk 3) in the pet's free hours: it leaves them as they are.
+// Guards against the button refresh reopening Present and Hobby while a game runs in the pet's
+// free hours: it leaves them as they are.
 void InteractionTest::runningGameLeavesPresentAndHobbyAlone()
 {
     Life l(on(10));
-    l.rt().talkState = 3;
+    l.pet->playGame(1);
+    QVERIFY(l.launcher.running());
     l.buttons().setAvailable(Button::Present, false);
     l.buttons().setAvailable(Button::Hobby, true);
     l.buttons().refreshButtons();
@@ -235,25 +236,26 @@ void InteractionTest::livingOnGermanTimeTheClickUsesTheGermanHour()
     }
 }
 
-// Guards against the Hobby button: +1, userAskedToPlay 1, the play question (event 60) from step 0,
-// but the countdown goes on from where the interrupted activity stood.
+// Guards against the Hobby button: +1, the user's wish to play noted, the play question from its
+// first step, but the countdown goes on from where the interrupted activity stood.
 void InteractionTest::hobbyButtonAsksToPlayWithoutRestartingTheCountdown()
 {
     Life l(on(10), {{"Loveval", "50"}});
-    l.rt().activity = 27;
-    l.rt().step = 12;
-    l.rt().activitySeconds = 500;
-    l.rt().activityLength = 1200;
-    l.rnd.script({2});
+    l.rnd.seed(12);
+    l.engine().setClockRunning(true);
+    l.start(27); // reading, for twenty minutes
+    l.runMinutes(2);
+    QCOMPARE(l.trace.events, QList<int>{27});
+    const qint32 counted = l.rt().activitySeconds;
+    QVERIFY(counted >= 2 * 60 - 1);
     l.interaction().clickHobby();
     QCOMPARE(l.mem().Loveval, 41); // +1, then the question's -10
     QCOMPARE(l.rt().userAskedToPlay, 1);
     QCOMPARE(l.rt().activity, 60);
     QCOMPARE(l.rt().step, 1);
-    QCOMPARE(l.rt().activitySeconds, 500);
+    QCOMPARE(l.rt().activitySeconds, counted);
     QCOMPARE(l.rt().activityLength, 60);
     QCOMPARE(l.trace.questions, QList<int>{4});
-    QVERIFY(l.drawsAsScripted());
 }
 
 // Guards against house-sitting leaving a way out: at 10:00 Option, End, Present and Hobby are

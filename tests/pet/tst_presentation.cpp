@@ -3,6 +3,7 @@
 #include "petfixture.h"
 
 #include "pet/core/buttons.h"
+#include "pet/core/interaction.h"
 #include "pet/core/presentation.h"
 #include "pet/dialogs/speech.h"
 
@@ -14,33 +15,32 @@ class TestPresentation : public QObject
     Q_OBJECT
 private slots:
     // While the user is away the routine's lines must not open: no line set runs, friendship is
-    // untouched and the running animation goes on. Seeing the user off (event 61) is the exception.
+    // untouched and the running animation goes on. Seeing the user off is the exception: the
+    // pet's goodbye opens over the watering it was doing, and stops it.
     void routineLinesWaitWhileTheUserIsAway()
     {
         PetFixture f(ordinaryDay(14, 0));
-        f.rt().leaveTag = kAway;
-        f.rt().activity = 40;
-        f.scene().setPropVisible(Prop::Water, true);
-        f.engine().startAnimation(Anim::Water);
-        f.pet->buttons().setAvailable(Button::Present, true);
-        f.pet->presentation().showLines(Lines::SeeOff);
-        QCOMPARE(f.mem().Loveval, qint16(50));
-        QCOMPARE(f.stored("Loveval"), QStringLiteral("<absent>"));
-        QVERIFY(!f.scene().speechOpen());
-        QVERIFY(f.scene().speechText().isEmpty());
+        f.pet->startActivity(40); // watering the flower
         QVERIFY(f.engine().animationRunning(Anim::Water));
-        QVERIFY(f.scene().prop(Prop::Water).visible);
-        QVERIFY(f.scene().button(Button::Present).enabled);
-        QVERIFY(f.scripted.asked().isEmpty());
-        QVERIFY(f.trace.speeches.isEmpty());
-
-        f.rt().activity = 61;
         f.scripted.push({1});
-        f.pet->presentation().showLines(Lines::SeeOff);
+        f.pet->interaction().clickLeave();
         QCOMPARE(f.mem().Loveval, qint16(47));
         QVERIFY(f.scene().speechOpen());
         QVERIFY(!f.engine().animationRunning(Anim::Water));
         QVERIFY(!f.scene().button(Button::Present).enabled);
+        QCOMPARE(f.trace.speeches, QStringList{QStringLiteral("Intoform9")});
+        f.pet->speech().close();
+
+        f.pet->startActivity(40);
+        f.pet->buttons().setAvailable(Button::Present, true);
+        const qsizetype draws = f.scripted.asked().size();
+        f.pet->presentation().showLines(Lines::FlowerHope);
+        QCOMPARE(f.mem().Loveval, qint16(47));
+        QVERIFY(!f.scene().speechOpen());
+        QVERIFY(f.engine().animationRunning(Anim::Water));
+        QVERIFY(f.scene().prop(Prop::Water).visible);
+        QVERIFY(f.scene().button(Button::Present).enabled);
+        QCOMPARE(f.scripted.asked().size(), draws);
         QCOMPARE(f.trace.speeches, QStringList{QStringLiteral("Intoform9")});
     }
 
