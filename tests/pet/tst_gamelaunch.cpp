@@ -70,11 +70,10 @@ void GameLaunchTest::gamePackThatCannotStartBringsThePetBackAtOnce()
     l.engine().setClockRunning(true);
     bool everHidden = false;
     QObject::connect(&l.scene(), &Scene::changed, [&] { everHidden = everHidden || !l.scene().petShown(); });
-    l.rt().activity = 60;
-    l.rt().step = 3;
-    l.rt().talkState = 3;
+    l.start(60); // the pet asks to play; the user picks the second game
+    l.trace.clear();
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("game pack could not be started"));
-    l.pet->playGame(2);
+    l.questions().answer(2);
     QCOMPARE(l.launcher.starts, 1);
     QVERIFY(!everHidden);
     QVERIFY(l.scene().petShown());

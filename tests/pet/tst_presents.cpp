@@ -2,6 +2,8 @@
 // and what giving one does (friendship, save, thanks, its first activity).
 #include "lifefixture.h"
 
+#include "pet/model/activity.h"
+
 using namespace life;
 
 class PresentsTest : public QObject
@@ -113,9 +115,11 @@ void PresentsTest::givingAPresent()
     QFETCH(int, event);
     Life l(on(14), {{"Totaltime", "40000"}, {"Loveval", "60"}});
     l.rnd.seed(quint64(position));
-    l.rt().activity = 45;
-    l.rt().activitySeconds = 321;
-    l.rt().step = 4;
+    l.engine().setClockRunning(true);
+    l.start(45); // painting, some minutes into it
+    l.runMinutes(5);
+    QVERIFY(l.rt().activitySeconds > 0);
+    l.trace.clear();
     l.presents().refreshStates();
     l.presents().setWindowOpen(true);
     QVERIFY(l.presents().give(position));
@@ -139,11 +143,18 @@ void PresentsTest::presentGivenWhileAwayIsStillGivenWithoutThanks()
 {
     Life l(on(14), {{"Totaltime", "200"}, {"Loveval", "60"}});
     l.presents().refreshStates();
-    l.rt().leaveTag = kAway;
-    l.rt().activity = 23;
+    l.rnd.seed(2);
+    l.interaction().clickLeave();
+    l.engine().setClockRunning(true);
+    l.runMinutes(1); // the goodbye is over; the pet minds the house
+    QVERIFY(l.rt().activity != act::SeeUserOff);
+    l.engine().setClockRunning(false);
+    l.trace.clear();
+    l.rnd.seeded.reset(); // from here every draw would be a fault
+    const qint16 love = l.mem().Loveval; // the goodbye's own lines may have changed it
     QVERIFY(l.presents().give(1));
     QCOMPARE(l.stored("Item1"), "3");
-    QCOMPARE(l.mem().Loveval, 70);
+    QCOMPARE(l.mem().Loveval, love + 10);
     QVERIFY(l.trace.speeches.isEmpty());
     QVERIFY(!l.scene().speechOpen());
     QCOMPARE(l.trace.events, QList<int>{37});
