@@ -91,7 +91,7 @@ void Interaction::clickHobby()
     m_ctx.memory.addFriendship(1);
     m_ctx.rt.step = 0;
     m_ctx.rt.userAskedToPlay = 1;
-    // The countdown is not reset: event 60 is measured from where the interrupted one stood.
+    // The countdown is not reset: the play question is measured from where the interrupted activity stood.
     m_activities.startActivity(act::AskToPlay);
 }
 

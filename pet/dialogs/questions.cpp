@@ -72,8 +72,8 @@ void Questions::tasteAnswer(int index, const TasteRecord &rec, qint16 eventAtFre
     m_stage.sayLines(Lines::Shown);
     rt.step = 0;
     rt.activityLength = 300;
-    rt.hour = qint16(m_ctx.clock.now().time().hour());
-    switch (rt.hour) {
+    // The reply's activity goes by the hour on the local clock, German time or not.
+    switch (m_ctx.clock.now().time().hour()) {
     case 9: case 10: case 13: case 17: case 19: case 20:
         m_activities.startActivity(eventAtFreeHour);
         break;

@@ -115,7 +115,7 @@ qint32 Engine::nightLength()
 
 // The flag says this hour's meal or sweets are over. It only holds for the hour it was set in: a
 // rest cut short by a question would otherwise leave it set and cost the pet its later meals.
-void Engine::setRestflag()
+void Engine::markMealOver()
 {
     m_ctx.rt.mealOver = 1;
     m_ctx.rt.mealOverHour = m_ctx.rt.hour;
@@ -124,7 +124,7 @@ void Engine::setRestflag()
 void Engine::restToTheHour()
 {
     Runtime &rt = m_ctx.rt;
-    setRestflag();
+    markMealOver();
     rt.activityLength = draw(5) * 60 + (60 - rt.minute) * 60;
     pick(Picker::Rest);
 }
@@ -156,7 +156,7 @@ void Engine::chooseForTheHour()
         startActivity(a.event);
         break;
     case HourAction::RestAndStart:
-        setRestflag();
+        markMealOver();
         startActivity(a.event);
         break;
     case HourAction::Pick:
@@ -206,7 +206,7 @@ void Engine::followUp(qint16 ended)
         pick(Picker::Meal);
         return;
     case 18: case 19: case 20: case 21:
-        setRestflag();
+        markMealOver();
         next(221);
         return;
     case 221:

@@ -60,7 +60,7 @@ private:
     void minuteSteps(const QDateTime &now);
     void followUp(qint16 ended);
     void restToTheHour();
-    void setRestflag();
+    void markMealOver();
     bool deliverPresent(int k);
     int timerOf(Anim a) const;
 

@@ -4,7 +4,7 @@
 
 namespace {
 
-enum class When { Always, Rest, Fest, Minutes };
+enum class When { Always, MealOver, Fest, Minutes };
 
 struct Choice {
     int lo, hi; // draw values (or 0, 0 for a row without a draw)
@@ -37,7 +37,7 @@ Row drawRow(When w, int n, std::vector<Choice> c) { return Row{w, 0, 59, n, std:
 // meal itself; the meal; the after-meal rest; then rest until the next hour.
 std::vector<Row> mealHour(int beforeEnd, int mealEnd, int afterEnd, HourAction meal)
 {
-    return {once(When::Rest, restToHour()),
+    return {once(When::MealOver, restToHour()),
             minutesDraw(0, beforeEnd, 5, {{1, 1, shortly(Picker::Talk)}, {2, 2, shortly(Picker::Rest)}, {3, 5, meal}}),
             minutes(beforeEnd + 1, mealEnd, meal),
             minutes(mealEnd + 1, afterEnd, restThen(221)),
@@ -50,7 +50,7 @@ const std::vector<std::vector<Row>> &hourTable()
         std::vector<std::vector<Row>> h(24);
         for (int hour : {0, 1, 2, 3, 4, 5, 6, 7, 22, 23})
             h[hour] = {once(When::Always, night())};
-        h[8] = {once(When::Rest, restToHour()),
+        h[8] = {once(When::MealOver, restToHour()),
                 minutesDraw(0, 15, 3, {{1, 1, shortly(Picker::Sleep)}, {2, 3, picker(Picker::Wakeup)}}),
                 minutes(16, 20, picker(Picker::Wakeup)),
                 minutes(21, 21, start(14)),
@@ -91,7 +91,7 @@ const std::vector<std::vector<Row>> &hourTable()
 
 } // namespace
 
-HourAction chooseHourAction(int hour, int minute, bool restflag, bool festday,
+HourAction chooseHourAction(int hour, int minute, bool mealOver, bool festday,
                             const std::function<int(int)> &draw)
 {
     if (hour < 0 || hour > 23)
@@ -100,7 +100,7 @@ HourAction chooseHourAction(int hour, int minute, bool restflag, bool festday,
         bool fits = false;
         switch (row.when) {
         case When::Always: fits = true; break;
-        case When::Rest: fits = restflag; break;
+        case When::MealOver: fits = mealOver; break;
         case When::Fest: fits = festday; break;
         case When::Minutes: fits = minute >= row.from && minute <= row.to; break;
         }

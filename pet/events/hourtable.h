@@ -1,5 +1,5 @@
 // What the pet does at each hour of the day: the hour table, as data. Each hour has rows tried
-// top to bottom (a condition on the rest flag, the minute or a festival day); a row either names
+// top to bottom (a condition on the meal being over, the minute or a festival day); a row names
 // one action or draws 1..N and maps ranges of the draw to actions.
 #pragma once
 
@@ -19,5 +19,5 @@ struct HourAction {
     qint32 limit = 0; // 0: the event sets its own length
 };
 
-HourAction chooseHourAction(int hour, int minute, bool restflag, bool festday,
+HourAction chooseHourAction(int hour, int minute, bool mealOver, bool festday,
                             const std::function<int(int)> &draw);

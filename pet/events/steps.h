@@ -37,7 +37,8 @@ void gestures(Player &e, const GestureTable &t);
 // Frames a and b in turn from step 1 on (step 0 showed a); each with its interval (0: keep).
 void alternate(Player &e, int a, int b, int msA = 0, int msB = 0, bool clearA = false, bool clearB = true);
 // A loop of frames; step firstStep shows frames[0] (with firstStep 0 that is the first step
-// itself); clears marks the frames that clear the click flag; ms per frame (empty: keep).
+// itself); clears marks the frames that end a stir (a first click on the pet); ms per frame
+// (empty: keep).
 void loop(Player &e, const std::vector<int> &frames, const std::vector<int> &ms, const std::vector<bool> &clears,
           int firstStep = 0);
 // Step 1 chooses a posture by a draw 1..2 (1: first, 2: second); each posture is a rest with

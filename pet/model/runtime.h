@@ -11,11 +11,14 @@ inline const QString kAway = QStringLiteral("ただいま");    // the user is a
 // Working values of the engine and the dialogs; nothing here is saved. Each says which part
 // writes it; the others only read it.
 struct Runtime {
-    // Engine: the current activity's number (as the trace prints it) and the step it plays next.
+    // Engine: the current activity's number (as the trace prints it).
     qint16 activity = 0;
+    // The activities' steps: the step played next (0: the first). Interaction (the stir),
+    // Questions and the game launch set it before they start or resume an activity.
     qint16 step = 0;
     // Engine: how many seconds the activity lasts (0: until something else ends it) and how many
-    // have passed.
+    // have passed. An activity's first step, or Questions for the activity an answer starts, sets
+    // the length.
     qint32 activityLength = 0;
     qint32 activitySeconds = 0;
     // Engine: 1 once this hour's meal or sweets are over, for the hour mealOverHour only.
@@ -30,7 +33,8 @@ struct Runtime {
     // The day clock: how many hours the local clock is ahead of Germany's.
     qint16 hoursAheadOfGermany = 0;
     // Questions and the game launch: 0 nothing is going on, 1 the study question was answered
-    // right, 2 wrong, 3 a game is being played.
+    // right, 2 wrong, 3 a game is being played. The engine sets it back to 0 once the pet has
+    // reported on the answer or the question is over.
     qint16 talkState = 0;
     // Interaction: the sleeping activity the pet was woken from (7..10).
     qint16 sleepActivity = 0;
