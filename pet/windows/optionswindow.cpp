@@ -1,7 +1,7 @@
 #include "pet/windows/optionswindow.h"
 
 #include "pet/core/pet.h"
-#include "common/desktopwindow.h"
+#include "desktop/desktopwindow.h"
 #include "desktop/autostart.h"
 #include "pet/windows/picturestore.h"
 

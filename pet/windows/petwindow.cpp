@@ -1,6 +1,6 @@
 #include "pet/windows/petwindow.h"
 
-#include "common/desktopwindow.h"
+#include "desktop/desktopwindow.h"
 #include "pet/core/interaction.h"
 #include "pet/core/pet.h"
 #include "pet/windows/picturestore.h"

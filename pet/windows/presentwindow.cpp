@@ -1,6 +1,6 @@
 #include "pet/windows/presentwindow.h"
 
-#include "common/desktopwindow.h"
+#include "desktop/desktopwindow.h"
 #include "pet/core/pet.h"
 #include "pet/windows/picturestore.h"
 #include "pet/dialogs/presents.h"

@@ -1,6 +1,6 @@
 #include "pet/windows/speechwindow.h"
 
-#include "common/desktopwindow.h"
+#include "desktop/desktopwindow.h"
 #include "pet/core/pet.h"
 #include "pet/dialogs/questions.h"
 #include "pet/dialogs/speech.h"
