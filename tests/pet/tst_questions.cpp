@@ -56,8 +56,9 @@ void QuestionsTest::studyAnswerIsRewardedRightOrWrong()
 
     // Once the study is over the pet reports: 56 after a right answer, 57 after a wrong one.
     l.rnd.seed(7);
-    l.rt().activitySeconds = 60;
-    l.engine().tick();
+    l.engine().setClockRunning(true);
+    for (int s = 0; s < 62 && l.rt().activity == 26; ++s)
+        l.time.advance(1000);
     QCOMPARE(l.rt().activity, talk == 1 ? 56 : 57);
     QCOMPARE(l.trace.speeches.last(), "Intoform");
     QVERIFY(l.scene().speechText().contains(l.ctx().tables.study[6].answer[2]));
@@ -155,10 +156,12 @@ void QuestionsTest::playAnswerRewardsTakingTheProposal()
     QFETCH(int, choice);
     QFETCH(int, gain);
     Life l(on(10), {{"Loveval", "60"}});
-    l.rt().userAskedToPlay = qint16(playflag);
-    if (playflag)
+    if (playflag) {
         l.rnd.script({2});
-    l.start(60);
+        l.interaction().clickHobby(); // the user asks to play
+    } else {
+        l.start(60); // the pet asks by itself
+    }
     if (playflag) {
         QCOMPARE(l.rt().proposedGame, 2);
         QVERIFY(l.scene().questionText().contains(QStringLiteral("ぼくは\r\nあっち向いてほいで遊びたいなぁ")));
@@ -166,9 +169,10 @@ void QuestionsTest::playAnswerRewardsTakingTheProposal()
         QVERIFY(l.scene().questionText().startsWith(QStringLiteral("ねっ、ね、一緒に遊ぼうよ！")));
     }
     QCOMPARE(l.scene().answer(3), QStringLiteral("しりとり"));
-    QCOMPARE(l.mem().Loveval, 50);
+    const int asked = playflag ? 51 : 50; // the Hobby button's +1, the question's -10
+    QCOMPARE(l.mem().Loveval, asked);
     l.questions().answer(choice);
-    QCOMPARE(l.mem().Loveval, 50 + gain);
+    QCOMPARE(l.mem().Loveval, asked + gain);
     QCOMPARE(l.rt().userAskedToPlay, 0);
     QCOMPARE(l.rt().talkState, 3);
     QVERIFY(l.launcher.running());
@@ -197,14 +201,15 @@ void QuestionsTest::unansweredPlayQuestionProposesAgainNextTime()
     QCOMPARE(l.rt().userAskedToPlay, 1);
     QCOMPARE(l.trace.questions.size(), 1);
 
+    // The pet chats, and one time in a while asks to play by itself.
     l.engine().setClockRunning(false);
-    l.rt().activity = 1;
-    l.rnd.seeded.reset();
-    l.rnd.script({1, 1}); // the chat's chance switch, then the proposal
-    QVERIFY(l.engine().switchByChance(l.rnd.draw(200), 60));
-    QCOMPARE(l.rt().proposedGame, 1);
+    l.start(1);
+    for (int s = 0; s < 20000 && l.rt().activity == 1; ++s)
+        l.step();
+    QCOMPARE(l.rt().activity, 60);
+    QCOMPARE(l.trace.questions.size(), 2);
+    QVERIFY(l.rt().proposedGame >= 1 && l.rt().proposedGame <= 3);
     QVERIFY(l.scene().questionText().startsWith(QStringLiteral("遊びたいの？いいよ！")));
-    QVERIFY(l.drawsAsScripted());
 }
 
 QTEST_GUILESS_MAIN(QuestionsTest)
