@@ -15,8 +15,6 @@ private slots:
     void studyAnswerIsRewardedRightOrWrong();
     void studyQuestionNumberIsAProductOfTwoDraws();
     void tasteAnswerClampsBeforeItsOwnAmount();
-    void tasteAnswerChoosesTheActivityByTheHour_data();
-    void tasteAnswerChoosesTheActivityByTheHour();
     void playAnswerRewardsTakingTheProposal_data();
     void playAnswerRewardsTakingTheProposal();
     void unansweredPlayQuestionProposesAgainNextTime();
@@ -103,37 +101,6 @@ void QuestionsTest::tasteAnswerClampsBeforeItsOwnAmount()
     QVERIFY(l.speech().closeTimerOn());
     l.time.advance(30000);
     QVERIFY(!l.scene().speechOpen());
-}
-
-// Guards against the pet picking the wrong activity after a music or book answer: at the hours
-// 9, 10, 13, 17, 19 and 20 it is 29 (music) or 27 (book), at the others 30 or 28.
-void QuestionsTest::tasteAnswerChoosesTheActivityByTheHour_data()
-{
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<int>("hour");
-    QTest::addColumn<int>("event");
-    QTest::newRow("music at 11") << 2 << 11 << 30;
-    QTest::newRow("music at 13") << 2 << 13 << 29;
-    QTest::newRow("music at 16") << 2 << 16 << 30;
-    QTest::newRow("music at 20") << 2 << 20 << 29;
-    QTest::newRow("book at 11") << 3 << 11 << 28;
-    QTest::newRow("book at 13") << 3 << 13 << 27;
-    QTest::newRow("book at 9") << 3 << 9 << 27;
-}
-
-void QuestionsTest::tasteAnswerChoosesTheActivityByTheHour()
-{
-    QFETCH(int, kind);
-    QFETCH(int, hour);
-    QFETCH(int, event);
-    Life l(on(hour, 30), {{"Loveval", "90"}});
-    l.rnd.script({2});
-    l.questions().fill(qint16(kind));
-    l.questions().answer(1);
-    QCOMPARE(l.rt().activity, event);
-    QCOMPARE(l.rt().replyShown, 0);
-    QCOMPARE(l.trace.speeches, QStringList{"IntoformC"}); // the reply, no opening lines
-    QVERIFY(l.drawsAsScripted());
 }
 
 // Guards against the play rewards being mixed up: taking the pet's own proposal gives +13, any
