@@ -6,30 +6,12 @@
 #include "common/settingsstore.h"
 #include "common/timers.h"
 #include "pet/events/engine.h"
+#include "recordingstage.h"
 
 #include <QTest>
 #include <QTimeZone>
 
 namespace {
-
-// Writes down every request, in order, as a short word.
-class RecordingStage : public Stage
-{
-public:
-    void sayLines(Lines lines) override { calls << QStringLiteral("lines %1").arg(int(lines)); }
-    void sayClickLines() override { calls << QStringLiteral("click lines"); }
-    void askQuestion(qint16 kind) override { calls << QStringLiteral("question %1").arg(kind); }
-    void closeSpeech() override { calls << QStringLiteral("close speech"); }
-    void closeQuestion() override { calls << QStringLiteral("close question"); }
-    void refreshButtons() override { calls << QStringLiteral("refresh buttons"); }
-    void lockPresentAndHobby() override { calls << QStringLiteral("lock"); }
-    void unlockPresentAndHobby() override { calls << QStringLiteral("unlock"); }
-    void greyHobby() override { calls << QStringLiteral("grey hobby"); }
-    void friendshipChanged() override { calls << QStringLiteral("friendship"); }
-
-    int count(const QString &call) const { return int(calls.count(call)); }
-    QStringList calls;
-};
 
 class StartedTrace : public Trace
 {

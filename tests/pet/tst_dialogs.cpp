@@ -8,26 +8,17 @@
 #include "pet/dialogs/questions.h"
 #include "pet/dialogs/speech.h"
 #include "pet/model/activity.h"
+#include "recordingstage.h"
 
 #include <QTest>
 #include <QTimeZone>
 
 namespace {
 
-class Recorder : public Stage, public Activities
+// The stage and the activities in one, writing down both in one list.
+class Recorder : public RecordingStage, public Activities
 {
 public:
-    void sayLines(Lines lines) override { calls << QStringLiteral("lines %1").arg(int(lines)); }
-    void sayClickLines() override { calls << QStringLiteral("click lines"); }
-    void askQuestion(qint16 kind) override { calls << QStringLiteral("question %1").arg(kind); }
-    void closeSpeech() override { calls << QStringLiteral("close speech"); }
-    void closeQuestion() override { calls << QStringLiteral("close question"); }
-    void refreshButtons() override { calls << QStringLiteral("refresh buttons"); }
-    void lockPresentAndHobby() override { calls << QStringLiteral("lock"); }
-    void unlockPresentAndHobby() override { calls << QStringLiteral("unlock"); }
-    void greyHobby() override { calls << QStringLiteral("grey hobby"); }
-    void friendshipChanged() override { calls << QStringLiteral("friendship"); }
-
     void startActivity(qint16 n) override { calls << QStringLiteral("start %1").arg(n); }
     void playStep() override { calls << QStringLiteral("step"); }
     void restartCountdown() override { calls << QStringLiteral("restart"); }
@@ -36,7 +27,6 @@ public:
     void setClockRunning(bool on) override { running = on; }
     bool clockRunning() const override { return running; }
 
-    QStringList calls;
     bool running = true;
 };
 
