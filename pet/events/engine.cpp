@@ -105,6 +105,8 @@ void Engine::minuteSteps(const QDateTime &now)
 {
     Runtime &rt = m_ctx.rt;
     Memory &m = m_ctx.mem();
+    // The minute's keys go to the store in one write.
+    const SettingsStore::Batch batch(m_ctx.store);
     // Outside the day hours the counter keeps growing; it stops at the top instead of overflowing.
     m.Precount = values::add16(m.Precount, 1);
     m_ctx.memory.saveKey(QStringLiteral("Precount"));
