@@ -1,6 +1,6 @@
 #include "gamewindowparts.h"
 
-#include "common/desktopwindow.h"
+#include "desktop/desktopwindow.h"
 
 #include <QCursor>
 #include <QDateTime>

@@ -1,6 +1,6 @@
 #include "choicedialog.h"
 
-#include "common/desktopwindow.h"
+#include "desktop/desktopwindow.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>

@@ -2,7 +2,7 @@
 
 #include "gamepicturewidget.h"
 
-#include "common/desktopwindow.h"
+#include "desktop/desktopwindow.h"
 #include "common/paths.h"
 #include "common/settingsstore.h"
 #include "common/timers.h"

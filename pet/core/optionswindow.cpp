@@ -1,7 +1,7 @@
 #include "optionswindow.h"
 
 #include "pet.h"
-#include "common/desktopwindow.h"
+#include "desktop/desktopwindow.h"
 #include "desktop/autostart.h"
 #include "pictureswidget.h"
 

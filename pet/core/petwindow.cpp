@@ -1,6 +1,6 @@
 #include "petwindow.h"
 
-#include "common/desktopwindow.h"
+#include "desktop/desktopwindow.h"
 #include "interaction.h"
 #include "pet.h"
 #include "pictureswidget.h"

@@ -1,6 +1,6 @@
 #include "presentwindow.h"
 
-#include "common/desktopwindow.h"
+#include "desktop/desktopwindow.h"
 #include "pet/core/pet.h"
 #include "pet/core/pictureswidget.h"
 #include "presents.h"

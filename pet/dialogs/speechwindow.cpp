@@ -1,6 +1,6 @@
 #include "speechwindow.h"
 
-#include "common/desktopwindow.h"
+#include "desktop/desktopwindow.h"
 #include "pet/core/pet.h"
 #include "questions.h"
 #include "speech.h"

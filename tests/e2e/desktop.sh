@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The pet on a desktop with a window manager, tried as a user would: its windows placed on the
 # frames the manager draws, the dialogs belonging to the pet (transient, out of the taskbar,
-# following it, hiding with it), and a terminal being typed into while the pet asks, speaks and
-# comes back from being minimised — the keyboard must stay with the terminal throughout.
+# following it, hiding with it), no maximise on a window that cannot grow, and a terminal being
+# typed into while the pet asks, speaks and comes back from being minimised — the keyboard must
+# stay with the terminal throughout.
 # usage: desktop.sh BIN_DIR TOOL_DIR SHOTS_DIR WM   (run inside xvfb-run, with the WM running)
 set -u
 BIN=$1
@@ -50,6 +51,25 @@ belongs_to_pet() { # DIALOG NAME
     fi
 }
 
+# A window of fixed size cannot grow: the manager lists no maximise among its allowed actions, and
+# a double-click on its title bar, which maximises a window on both managers, leaves its frame as
+# it was. (Openbox still draws a greyed maximise box in the slot between the minimise box and the
+# title; that placeholder is its own and does nothing.)
+cannot_grow() { # WINDOW NAME
+    if xprop -id "$1" _NET_WM_ALLOWED_ACTIONS 2>/dev/null | grep -q MAXIMIZE; then
+        fail "$2 offers maximise"
+        return
+    fi
+    frame "$1"
+    local before="${FW}x$FH at $FX,$FY" top
+    top=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //p' | cut -d, -f3 | tr -d ' ')
+    xdotool mousemove $((FX + FW / 2)) $((FY + ${top:-0} / 2)) click --repeat 2 --delay 80 1
+    sleep 0.8
+    frame "$1"
+    [ "${FW}x$FH at $FX,$FY" = "$before" ] && ok "$2 offers no maximise and keeps its size" \
+        || fail "$2 went from $before to ${FW}x$FH at $FX,$FY on a double-click on its title"
+}
+
 # 1. A first start: the pet's frame centred, the first greeting level with it and belonging to it;
 # the greeting follows the pet when it is moved, hides while it is minimised and comes back with it.
 fresh "$WM-first-start"
@@ -58,8 +78,6 @@ if start_pet --at 2026-12-07T10:00; then
     [ $((FX - (1280 - FW) / 2)) -ge -1 ] && [ $((FX - (1280 - FW) / 2)) -le 1 ] \
         && [ $((FY - (800 - FH) / 2)) -ge -1 ] && [ $((FY - (800 - FH) / 2)) -le 1 ] \
         && ok "the pet's frame is centred (${FW}x$FH at $FX,$FY)" || fail "pet frame ${FW}x$FH at $FX,$FY, not centred"
-    xprop -id "$PETWIN" _NET_WM_ALLOWED_ACTIONS | grep -q MAXIMIZE && fail "the pet window offers maximise" \
-        || ok "the pet window offers no maximise"
     if SP=$(wait_window "$SPEECH" 5); then
         sleep 0.3
         check_beside "$SP" speech "first greeting"
@@ -78,6 +96,7 @@ if start_pet --at 2026-12-07T10:00; then
     else
         fail "no first greeting"
     fi
+    cannot_grow "$PETWIN" "the pet window"
     stop_pet
 fi
 
@@ -184,7 +203,7 @@ if [ -n "${XT:-}" ] && start_pet --at 2026-12-07T10:20; then
             && [ $((FY - (800 - FH) / 2)) -ge -1 ] && [ $((FY - (800 - FH) / 2)) -le 1 ] \
             && ok "the present window's frame is centred" || fail "present frame ${FW}x$FH at $FX,$FY, not centred"
         belongs_to_pet "$PRES" "the present window"
-        xprop -id "$PRES" _NET_WM_ALLOWED_ACTIONS | grep -q MAXIMIZE && fail "the present window offers maximise"
+        cannot_grow "$PRES" "the present window"
         back_to_terminal
         stolen=
         before=$lines
@@ -202,6 +221,38 @@ if [ -n "${XT:-}" ] && start_pet --at 2026-12-07T10:20; then
     stop_pet
 fi
 kill "$XTERM_PID" 2>/dev/null
+
+# 5. The pet's other windows of fixed size, and a game's, offer no maximise either.
+fresh "$WM-fixed-size"
+seed_conf Firstflag=1 Loveval=50
+if start_pet --at 2026-12-07T12:50; then
+    click 180 196
+    if OPT=$(wait_window '^設定$' 5); then
+        cannot_grow "$OPT" "the options window"
+        xdotool windowactivate --sync "$OPT" key Escape 2>/dev/null
+        gone_window '^設定$' 3 || fail "the options window did not close"
+    else
+        fail "the options window did not open"
+    fi
+    click 180 154
+    if ABOUT=$(wait_window '^ピモといっしょ Ver' 5); then
+        cannot_grow "$ABOUT" "the profile window"
+        shot "$WM-fixed-size"
+        "$TOOLS/xclose" 'ピモといっしょ Ver.1.81' >/dev/null 2>&1
+    else
+        fail "the profile window did not open"
+    fi
+    stop_pet
+fi
+"$BIN/korrigo" -a >"$SCRATCH/game.log" 2>&1 &
+GAME_PID=$!
+if GAME=$(wait_window '^パネルめくり$' 10); then
+    cannot_grow "$GAME" "the game window"
+else
+    fail "the game window did not open"
+fi
+kill "$GAME_PID" 2>/dev/null
+wait "$GAME_PID" 2>/dev/null
 
 echo "desktop ($WM): $failures failure(s); screenshots in $SHOTS"
 [ "$failures" -eq 0 ]

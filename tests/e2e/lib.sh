@@ -7,6 +7,13 @@ PET_TITLE='^ピモといっしょ$'
 failures=0
 PID=
 
+# The virtual display may still be coming up (other servers start beside it on a shared machine);
+# a program started before it answers ends at once, so wait until it does.
+for _ in $(seq 50); do
+    xprop -root >/dev/null 2>&1 && break
+    sleep 0.1
+done
+
 fail() { echo "FAIL [$JOURNEY]: $*"; failures=$((failures + 1)); }
 ok() { echo "ok   [$JOURNEY]: $*"; }
 

@@ -15,7 +15,11 @@ class QScreen;
 namespace desktop {
 
 // Flags for a top-level window of fixed size: a title bar with close (and minimise when asked),
-// never a maximise button.
+// never a maximise button. Together with a fixed size (minimum = maximum) every window manager
+// then offers no maximise. Openbox still draws a greyed, inert maximise box when its title layout
+// puts one between the minimise box and the title (its default, "NLIMC"), so that the boxes keep
+// their places; it also gives every titled window a minimise box whatever the window asks. No
+// hint of ours removes that placeholder short of a toolbar or menu window type.
 Qt::WindowFlags fixedSizeFlags(Qt::WindowType type, bool minimisable);
 
 // Keeps a dialog out of the taskbar and the window switcher, from its next show on.

@@ -1,6 +1,6 @@
 #include "desktopwindow.h"
 
-#include "placement.h"
+#include "common/placement.h"
 
 #include <QEvent>
 #include <QGuiApplication>
