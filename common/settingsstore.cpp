@@ -37,27 +37,18 @@ QHash<QString, QString> sectionOf(QSettings &s)
     return values;
 }
 
-// The file's bytes parsed and changed by Qt's own INI reader and writer, on a private copy, so
-// that no cached view of the real file (QSettings shares one per file within a process) can
-// stand in for what is on disk now.
-struct PrivateCopy {
-    explicit PrivateCopy(const QByteArray &bytes)
-    {
-        if (!dir.isValid())
-            return;
-        path = dir.filePath(QStringLiteral("copy.conf"));
-        QFile f(path);
-        valid = f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+// The copies are scratch: nothing is lost with them. A desktop session's runtime folder lives in
+// memory, where writing a copy costs no disk flush; elsewhere the temporary folder serves.
+std::unique_ptr<QTemporaryDir> newScratch()
+{
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && QFileInfo(runtime).isDir()) {
+        auto dir = std::make_unique<QTemporaryDir>(runtime + QStringLiteral("/Tobberly-XXXXXX"));
+        if (dir->isValid())
+            return dir;
     }
-    QByteArray bytes() const
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-    QTemporaryDir dir;
-    QString path;
-    bool valid = false;
-};
+    return std::make_unique<QTemporaryDir>();
+}
 
 QString defaultPath()
 {
@@ -66,6 +57,29 @@ QString defaultPath()
         .fileName();
 }
 } // namespace
+
+// The file's bytes parsed and changed by Qt's own INI reader and writer, on a private copy, so
+// that no cached view of the real file (QSettings shares one per file within a process) can
+// stand in for what is on disk now. Each copy has a name of its own, so no cached view of an
+// earlier copy can stand in for it either.
+struct QtSettingsStore::PrivateCopy {
+    PrivateCopy(const QString &folder, quint64 n, const QByteArray &bytes)
+        : path(folder + QStringLiteral("/copy-%1.conf").arg(n))
+    {
+        QFile f(path);
+        valid = f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+    }
+    ~PrivateCopy() { QFile::remove(path); }
+    PrivateCopy(const PrivateCopy &) = delete;
+    PrivateCopy &operator=(const PrivateCopy &) = delete;
+    QByteArray bytes() const
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    QString path;
+    bool valid = false;
+};
 
 #ifndef Q_OS_WIN
 
@@ -90,10 +104,10 @@ void QtSettingsStore::reload()
     }
     if (!f.open(QIODevice::ReadOnly))
         return; // keep what we have; the warning was given when it first failed
-    PrivateCopy copy(f.readAll());
-    if (!copy.valid)
+    const std::unique_ptr<PrivateCopy> copy = privateCopy(f.readAll());
+    if (!copy)
         return;
-    QSettings s(copy.path, QSettings::IniFormat);
+    QSettings s(copy->path, QSettings::IniFormat);
     m_values = sectionOf(s);
     if (s.status() == QSettings::FormatError && !m_warnedFormat) {
         m_warnedFormat = true;
@@ -127,18 +141,19 @@ bool QtSettingsStore::change(Change what, const QString &key, const QString &val
         before = f.readAll();
         f.close();
     }
-    PrivateCopy copy(before);
-    if (!copy.valid)
+    const std::unique_ptr<PrivateCopy> copy = privateCopy(before);
+    if (!copy)
         return false;
     QHash<QString, QString> after;
     {
-        QSettings s(copy.path, QSettings::IniFormat);
+        QSettings s(copy->path, QSettings::IniFormat);
         if (what == Change::Clear) {
             s.clear();
         } else {
             for (auto it = m_unsaved.cbegin(); it != m_unsaved.cend(); ++it)
                 s.setValue(kGroup + u'/' + it.key(), it.value());
-            s.setValue(kGroup + u'/' + key, value);
+            if (what == Change::Set)
+                s.setValue(kGroup + u'/' + key, value);
         }
         s.sync();
         if (s.status() == QSettings::AccessError)
@@ -149,7 +164,7 @@ bool QtSettingsStore::change(Change what, const QString &key, const QString &val
         }
         after = sectionOf(s);
     }
-    const QByteArray bytes = copy.bytes();
+    const QByteArray bytes = copy->bytes();
     QSaveFile out(m_path);
     if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
         return false;
@@ -167,8 +182,28 @@ bool QtSettingsStore::contains(const QString &key) const { return m_values.conta
 
 QStringList QtSettingsStore::keys() const { return m_values.keys(); }
 
+std::unique_ptr<QtSettingsStore::PrivateCopy> QtSettingsStore::privateCopy(const QByteArray &bytes)
+{
+    // Once more in a new folder should the old one have been swept away meanwhile.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (!m_scratch || !m_scratch->isValid() || attempt > 0)
+            m_scratch = newScratch();
+        if (!m_scratch->isValid())
+            continue;
+        auto copy = std::make_unique<PrivateCopy>(m_scratch->path(), ++m_copies, bytes);
+        if (copy->valid)
+            return copy;
+    }
+    return nullptr;
+}
+
 void QtSettingsStore::write(const QString &key, const QString &value)
 {
+    if (m_held > 0) {
+        m_unsaved.insert(key, value);
+        m_values.insert(key, value);
+        return;
+    }
     const bool ok = change(Change::Set, key, value);
     m_unsaved.remove(key);
     if (ok) {
@@ -178,6 +213,18 @@ void QtSettingsStore::write(const QString &key, const QString &value)
         m_unsaved.insert(key, value);
         m_values.insert(key, value);
     }
+    noteWrite(ok);
+}
+
+void QtSettingsStore::holdWrites() { ++m_held; }
+
+void QtSettingsStore::releaseWrites()
+{
+    if (m_held == 0 || --m_held > 0 || m_unsaved.isEmpty())
+        return;
+    const bool ok = change(Change::Flush, QString(), QString());
+    if (ok)
+        m_unsaved.clear();
     noteWrite(ok);
 }
 
@@ -229,6 +276,10 @@ QStringList QtSettingsStore::keys() const { return sectionOf(*m_native).keys(); 
 void QtSettingsStore::write(const QString &key, const QString &value) { noteWrite(change(Change::Set, key, value)); }
 
 void QtSettingsStore::removeApplication() { noteWrite(change(Change::Clear, QString(), QString())); }
+
+// The registry writes each key on its own.
+void QtSettingsStore::holdWrites() {}
+void QtSettingsStore::releaseWrites() {}
 
 #endif
 

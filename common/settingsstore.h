@@ -9,6 +9,7 @@
 #include <memory>
 
 class QSettings;
+class QTemporaryDir;
 
 class SettingsStore
 {
@@ -26,6 +27,26 @@ public:
     virtual void reload() {}
     // False when the last write could not be made durable (full disk, read-only folder).
     virtual bool lastWriteOk() const { return true; }
+
+    // Writes made while a Batch lives reach the file together when the last Batch ends: one lock
+    // and one replace of the file instead of one per key, and a killed program leaves all of them
+    // or none. Reads see them at once.
+    class Batch
+    {
+    public:
+        explicit Batch(SettingsStore &store) : m_store(store) { m_store.holdWrites(); }
+        ~Batch() { m_store.releaseWrites(); }
+        Batch(const Batch &) = delete;
+        Batch &operator=(const Batch &) = delete;
+
+    private:
+        SettingsStore &m_store;
+    };
+
+protected:
+    // A store that writes each key at once has nothing to gather.
+    virtual void holdWrites() {}
+    virtual void releaseWrites() {}
 };
 
 // The real store: QSettings, organisation and application "Tobberly", group "setting".
@@ -51,16 +72,26 @@ public:
     bool lastWriteOk() const override { return m_lastWriteOk; }
     QString fileName() const { return m_path; }
 
+protected:
+    void holdWrites() override;
+    void releaseWrites() override;
+
 private:
-    enum class Change { Set, Clear };
+    enum class Change { Set, Clear, Flush };
     bool change(Change what, const QString &key, const QString &value);
     void noteWrite(bool ok);
+    struct PrivateCopy;
+    std::unique_ptr<PrivateCopy> privateCopy(const QByteArray &bytes);
+    int m_held = 0;
 
     QString m_path;
     QHash<QString, QString> m_values; // the section as last read or written
     QHash<QString, QString> m_unsaved; // written but not yet in the file
     bool m_lastWriteOk = true;
     bool m_warnedFormat = false;
+    // Where the private copies are parsed and written: one folder for the store's life.
+    std::unique_ptr<QTemporaryDir> m_scratch;
+    quint64 m_copies = 0;
 #ifdef Q_OS_WIN
     std::unique_ptr<QSettings> m_native; // the registry: no file to read afresh
 #endif

@@ -22,7 +22,10 @@ run_under_display() {
 run_under_display "$@"
 
 SCRATCH=$(mktemp -d)
-trap 'rm -rf "$SCRATCH"' EXIT
+# A desktop session's runtime folder, in memory as a session manager makes it (both sides get it).
+RUNTIME=$(mktemp -d /dev/shm/bench-runtime.XXXXXX 2>/dev/null || mktemp -d)
+trap 'rm -rf "$SCRATCH" "$RUNTIME"' EXIT
+export XDG_RUNTIME_DIR=$RUNTIME
 # Both sides say when their picture is first painted.
 export LC_ALL=C.UTF-8 HOME=$SCRATCH/home TOBBERLY_REPORT_FIRST_PAINT=1
 mkdir -p "$HOME"

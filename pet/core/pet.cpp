@@ -51,10 +51,14 @@ void Pet::start()
 {
     load();
     const QDateTime now = m_ctx.clock.now();
-    m_ctx.memory.flowerCatchUp(now);
-    m_ctx.memory.returnBonus(now);
-    // From here a killed pet must not earn the bonus (or pay the penalty) a second time.
-    m_ctx.memory.keepDaysCurrent(now);
+    {
+        // The bonus (or penalty) and the day it was reckoned on are written together: a pet
+        // killed now earns it again next time only if neither reached the store.
+        const SettingsStore::Batch batch(m_ctx.store);
+        m_ctx.memory.flowerCatchUp(now);
+        m_ctx.memory.returnBonus(now);
+        m_ctx.memory.keepDaysCurrent(now);
+    }
     m_presentation->refreshFriendshipLabel();
     m_ctx.tables.load(m_ctx.datDir);
     m_ctx.scene.setPetShown(true);

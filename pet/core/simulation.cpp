@@ -409,6 +409,7 @@ int runSimulation(const SimulationOptions &opt, SettingsStore &store, const QStr
     const Memory &m = pet.ctx().mem();
     pet.exitSave(m.mleft, m.mtop);
     out.flush();
+    const SettingsStore::Batch batch(store);
     for (auto it = copy.values().cbegin(); it != copy.values().cend(); ++it)
         if (!store.contains(it.key()) || store.read(it.key(), QString()) != it.value())
             store.write(it.key(), it.value());

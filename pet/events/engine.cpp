@@ -55,6 +55,8 @@ void Engine::tick()
 
 void Engine::minuteSteps(const QDateTime &now)
 {
+    // The minute's keys go to the store in one write.
+    const SettingsStore::Batch batch(m_ctx.store);
     if (m_ctx.day.countPresentMinute())
         maybeDeliverPresent();
     m_stage.refreshButtons();

@@ -96,6 +96,8 @@ private slots:
     void aDirectoryWhereTheFileShouldBeIsReported();
     void bothProgramsWritingAtOnceKeepEveryValue();
     void friendshipFromTheGamePackIsTakenOver();
+    void writesOfABatchReachTheFileTogetherWhenItEnds();
+    void aBatchThatCannotBeWrittenIsKeptForTheNextWrite();
 
 private:
     QString confDir() const { return m_config.path() + u"/Tobberly"_s; }
@@ -230,6 +232,67 @@ void TestStoreWrites::friendshipFromTheGamePackIsTakenOver()
     QCOMPARE(p.pet->ctx().mem().Loveval, qint16(42));
     p.pet->ctx().memory.addFriendship(1);
     QCOMPARE(stored(u"Loveval"_s), u"43"_s);
+}
+
+// The minute's keys are written as one: until the outermost batch ends the file is as it was
+// (another program sees none of them), the store itself answers with the new values at once, and
+// afterwards every key is in the file. The private copies used on the way leave nothing behind.
+void TestStoreWrites::writesOfABatchReachTheFileTogetherWhenItEnds()
+{
+    QTemporaryDir runtime;
+    QVERIFY(runtime.isValid());
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    writeFile(confFile(), "[setting]\nPrecount=4\nTotaltime=100\n");
+    {
+        QtSettingsStore store;
+        {
+            const SettingsStore::Batch minute(store);
+            store.write(u"Precount"_s, u"5"_s);
+            {
+                const SettingsStore::Batch inner(store);
+                store.write(u"Totaltime"_s, u"101"_s);
+            }
+            store.write(u"Lastdate"_s, u"46363"_s);
+            QCOMPARE(store.read(u"Totaltime"_s, {}), u"101"_s);
+            QCOMPARE(stored(u"Precount"_s), u"4"_s);
+            QCOMPARE(stored(u"Totaltime"_s), u"100"_s);
+            QCOMPARE(stored(u"Lastdate"_s), u"(none)"_s);
+        }
+        QVERIFY(store.lastWriteOk());
+        QCOMPARE(stored(u"Precount"_s), u"5"_s);
+        QCOMPARE(stored(u"Totaltime"_s), u"101"_s);
+        QCOMPARE(stored(u"Lastdate"_s), u"46363"_s);
+        // An empty batch writes nothing.
+        const QDateTime written = QFileInfo(confFile()).lastModified();
+        QThread::msleep(20);
+        { const SettingsStore::Batch none(store); }
+        QCOMPARE(QFileInfo(confFile()).lastModified(), written);
+    }
+    qunsetenv("XDG_RUNTIME_DIR");
+    QCOMPARE(QDir(runtime.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+    QCOMPARE(QDir(confDir()).entryList(QDir::Files | QDir::Hidden), QStringList{u"Tobberly.conf"_s});
+}
+
+// A batch whose write fails says so once, as a single write does, and its keys go to the file
+// with the next write that works.
+void TestStoreWrites::aBatchThatCannotBeWrittenIsKeptForTheNextWrite()
+{
+    QVERIFY(QDir().mkpath(confFile()));
+    WarningLog log;
+    QtSettingsStore store;
+    {
+        const SettingsStore::Batch minute(store);
+        store.write(u"Precount"_s, u"7"_s);
+        store.write(u"Totaltime"_s, u"8"_s);
+    }
+    QVERIFY(!store.lastWriteOk());
+    QCOMPARE(log.count(kFailed), 1);
+    QVERIFY(QDir(confFile()).removeRecursively());
+    store.write(u"Loveval"_s, u"51"_s);
+    QVERIFY(store.lastWriteOk());
+    QCOMPARE(stored(u"Precount"_s), u"7"_s);
+    QCOMPARE(stored(u"Totaltime"_s), u"8"_s);
+    QCOMPARE(stored(u"Loveval"_s), u"51"_s);
 }
 
 int main(int argc, char **argv)
