@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 struct QtTimers::Entry {
     std::unique_ptr<QTimer> timer;
@@ -11,9 +12,16 @@ struct QtTimers::Entry {
     int interval = 0;
     bool enabled = false;
     bool singleShot = false;
+    // Passing over firings: once asked to, the timer is re-armed by hand at each firing. anchor is
+    // the timers' time of the last firing reckoned (passed over or not); toPassOver firings after
+    // it pass without the handler; passedOver have passed since the owner last asked.
+    bool steered = false;
+    qint64 anchor = 0;
+    int toPassOver = 0;
+    int passedOver = 0;
 };
 
-QtTimers::QtTimers(double speed) : m_speed(speed > 0 ? speed : 1.0) {}
+QtTimers::QtTimers(double speed) : m_speed(speed > 0 ? speed : 1.0) { m_elapsed.start(); }
 QtTimers::~QtTimers() = default;
 
 int QtTimers::create(Handler handler)
@@ -22,11 +30,15 @@ int QtTimers::create(Handler handler)
     e->timer = std::make_unique<QTimer>();
     e->handler = std::move(handler);
     Entry *raw = e.get();
-    QObject::connect(e->timer.get(), &QTimer::timeout, e->timer.get(), [raw] {
+    QObject::connect(e->timer.get(), &QTimer::timeout, e->timer.get(), [this, raw] {
         if (raw->singleShot) {
             // A single-shot timer is disabled once it has fired, before its handler may re-arm it.
             raw->enabled = false;
             raw->timer->stop();
+        } else if (raw->steered) {
+            fired(*raw);
+        } else {
+            raw->anchor = now();
         }
         raw->handler();
     });
@@ -34,15 +46,88 @@ int QtTimers::create(Handler handler)
     return int(m_entries.size()) - 1;
 }
 
+// The timers' own time: real milliseconds, times the speed.
+qint64 QtTimers::now() const { return qint64(double(m_elapsed.nsecsElapsed()) * m_speed / 1e6); }
+
 void QtTimers::apply(Entry &e)
 {
     if (e.enabled && e.interval > 0) {
         const int ms = std::max(1, int(std::lround(e.interval / m_speed)));
+        e.steered = false;
+        e.toPassOver = 0;
+        e.anchor = now();
         // Coarse timers may be coalesced by a few percent: fewer wake-ups, no visible difference.
+        e.timer->setTimerType(Qt::CoarseTimer);
         e.timer->start(ms);
     } else {
+        rollOn(e);
+        e.toPassOver = 0;
         e.timer->stop();
     }
+}
+
+void QtTimers::rollOn(Entry &e) const
+{
+    if (!e.steered || e.toPassOver == 0 || e.interval <= 0)
+        return;
+    const int k = int(std::clamp<qint64>((now() - e.anchor) / e.interval, 0, e.toPassOver));
+    e.anchor += qint64(k) * e.interval;
+    e.toPassOver -= k;
+    e.passedOver += k;
+}
+
+void QtTimers::fired(Entry &e)
+{
+    const qint64 t = now();
+    const qint64 due = e.anchor + qint64(e.toPassOver + 1) * e.interval;
+    e.passedOver += e.toPassOver;
+    e.toPassOver = 0;
+    // A firing late by a whole period or more (the machine was busy or asleep) counts once, as a
+    // late window timer does; the rhythm starts again from here.
+    e.anchor = t - due >= e.interval ? t : due;
+    schedule(e);
+}
+
+void QtTimers::schedule(Entry &e)
+{
+    const qint64 due = e.anchor + qint64(e.toPassOver + 1) * e.interval;
+    const qint64 wait = std::max<qint64>(0, due - now());
+    // A wait of many periods must end on its period, not a few percent off.
+    e.timer->setTimerType(Qt::PreciseTimer);
+    e.timer->start(int(std::llround(double(wait) / m_speed)));
+}
+
+void QtTimers::passOver(int id, int n)
+{
+    Entry &e = *m_entries.at(id);
+    if (!e.enabled || e.interval <= 0 || e.singleShot)
+        return;
+    rollOn(e);
+    n = std::max(0, n);
+    if (e.steered && n == e.toPassOver)
+        return;
+    e.steered = true;
+    e.toPassOver = n;
+    schedule(e);
+}
+
+int QtTimers::takePassedOver(int id)
+{
+    Entry &e = *m_entries.at(id);
+    rollOn(e);
+    return std::exchange(e.passedOver, 0);
+}
+
+qint64 QtTimers::untilNextFiring(int id) const
+{
+    const Entry &e = *m_entries.at(id);
+    if (!e.enabled || e.interval <= 0)
+        return -1;
+    const qint64 t = now();
+    qint64 next = e.anchor + e.interval;
+    if (e.steered)
+        next += qint64(std::clamp<qint64>((t - e.anchor) / e.interval, 0, e.toPassOver)) * e.interval;
+    return std::max<qint64>(0, next - t);
 }
 
 void QtTimers::setInterval(int id, int ms)
@@ -94,6 +179,7 @@ void VirtualTime::setInterval(int id, int ms)
 {
     Entry &e = *m_entries.at(id);
     e.interval = std::max(0, ms);
+    e.toPassOver = 0;
     if (e.enabled)
         arm(e);
 }
@@ -104,6 +190,7 @@ void VirtualTime::setEnabled(int id, bool enabled)
     if (e.enabled == enabled)
         return;
     e.enabled = enabled;
+    e.toPassOver = 0;
     if (enabled)
         arm(e);
 }
@@ -112,12 +199,31 @@ void VirtualTime::setSingleShot(int id, bool singleShot) { m_entries.at(id)->sin
 bool VirtualTime::isEnabled(int id) const { return m_entries.at(id)->enabled; }
 int VirtualTime::interval(int id) const { return m_entries.at(id)->interval; }
 
+void VirtualTime::passOver(int id, int n)
+{
+    Entry &e = *m_entries.at(id);
+    if (e.enabled && e.interval > 0 && !e.singleShot)
+        e.toPassOver = std::max(0, n);
+}
+
+int VirtualTime::takePassedOver(int id) { return std::exchange(m_entries.at(id)->passedOver, 0); }
+
+qint64 VirtualTime::untilNextFiring(int id) const
+{
+    const Entry &e = *m_entries.at(id);
+    return e.enabled && e.interval > 0 ? e.due - m_elapsed : -1;
+}
+
 void VirtualTime::rebase()
 {
-    // After a jump, timers that were due in the skipped time fire at the new instant at most once.
-    for (auto &e : m_entries)
-        if (e->enabled && e->interval > 0 && e->due < m_elapsed)
+    // After a jump, timers that were due in the skipped time fire at the new instant at most once,
+    // and that firing calls the handler, as a late window timer would.
+    for (auto &e : m_entries) {
+        if (e->enabled && e->interval > 0 && e->due < m_elapsed) {
             e->due = m_elapsed;
+            e->toPassOver = 0;
+        }
+    }
 }
 
 qint64 VirtualTime::nextDue() const
@@ -143,6 +249,14 @@ void VirtualTime::advance(qint64 ms)
         if (!next)
             break;
         m_elapsed = next->due;
+        // A firing passed over keeps the timer's place among timers due at the same instant,
+        // exactly as one that called its handler.
+        if (!next->singleShot && next->toPassOver > 0) {
+            --next->toPassOver;
+            ++next->passedOver;
+            arm(*next);
+            continue;
+        }
         if (next->singleShot)
             next->enabled = false;
         else

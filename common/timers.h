@@ -1,11 +1,14 @@
 // Named timers the rules arm, re-arm and stop, in the manner of window timers: a timer has an
 // interval and an enabled flag; an enabled timer with interval 0 never fires; changing the
-// interval of an enabled timer restarts its countdown. QtTimers backs them with QTimer; the
-// VirtualTime of tests and the simulation runs them in virtual time and is also their clock.
+// interval of an enabled timer restarts its countdown. A repeating timer may also pass over its
+// next firings without calling its handler, so that the program sleeps through them, and say
+// afterwards how many it passed over. QtTimers backs them with QTimer; the VirtualTime of tests
+// and the simulation runs them in virtual time and is also their clock.
 #pragma once
 
 #include "clock.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <functional>
 #include <memory>
@@ -25,6 +28,13 @@ public:
     virtual void setSingleShot(int id, bool singleShot) = 0;
     virtual bool isEnabled(int id) const = 0;
     virtual int interval(int id) const = 0;
+    // The repeating timer's next n firings pass without calling its handler; the one after them
+    // calls it as usual. Enabling the timer or setting its interval ends the passing over.
+    virtual void passOver(int id, int n) = 0;
+    // How many firings the timer passed over since it was last asked.
+    virtual int takePassedOver(int id) = 0;
+    // Milliseconds until the timer's next firing, passed over or not; -1 when it is not running.
+    virtual qint64 untilNextFiring(int id) const = 0;
 
     // Disable, set the interval, enable: the next firing comes ms from now.
     void start(int id, int ms)
@@ -49,11 +59,19 @@ public:
     void setSingleShot(int id, bool singleShot) override;
     bool isEnabled(int id) const override;
     int interval(int id) const override;
+    void passOver(int id, int n) override;
+    int takePassedOver(int id) override;
+    qint64 untilNextFiring(int id) const override;
 
 private:
     struct Entry;
     void apply(Entry &e);
+    void fired(Entry &e);
+    void rollOn(Entry &e) const;
+    void schedule(Entry &e);
+    qint64 now() const;
     double m_speed;
+    QElapsedTimer m_elapsed;
     std::vector<std::unique_ptr<Entry>> m_entries;
 };
 
@@ -68,6 +86,9 @@ public:
     void setSingleShot(int id, bool singleShot) override;
     bool isEnabled(int id) const override;
     int interval(int id) const override;
+    void passOver(int id, int n) override;
+    int takePassedOver(int id) override;
+    qint64 untilNextFiring(int id) const override;
 
     QDateTime now() const override { return m_start.addMSecs(m_elapsed); }
     qint64 elapsedMs() const { return m_elapsed; }
@@ -86,6 +107,8 @@ private:
         bool singleShot = false;
         qint64 due = 0;
         quint64 seq = 0;
+        int toPassOver = 0;
+        int passedOver = 0;
     };
     void arm(Entry &e);
     void rebase();

@@ -71,7 +71,7 @@ void Questions::tasteAnswer(int index, const TasteRecord &rec, qint16 eventAtFre
     m_speech.showGivenText(text);
     m_stage.sayLines(Lines::Shown);
     rt.step = 0;
-    rt.activityLength = 300;
+    m_activities.setActivityLength(300);
     // The reply's activity goes by the hour on the local clock, German time or not.
     switch (m_ctx.clock.now().time().hour()) {
     case 9: case 10: case 13: case 17: case 19: case 20:
@@ -100,7 +100,7 @@ void Questions::answer(int index)
             rt.talkState = 2;
         }
         rt.step = 0;
-        rt.activityLength = 60;
+        m_activities.setActivityLength(60);
         m_activities.startActivity(act::Studying);
         break;
     }

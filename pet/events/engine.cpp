@@ -8,11 +8,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 Engine::Engine(PetContext &ctx, Stage &stage) : m_ctx(ctx), m_stage(stage)
 {
     Timers &t = ctx.timers;
-    m_clockTimer = t.create([this] { tick(); });
+    m_clockTimer = t.create([this] { clockFired(); });
     m_stepTimer = t.create([this] { playStep(); });
     m_anim[int(Anim::Bubbles)] = t.create([this] { bubbleStep(); });
     m_anim[int(Anim::Water)] = t.create([this] { waterStep(); });
@@ -30,8 +31,66 @@ Engine::Engine(PetContext &ctx, Stage &stage) : m_ctx(ctx), m_stage(stage)
         t.setInterval(m_anim[i], intervals[i]);
 }
 
-void Engine::setClockRunning(bool on) { m_ctx.timers.setEnabled(m_clockTimer, on); }
+void Engine::setClockRunning(bool on)
+{
+    Timers &t = m_ctx.timers;
+    if (on == t.isEnabled(m_clockTimer))
+        return;
+    if (!on)
+        countSecondsSlept();
+    t.setEnabled(m_clockTimer, on);
+    if (on)
+        sleepUntilNeeded();
+}
+
 bool Engine::clockRunning() const { return m_ctx.timers.isEnabled(m_clockTimer); }
+
+void Engine::setActivityLength(qint32 seconds)
+{
+    countSecondsSlept();
+    m_ctx.rt.activityLength = seconds;
+    sleepUntilNeeded();
+}
+
+void Engine::clockFired()
+{
+    countSecondsSlept();
+    tick();
+    sleepUntilNeeded();
+}
+
+// Each second slept through counts as the tick would have counted it. Should one of them have
+// had more to do (the timer woke late, or the counts were changed behind the clock's back), the
+// whole tick runs for it.
+void Engine::countSecondsSlept()
+{
+    Runtime &rt = m_ctx.rt;
+    for (int n = m_ctx.timers.takePassedOver(m_clockTimer); n > 0; --n) {
+        if (m_ctx.day.minuteDue() || (rt.activityLength > 0 && rt.activitySeconds >= rt.activityLength)) {
+            tick();
+            continue;
+        }
+        m_ctx.day.countSecond();
+        if (rt.activityLength > 0)
+            rt.activitySeconds += 1;
+    }
+}
+
+// Nothing the user sees changes on a second that only counts: the clock's timer sleeps until the
+// minute's work, the labels' next minute or the end of the activity.
+void Engine::sleepUntilNeeded()
+{
+    Timers &t = m_ctx.timers;
+    if (!t.isEnabled(m_clockTimer))
+        return;
+    countSecondsSlept();
+    const Runtime &rt = m_ctx.rt;
+    const qint64 until = t.untilNextFiring(m_clockTimer);
+    int quiet = m_ctx.day.quietSeconds(m_ctx.clock.now().addMSecs(until));
+    if (rt.activityLength > 0)
+        quiet = std::min(quiet, std::max(0, rt.activityLength - rt.activitySeconds));
+    t.passOver(m_clockTimer, quiet);
+}
 
 void Engine::tick()
 {
@@ -74,14 +133,19 @@ void Engine::startActivity(qint16 n)
 
 void Engine::restartCountdown()
 {
+    countSecondsSlept();
     m_ctx.rt.activitySeconds = 0;
     m_ctx.rt.step = 0;
+    sleepUntilNeeded();
 }
 
 void Engine::playStep()
 {
+    // A step may set the activity's length.
+    countSecondsSlept();
     if (EventProc p = eventProcedure(m_ctx.rt.activity))
         p(*this);
+    sleepUntilNeeded();
 }
 
 void Engine::setStepInterval(int ms)
@@ -134,6 +198,7 @@ void Engine::restToTheHour()
 void Engine::chooseForTheHour()
 {
     Runtime &rt = m_ctx.rt;
+    countSecondsSlept();
     m_ctx.day.refreshDate();
     m_ctx.day.refreshHour();
     m_ctx.day.refreshMinute();

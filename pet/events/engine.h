@@ -22,6 +22,7 @@ public:
     void tick();
     void setClockRunning(bool on) override;
     bool clockRunning() const override;
+    void setActivityLength(qint32 seconds) override;
 
     void startActivity(qint16 n) override;
     void restartCountdown() override;
@@ -57,6 +58,11 @@ public:
     void showFlowerGrowth() override;
 
 private:
+    // The clock's timer sleeps through the seconds in which the tick would only count, and the
+    // seconds it slept through are counted before anything reads or changes the counts.
+    void clockFired();
+    void countSecondsSlept();
+    void sleepUntilNeeded();
     void minuteSteps(const QDateTime &now);
     void followUp(qint16 ended);
     void restToTheHour();

@@ -16,6 +16,8 @@ public:
     virtual void playStep() = 0;
     // The activity's countdown and step back to their start.
     virtual void restartCountdown() = 0;
+    // How many seconds the current activity lasts (0: until something else ends it).
+    virtual void setActivityLength(qint32 seconds) = 0;
     // Stops the props' animations and hides their props.
     virtual void stopAnimations() = 0;
     // What the pet does at this hour, chosen anew.

@@ -6,6 +6,7 @@
 #include "scene.h"
 
 #include <QTimeZone>
+#include <algorithm>
 
 namespace {
 const QString kGermanTip = QStringLiteral("ドイツの時間だよ");
@@ -163,6 +164,20 @@ void DayClock::countMinute(const QDateTime &now)
         m_rt.flowerDayMark = qint16(today);
     }
 }
+
+int DayClock::quietSeconds(const QDateTime &next)
+{
+    const MinuteView &v = minuteView(next);
+    if (v.key != m_labelKey || m_rt.hour != (m_memory.m.option1 ? v.germanHour : v.localHour)
+        || m_rt.hoursAheadOfGermany != v.timelag)
+        return 0;
+    // The seconds left in the labels' minute, counting the one at `next`.
+    const qint64 toNextMinute = 60000 - next.toMSecsSinceEpoch() % 60000;
+    const qint64 inThisMinute = (toNextMinute + 999) / 1000;
+    return int(std::clamp<qint64>(inThisMinute, 0, 59 - m_rt.secondsIntoMinute));
+}
+
+bool DayClock::minuteDue() const { return m_rt.secondsIntoMinute + 1 >= 60; }
 
 void DayClock::followClock(const QDateTime &now)
 {

@@ -48,6 +48,11 @@ public:
     void countMinute(const QDateTime &now);
     // After each second: the labels when their minute changed, and the hour the pet lives by.
     void followClock(const QDateTime &now);
+    // How many seconds, from the one falling at `next` on, only count as far as the day goes:
+    // the second after them does the minute's work, turns the labels or changes the hour.
+    int quietSeconds(const QDateTime &next);
+    // Whether the next second counted completes a minute.
+    bool minuteDue() const;
 
 private:
     // The clock worked out once a minute: the labels and the hours only change when the minute

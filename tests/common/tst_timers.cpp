@@ -64,6 +64,65 @@ private slots:
         t.advance(0);
         QCOMPARE(log, QStringList{"every"});
     }
+
+    // A repeating timer that passes over firings keeps its place among timers due at the same
+    // instant, so the program lives the same whether it woke for them or not. Guards that a
+    // firing passed over counts only once its instant has come in that order, that the firing
+    // after them calls the handler, and that re-enabling or a jump ends the passing over.
+    void passingOverFirings()
+    {
+        const QDateTime start(QDate(2026, 12, 7), QTime(8, 0), QTimeZone("Asia/Tokyo"));
+        VirtualTime t(start);
+        QStringList log;
+        const int early = t.create([&] { log << QStringLiteral("early %1").arg(t.takePassedOver(1)); });
+        int tick = -1;
+        tick = t.create([&] { log << QStringLiteral("tick %1 at %2").arg(t.takePassedOver(tick)).arg(start.msecsTo(t.now())); });
+        t.setSingleShot(early, true);
+        t.start(early, 3000); // armed before the tick: due with its third second, it comes first
+        t.start(tick, 1000);
+        t.passOver(tick, 4);
+        QCOMPARE(t.untilNextFiring(tick), qint64(1000));
+        t.advance(5000);
+        QCOMPARE(log, (QStringList{"early 2", "tick 2 at 5000"}));
+        QCOMPARE(t.untilNextFiring(tick), qint64(1000));
+
+        log.clear();
+        t.passOver(tick, 9);
+        t.advance(2500);
+        QCOMPARE(t.untilNextFiring(tick), qint64(500));
+        t.setEnabled(tick, false);
+        t.setEnabled(tick, true);
+        t.advance(1000);
+        QCOMPARE(log, QStringList{"tick 2 at 8500"});
+
+        log.clear();
+        t.passOver(tick, 9);
+        t.jump(30000);
+        t.advance(0);
+        QCOMPARE(log, QStringList{"tick 0 at 38500"});
+        QCOMPARE(t.untilNextFiring(early), qint64(-1));
+    }
+
+    // The window timers behind the real program pass over firings the same way: the handler
+    // runs once, after the firings passed over, which it is then told of.
+    void windowTimersPassOverFirings()
+    {
+        QtTimers t(50.0); // a period of 1000 ms takes 20 ms
+        int calls = 0;
+        int passed = -1;
+        int id = -1;
+        id = t.create([&] {
+            ++calls;
+            passed = t.takePassedOver(id);
+            t.stop(id);
+        });
+        t.start(id, 1000);
+        t.passOver(id, 4);
+        QVERIFY(t.untilNextFiring(id) <= 1000);
+        QTRY_COMPARE_WITH_TIMEOUT(calls, 1, 5000);
+        QCOMPARE(passed, 4);
+        QCOMPARE(t.untilNextFiring(id), qint64(-1));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestTimers)

@@ -4,6 +4,7 @@
 #include "petfixture.h"
 
 #include "common/paths.h"
+#include "pet/dialogs/questions.h"
 #include "pet/windows/petwindow.h"
 #include "pet/windows/picturestore.h"
 
@@ -11,11 +12,12 @@
 #include <QtTest>
 
 namespace {
-// Virtual time that also counts how often each timer woke the program.
+// Virtual time that also counts how often each timer called its handler. With everySecond it
+// never passes over a firing: the clock's tick then runs every second, as it once did.
 class CountingTimers : public Timers
 {
 public:
-    explicit CountingTimers(VirtualTime &time) : m_time(time) {}
+    CountingTimers(VirtualTime &time, bool everySecond = false) : m_time(time), m_everySecond(everySecond) {}
     int create(Handler handler) override
     {
         const size_t id = m_fired.size();
@@ -30,10 +32,18 @@ public:
     void setSingleShot(int id, bool singleShot) override { m_time.setSingleShot(id, singleShot); }
     bool isEnabled(int id) const override { return m_time.isEnabled(id); }
     int interval(int id) const override { return m_time.interval(id); }
+    void passOver(int id, int n) override
+    {
+        if (!m_everySecond)
+            m_time.passOver(id, n);
+    }
+    int takePassedOver(int id) override { return m_time.takePassedOver(id); }
+    qint64 untilNextFiring(int id) const override { return m_time.untilNextFiring(id); }
     int fired(int id) const { return m_fired.at(size_t(id)); }
 
 private:
     VirtualTime &m_time;
+    bool m_everySecond;
     std::vector<int> m_fired;
 };
 
@@ -63,6 +73,94 @@ struct CountedPet {
     std::unique_ptr<Pet> pet;
 };
 
+// A fond pet with every hobby, the real data files, and a user who answers each question twenty
+// seconds after it is asked and plays the games for four minutes: answers and games begin and end
+// on whole seconds, at the very instants the clock's tick falls due. Writes down, with the time,
+// every activity, question and present, and the labels and buttons whenever the scene changes.
+struct LivingPet : public Trace, public GameLauncher {
+    LivingPet(const QDateTime &start, bool everySecond) : time(start), timers(time, everySecond), rnd(11)
+    {
+        const QList<std::pair<const char *, const char *>> keys = {
+            {"Firstflag", "1"}, {"Loveval", "75"}, {"Totaltime", "5000"}, {"Flowerday", "1"}, {"Precount", "40"}};
+        for (const auto &[k, v] : keys)
+            store.write(QString::fromLatin1(k), QString::fromLatin1(v));
+        for (int i = 1; i <= 9; ++i)
+            store.write(QStringLiteral("Item%1").arg(i), QStringLiteral("3"));
+        Pet::Setup setup;
+        setup.screen.width = 1920 * 15;
+        setup.screen.height = 1080 * 15;
+        setup.programDir = desktop.path();
+        setup.datDir = QStringLiteral(TOBBERLY_BIN_DIR "/dat");
+        setup.desktopDir = desktop.path();
+        pet = std::make_unique<Pet>(store, time, rnd, timers, setup);
+        pet->ctx().trace = this;
+        pet->ctx().launcher = this;
+        m_answer = timers.create([this] {
+            if (pet->scene().questionOpen())
+                pet->questions().answer(1 + m_answered++ % 3);
+        });
+        timers.setSingleShot(m_answer, true);
+        m_gameOver = timers.create([this] { std::exchange(m_finished, {})(); });
+        timers.setSingleShot(m_gameOver, true);
+        QObject::connect(&pet->scene(), &Scene::changed, &pet->scene(), [this] { note(QStringLiteral("scene")); });
+        pet->start();
+    }
+
+    void eventStarted(int n) override { note(QStringLiteral("event %1").arg(n)); }
+    void questionShown(int kind) override
+    {
+        note(QStringLiteral("question %1").arg(kind));
+        timers.start(m_answer, 20000);
+    }
+    void presentDelivered(int k) override { note(QStringLiteral("present %1").arg(k)); }
+    bool start(const QString &, const QStringList &, std::function<void()> finished) override
+    {
+        note(QStringLiteral("game"));
+        m_finished = std::move(finished);
+        timers.start(m_gameOver, 4 * 60000);
+        return true;
+    }
+
+    void note(const QString &what)
+    {
+        const Scene &s = pet->scene();
+        QString line = time.now().toString(Qt::ISODateWithMs) + u' ' + what;
+        if (what == u"scene") {
+            for (Label l : {Label::Time, Label::GermanTime, Label::TotalTime, Label::Level})
+                line += u' ' + s.label(l);
+            for (int b = 0; b < int(Button::Count); ++b)
+                line += s.button(Button(b)).enabled ? u'+' : u'-';
+        }
+        if (log.isEmpty() || log.last() != line)
+            log << line;
+    }
+
+    // The counts as they stand now, with every second slept through counted.
+    QString counts()
+    {
+        Runtime &rt = pet->ctx().rt;
+        pet->engine().setActivityLength(rt.activityLength);
+        const Memory &m = pet->ctx().mem();
+        return QStringLiteral("activity %1 step %2 %3/%4 s, %5 s into the minute, total %6, away %7, presents in %8")
+            .arg(rt.activity).arg(rt.step).arg(rt.activitySeconds).arg(rt.activityLength)
+            .arg(rt.secondsIntoMinute).arg(m.Totaltime).arg(rt.minutesAway).arg(m.Precount);
+    }
+
+    QTemporaryDir desktop;
+    MemorySettingsStore store;
+    VirtualTime time;
+    CountingTimers timers;
+    SeededRandom rnd;
+    std::unique_ptr<Pet> pet;
+    QStringList log;
+
+private:
+    int m_answer = -1;
+    int m_gameOver = -1;
+    int m_answered = 0;
+    std::function<void()> m_finished;
+};
+
 // Records the regions the view paints.
 class PaintLog : public QObject
 {
@@ -81,11 +179,59 @@ class TestLightness : public QObject
 {
     Q_OBJECT
 private slots:
+    void sleepingTickLivesTheDayOfATickEverySecond();
+    void sleepingPetsTickWakesOnlyForTheMinute();
     void countdownEndsOnTheSameTickWhileTheTickSleeps();
     void resetCountdownCountsFromTheReset();
     void labelsTurnWithTheMinute();
     void petPictureRepaintsOnlyWhatChanged();
 };
+
+// The tick sleeps through the seconds in which it would only count and counts them when it wakes
+// or when anything touches the countdown. Guards that nothing comes a second early or late for
+// it: over two days with questions, games and presents, a pet whose tick sleeps lives exactly the
+// day of one whose tick wakes every second, to the millisecond, and ends with the same counts.
+void TestLightness::sleepingTickLivesTheDayOfATickEverySecond()
+{
+    const QDateTime start = tokyo(2026, 12, 1, 7, 58, 0);
+    LivingPet sleeping(start, false);
+    LivingPet waking(start, true);
+    for (int hour = 0; hour < 48; ++hour) {
+        sleeping.time.advance(3600 * 1000);
+        waking.time.advance(3600 * 1000);
+        QCOMPARE(sleeping.counts(), waking.counts());
+    }
+    for (qsizetype i = 0; i < std::min(sleeping.log.size(), waking.log.size()); ++i)
+        QCOMPARE(sleeping.log[i], waking.log[i]);
+    QCOMPARE(sleeping.log.size(), waking.log.size());
+    QCOMPARE(sleeping.store.values(), waking.store.values());
+    // The days had what could move the seconds: answers and games.
+    const QString all = waking.log.join(u'\n');
+    QVERIFY(all.contains(QStringLiteral("question 4")));
+    QVERIFY(all.contains(QStringLiteral("question 1")));
+    QVERIFY(all.contains(QStringLiteral("game")));
+    // A few wake-ups a minute instead of sixty.
+    const int slept = sleeping.timers.fired(0);
+    const int ticked = waking.timers.fired(0);
+    QVERIFY2(slept * 12 < ticked, qPrintable(QStringLiteral("%1 against %2").arg(slept).arg(ticked)));
+}
+
+// The tick once woke the program every second of the night for nothing but counting. Guards that
+// it now wakes a few times a minute while the running time and the night's countdown still grow
+// by one every second.
+void TestLightness::sleepingPetsTickWakesOnlyForTheMinute()
+{
+    CountedPet p(ordinaryDay(2, 0, 30));
+    QVERIFY(p.rt().activity >= 7 && p.rt().activity <= 10);
+    const qint32 total = p.pet->ctx().mem().Totaltime;
+    const qint32 count = p.rt().activitySeconds;
+    p.time.advance(10 * 60 * 1000);
+    const int wakes = p.tickWakes();
+    p.pet->engine().setActivityLength(p.rt().activityLength); // counts what was slept through
+    QCOMPARE(p.pet->ctx().mem().Totaltime, total + 10);
+    QCOMPARE(p.rt().activitySeconds, count + 600);
+    QVERIFY2(wakes <= 2 * 10 + 2, qPrintable(QString::number(wakes)));
+}
 
 // An activity of length L ends on the tick after its countdown reached L: L + 1 seconds after it
 // began, however long the tick slept in between.
