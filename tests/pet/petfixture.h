@@ -48,6 +48,18 @@ private:
     const Clock &m_clock;
 };
 
+// The set-up every test pet gets: a full-HD screen and its files in the given folders.
+inline Pet::Setup testSetup(const QString &programDir, const QString &datDir, const QString &desktopDir)
+{
+    Pet::Setup setup;
+    setup.screen.width = 1920 * 15;
+    setup.screen.height = 1080 * 15;
+    setup.programDir = programDir;
+    setup.datDir = datDir;
+    setup.desktopDir = desktopDir;
+    return setup;
+}
+
 class PetFixture
 {
 public:
@@ -56,12 +68,7 @@ public:
     explicit PetFixture(const QDateTime &start, Chance chance = Scripted, quint64 seed = 1)
         : time(start), seeded(seed), trace(time)
     {
-        Pet::Setup setup;
-        setup.screen.width = 1920 * 15;
-        setup.screen.height = 1080 * 15;
-        setup.programDir = dataDir.path();
-        setup.datDir = dataDir.path();
-        setup.desktopDir = desktopDir.path();
+        const Pet::Setup setup = testSetup(dataDir.path(), dataDir.path(), desktopDir.path());
         rnd = chance == Scripted ? static_cast<Random *>(&scripted) : static_cast<Random *>(&seeded);
         pet = std::make_unique<Pet>(store, time, *rnd, time, setup);
         pet->ctx().trace = &trace;

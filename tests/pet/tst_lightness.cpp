@@ -53,13 +53,7 @@ struct CountedPet {
     {
         store.write(QStringLiteral("Firstflag"), QStringLiteral("1"));
         store.write(QStringLiteral("Loveval"), QStringLiteral("50"));
-        Pet::Setup setup;
-        setup.screen.width = 1920 * 15;
-        setup.screen.height = 1080 * 15;
-        setup.programDir = dir.path();
-        setup.datDir = dir.path();
-        setup.desktopDir = dir.path();
-        pet = std::make_unique<Pet>(store, time, rnd, timers, setup);
+        pet = std::make_unique<Pet>(store, time, rnd, timers, testSetup(dir.path(), dir.path(), dir.path()));
         pet->start();
     }
     Runtime &rt() { return pet->ctx().rt; }
@@ -86,13 +80,8 @@ struct LivingPet : public Trace, public GameLauncher {
             store.write(QString::fromLatin1(k), QString::fromLatin1(v));
         for (int i = 1; i <= 9; ++i)
             store.write(QStringLiteral("Item%1").arg(i), QStringLiteral("3"));
-        Pet::Setup setup;
-        setup.screen.width = 1920 * 15;
-        setup.screen.height = 1080 * 15;
-        setup.programDir = desktop.path();
-        setup.datDir = QStringLiteral(TOBBERLY_BIN_DIR "/dat");
-        setup.desktopDir = desktop.path();
-        pet = std::make_unique<Pet>(store, time, rnd, timers, setup);
+        pet = std::make_unique<Pet>(store, time, rnd, timers,
+                                    testSetup(desktop.path(), QStringLiteral(TOBBERLY_BIN_DIR "/dat"), desktop.path()));
         pet->ctx().trace = this;
         pet->ctx().launcher = this;
         m_answer = timers.create([this] {
