@@ -2,6 +2,7 @@
 # make bench: both programs measured side by side with a bare Qt window (toolbin/reference) on the
 # same display in the same run, each figure with the reference's, the ratio and the command.
 # usage: scripts/bench.sh BUILD_DIR [SECONDS]   (SECONDS: length of each steady measurement, 60)
+# BENCH_ONLY=lunch,asleep (any of start lunch bath asleep asleep2 game sim) takes those figures alone.
 set -u
 BUILD=$(cd "$1" && pwd)
 SPAN=${2:-60}
@@ -56,6 +57,8 @@ cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{s += $1} END {pri
 wakeups() { cat /proc/"$1"/task/*/status 2>/dev/null | awk '/^voluntary_ctxt_switches/ {s += $2} END {print s + 0}'; }
 rss_kb() { awk '/^VmRSS/ {print $2}' "/proc/$1/status"; }
 
+want() { [ -z "${BENCH_ONLY:-}" ] || [[ ",$BENCH_ONLY," == *",$1,"* ]]; }
+
 median() { sort -n | awk '{v[NR] = $1} END {if (NR) print v[int((NR + 1) / 2)]; else print ""}'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN {if (a == "" || b == "" || b == 0) print "?"; else printf "%.2f×", a / b}'; }
 
@@ -75,6 +78,7 @@ start_ms() {
     [ -n "$painted" ] && echo $((painted - t0 / 1000))
 }
 
+if want start; then
 echo "start to first paint: $ROUNDS rounds, the reference and the pet in turn…" >&2
 : >"$SCRATCH/start.ref"
 : >"$SCRATCH/start.pet"
@@ -90,6 +94,7 @@ for i in $(seq "$ROUNDS"); do
 done
 START_REF=$(median <"$SCRATCH/start.ref")
 START_PET=$(median <"$SCRATCH/start.pet")
+fi
 
 # side_by_side NAME CMD...: CMD and the reference (with REF_ARGS) run at the same time for SPAN
 # seconds after settling for 5; sets M_CPU_* (ms of CPU a minute), M_WAKE_* (wake-ups a second),
@@ -128,37 +133,48 @@ row() {
     printf '| %-34s | %12s | %12s | %6s | %6s | %s\n' "$1" "$2" "$3" "$r" "$4" "$5" >>"$ROWS"
 }
 
-row "start to first paint (median of $ROUNDS)" "$START_PET ms" "$START_REF ms" "≤1.1×" \
+want start && row "start to first paint (median of $ROUNDS)" "$START_PET ms" "$START_REF ms" "≤1.1×" \
     "TOBBERLY_REPORT_FIRST_PAINT=1 lunetta --at 2026-12-07T12:30"
 
 AT_LUNCH=(--at 2026-12-07T12:30 --event 18)
+if want lunch; then
 side_by_side lunch "$BIN/lunetta" "${AT_LUNCH[@]}"
 row "resident memory after $((SPAN + 5)) s (lunch)" "$M_RSS_PET MB" "$M_RSS_REF MB" "≤1.2×" "lunetta ${AT_LUNCH[*]}; VmRSS"
 row "CPU at lunch" "$M_CPU_PET ms/min" "$M_CPU_REF ms/min" "≤1.0×" "same; schedstat of every thread over $SPAN s"
 row "wake-ups at lunch" "$M_WAKE_PET /s" "$M_WAKE_REF /s" "" "same; voluntary_ctxt_switches of every thread"
+fi
 
 AT_BATH=(--at 2026-12-07T21:20 --event 31)
+if want bath; then
 side_by_side bath "$BIN/lunetta" "${AT_BATH[@]}"
 row "CPU in the bath with bubbles" "$M_CPU_PET ms/min" "$M_CPU_REF ms/min" "≤1.5×" "lunetta ${AT_BATH[*]}; schedstat"
 row "wake-ups in the bath" "$M_WAKE_PET /s" "$M_WAKE_REF /s" "" "same; voluntary switches"
+fi
 
 AT_NIGHT=(--at 2026-12-08T02:00 --event 7)
+if want asleep; then
 side_by_side asleep "$BIN/lunetta" "${AT_NIGHT[@]}"
 row "CPU asleep" "$M_CPU_PET ms/min" "$M_CPU_REF ms/min" "≤1.0×" "lunetta ${AT_NIGHT[*]}; schedstat"
 row "wake-ups asleep" "$M_WAKE_PET /s" "$M_WAKE_REF /s" "" "same; voluntary switches"
+fi
 # The sleeping pet breathes: a new frame every two seconds. Beside a reference that repaints its
 # picture as often, what is left is the pet's own cost.
+if want asleep2; then
 REF_ARGS=(--repaint)
 side_by_side asleep2 "$BIN/lunetta" "${AT_NIGHT[@]}"
 REF_ARGS=()
 row "CPU asleep, reference repainting" "$M_CPU_PET ms/min" "$M_CPU_REF ms/min" "" "same, beside reference --repaint (its picture every 2 s)"
 row "wake-ups asleep, same" "$M_WAKE_PET /s" "$M_WAKE_REF /s" "" "same; voluntary switches"
+fi
 
+if want game; then
 side_by_side game "$BIN/korrigo" -a
 row "korrigo: resident memory in a game" "$M_RSS_PET MB" "$M_RSS_REF MB" "" "korrigo -a (panel flip, waiting for a move); VmRSS"
 row "korrigo: CPU in a game" "$M_CPU_PET ms/min" "$M_CPU_REF ms/min" "" "same; schedstat"
 row "korrigo: wake-ups in a game" "$M_WAKE_PET /s" "$M_WAKE_REF /s" "" "same; voluntary switches"
+fi
 
+if want sim; then
 echo "thirty simulated days…" >&2
 dir=$(fresh_home sim)
 t0=${EPOCHREALTIME/./}
@@ -166,6 +182,7 @@ t0=${EPOCHREALTIME/./}
 t1=${EPOCHREALTIME/./}
 SIM="$(((t1 - t0) / 1000)) ms"
 WORDS=$("$BUILD/toolbin/dictbench" "$BIN/dat")
+fi
 
 echo "Side by side with a bare Qt window (toolbin/reference: 292 × 224, a 150 × 220 picture, a Japanese"
 echo "label, a 1-s and a 2-s timer) on one Xvfb display, $(nproc) cores, load average $(cut -d' ' -f1-3 /proc/loadavg)."
@@ -176,6 +193,6 @@ cat "$ROWS"
 echo
 echo "| figure                             | value        | target | command"
 echo "|------------------------------------|--------------|--------|--------"
-printf '| %-34s | %-12s | %6s | %s\n' "30 simulated days" "$SIM" "≤3 s" \
+want sim && printf '| %-34s | %-12s | %6s | %s\n' "30 simulated days" "$SIM" "≤3 s" \
     "lunetta --simulate 2026-12-01T00:00 --minutes 43200 --seed 7 ($(wc -l <"$SCRATCH/sim.out") lines)"
-printf '| %-34s | %-12s | %6s | %s\n' "word lists, 100 000 learned words" "$WORDS" "" "dictbench bin/dat"
+want sim && printf '| %-34s | %-12s | %6s | %s\n' "word lists, 100 000 learned words" "$WORDS" "" "dictbench bin/dat"
