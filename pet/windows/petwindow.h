@@ -56,7 +56,8 @@ public:
     explicit PetView(const Scene &scene, QWidget *parent = nullptr);
     QSize sizeHint() const override { return {154, 224}; }
     // Asks for a repaint of what the scene changed since the last call: the whole picture for a
-    // new frame, only the old and new places of a prop that moved, nothing when all is as drawn.
+    // new strip, where the new frame differs from the last for a new frame of the same strip, the
+    // old and new places of a prop that moved, nothing when all is as drawn.
     void refresh();
 
 signals:

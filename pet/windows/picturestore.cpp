@@ -4,7 +4,9 @@
 #include "common/logging.h"
 #include "common/paths.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 
 PictureStore &PictureStore::instance()
 {
@@ -43,6 +45,7 @@ const QPixmap &PictureStore::stripPixmap(const QString &strip, int scale)
         m_strip = strip;
         m_stripScale = scale;
         m_stripPixmap = QPixmap(); // the old strip goes before the next is read
+        m_changes.clear();
         if (!strip.isEmpty())
             m_stripPixmap = read(QStringLiteral("pimmo") + strip, scale);
     }
@@ -55,7 +58,7 @@ QRect PictureStore::frameRect(const QPixmap &strip, int n)
         return QRect();
     // In the strip's own pixels: a 2x strip has its frames at twice the place and size.
     const int s = int(strip.devicePixelRatio());
-    const QRect r(150 * n * s, 0, 150 * s, 220 * s);
+    const QRect r(kFrameArea.width() * n * s, 0, kFrameArea.width() * s, kFrameArea.height() * s);
     return strip.rect().contains(r) ? r : QRect();
 }
 
@@ -73,14 +76,80 @@ void PictureStore::smoothWhenShrunk(QPainter &p)
         p.setRenderHint(QPainter::SmoothPixmapTransform);
 }
 
-bool PictureStore::drawFrame(QPainter &p, const QString &strip, int n)
+bool PictureStore::drawFrame(QPainter &p, const QString &strip, int n, const QRect &area)
 {
     const qreal ratio = p.device() ? p.device()->devicePixelRatio() : 1.0;
     const QPixmap &all = stripPixmap(strip, scaledpicture::scaleFor(ratio));
     const QRect r = frameRect(all, n);
     if (r.isNull())
         return false;
+    const QRect part = area & kFrameArea;
+    if (part.isEmpty())
+        return true;
     // The source is in the strip's pixels; a 2x strip covers 150 × 220 of the window.
-    p.drawPixmap(QPoint(0, 0), all, r);
+    const int s = int(all.devicePixelRatio());
+    p.drawPixmap(part.topLeft(), all,
+                 QRect(r.topLeft() + part.topLeft() * s, part.size() * s));
     return true;
+}
+
+QRegion PictureStore::frameChange(const QString &strip, int from, int to, qreal deviceRatio)
+{
+    const QRegion whole(kFrameArea);
+    if (deviceRatio != std::floor(deviceRatio))
+        return whole;
+    const QPixmap &all = stripPixmap(strip, scaledpicture::scaleFor(deviceRatio));
+    const QRect a = frameRect(all, from);
+    const QRect b = frameRect(all, to);
+    if (a.isNull() || b.isNull())
+        return whole;
+    if (from == to)
+        return QRegion();
+    const quint64 key = (quint64(std::min(from, to)) << 32) | quint64(std::max(from, to));
+    const auto known = m_changes.constFind(key);
+    if (known != m_changes.constEnd())
+        return *known;
+
+    const QRegion changed = changedSquares(all.toImage(), a, b, int(all.devicePixelRatio()));
+    m_changes.insert(key, changed);
+    return changed;
+}
+
+QRegion PictureStore::changedSquares(const QImage &pixels, const QRect &a, const QRect &b, int scale)
+{
+    const QRegion whole(QRect(QPoint(0, 0), a.size() / scale));
+    if (pixels.depth() % 8 != 0 || a.size() != b.size() || !pixels.rect().contains(a) || !pixels.rect().contains(b))
+        return whole;
+    const int bytes = pixels.depth() / 8;
+    const int square = kChangeSquare * scale;
+    auto differs = [&](int x, int y, int w, int h) {
+        for (int row = y; row < y + h; ++row) {
+            const uchar *pa = pixels.constScanLine(a.y() + row) + (a.x() + x) * bytes;
+            const uchar *pb = pixels.constScanLine(b.y() + row) + (b.x() + x) * bytes;
+            if (std::memcmp(pa, pb, size_t(w * bytes)) != 0)
+                return true;
+        }
+        return false;
+    };
+    // Squares that differ, joined into one rectangle along each row of squares; a square cut
+    // short by the frame's edge covers every window unit it touches.
+    QRegion changed;
+    for (int y = 0; y < a.height(); y += square) {
+        const int h = std::min(square, a.height() - y);
+        int run = -1;
+        for (int x = 0;; x += square) {
+            const bool end = x >= a.width();
+            const bool here = !end && differs(x, y, std::min(square, a.width() - x), h);
+            if (here && run < 0) {
+                run = x;
+            } else if (!here && run >= 0) {
+                const int right = std::min(x, a.width());
+                changed += QRect(run / scale, y / scale, (right - run + scale - 1) / scale, (h + scale - 1) / scale);
+                run = -1;
+            }
+            if (end)
+                break;
+        }
+    }
+    return changed;
 }

@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QSet>
 #include <QPixmap>
+#include <QRegion>
 #include <QString>
 
 class PictureStore
@@ -21,9 +22,20 @@ public:
     // The frame n (150 x 220 at x = 150 n) of strip gif/pimmo<name>.gif. Only the strip in use
     // is kept: a day shows dozens of strips and keeping them all would only grow the memory.
     QPixmap frame(const QString &strip, int n, qreal deviceRatio);
-    // Draws frame n of the strip at the top-left of the painter, in the size that suits the
-    // painter's device; false when there is none.
-    bool drawFrame(QPainter &p, const QString &strip, int n);
+    // Draws the part `area` (window units, the frame's top-left at 0, 0) of frame n of the strip
+    // at its place, in the size that suits the painter's device; false when there is no frame n.
+    bool drawFrame(QPainter &p, const QString &strip, int n, const QRect &area = kFrameArea);
+    // Where frames `from` and `to` of the strip differ, in window units with the frame's top-left
+    // at 0, 0: the squares of kChangeSquare units in which any pixel differs (a blink, an arm, a
+    // "Z" mark), read from the pictures shown at this device ratio. Worked out once for each pair
+    // while the strip is in use. The whole frame when either frame is missing, and at a ratio
+    // that is not a whole number, where smoothing spreads each change into its neighbours.
+    QRegion frameChange(const QString &strip, int from, int to, qreal deviceRatio);
+    // The squares in which the parts a and b (the same size, in pixels of the picture, which is
+    // `scale` times the window's units) of the picture differ, in window units from a's top-left.
+    static QRegion changedSquares(const QImage &pixels, const QRect &a, const QRect &b, int scale);
+    static constexpr QRect kFrameArea{0, 0, 150, 220};
+    static constexpr int kChangeSquare = 10;
     // On a screen whose ratio is not a whole number (1.5, say) the 2x pictures are shrunk to fit,
     // and only smooth shrinking keeps their outlines even; at whole ratios they are drawn pixel
     // for pixel as they are. Call before drawing pictures on a widget.
@@ -33,6 +45,7 @@ public:
         m_cache.clear();
         m_strip.clear();
         m_stripPixmap = QPixmap();
+        m_changes.clear();
     }
 
 private:
@@ -44,4 +57,5 @@ private:
     QString m_strip;
     int m_stripScale = 1;
     QPixmap m_stripPixmap;
+    QHash<quint64, QRegion> m_changes; // of the strip in use, by pair of frames
 };

@@ -1,6 +1,7 @@
 // The pet's light touch: the clock's tick counts every second, the labels turn with the minute and
 // activities end on the tick they always did; the pet's picture is repainted only where the scene
 // changed.
+#include "paintcheck.h"
 #include "petfixture.h"
 
 #include "common/paths.h"
@@ -8,7 +9,6 @@
 #include "pet/windows/petwindow.h"
 #include "pet/windows/picturestore.h"
 
-#include <QPaintEvent>
 #include <QtTest>
 
 namespace {
@@ -150,18 +150,6 @@ private:
     std::function<void()> m_finished;
 };
 
-// Records the regions the view paints.
-class PaintLog : public QObject
-{
-public:
-    bool eventFilter(QObject *, QEvent *e) override
-    {
-        if (e->type() == QEvent::Paint)
-            regions << static_cast<QPaintEvent *>(e)->region();
-        return false;
-    }
-    QList<QRegion> regions;
-};
 } // namespace
 
 class TestLightness : public QObject
@@ -174,6 +162,8 @@ private slots:
     void resetCountdownCountsFromTheReset();
     void labelsTurnWithTheMinute();
     void petPictureRepaintsOnlyWhatChanged();
+    void newFramesRepaintOnlyWhereTheyDiffer();
+    void changedSquaresCoverEveryChangedPixel();
 };
 
 // The tick sleeps through the seconds in which it would only count and counts them when it wakes
@@ -277,43 +267,106 @@ void TestLightness::petPictureRepaintsOnlyWhatChanged()
 {
     paths::setProgramDirOverride(QStringLiteral(TOBBERLY_BIN_DIR));
     PictureStore::instance().clear();
-    Scene scene;
-    PetView view(scene);
-    view.resize(154, 224);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
-    PaintLog log;
-    view.installEventFilter(&log);
-    auto settle = [&] {
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::processEvents();
-    };
+    ShownPicture shown;
+    QVERIFY(shown.exposed());
+    Scene &scene = shown.scene;
+    PetView &view = shown.view;
+    QList<QRegion> &regions = shown.log.regions;
 
-    scene.setStrip(QStringLiteral("31"));
-    scene.setFrame(1);
-    view.refresh();
-    settle();
-    QCOMPARE(log.regions.size(), 1);
-    QCOMPARE(log.regions.last().boundingRect(), view.rect());
+    shown.show(QStringLiteral("31"), 1);
+    QCOMPARE(regions.size(), 1);
+    QCOMPARE(regions.last().boundingRect(), view.rect());
 
-    log.regions.clear();
+    regions.clear();
     scene.setPetToolTip(QStringLiteral("お風呂だよ"));
     view.refresh();
-    settle();
-    QVERIFY(log.regions.isEmpty());
+    shown.settle();
+    QVERIFY(regions.isEmpty());
 
     scene.setPropVisible(Prop::Bubble1, true);
     scene.moveProp(Prop::Bubble1, 8, 120);
     view.refresh();
-    settle();
-    log.regions.clear();
+    shown.settle();
+    regions.clear();
     scene.moveProp(Prop::Bubble1, 11, 115);
     view.refresh();
-    settle();
-    QCOMPARE(log.regions.size(), 1);
-    const QRect painted = log.regions.last().boundingRect();
+    shown.settle();
+    QCOMPARE(regions.size(), 1);
+    const QRect painted = regions.last().boundingRect();
     QVERIFY2(painted.width() < 40 && painted.height() < 40, qPrintable(QStringLiteral("%1x%2").arg(painted.width()).arg(painted.height())));
     QVERIFY(painted.contains(QPoint(9, 121)) && painted.contains(QPoint(12, 116)));
+}
+
+// A new frame of the same strip is repainted only in the squares where it differs from the one
+// before. Guards that nothing of the frame before is left on the screen and that no prop is cut:
+// through the night's breathing, lunch's gestures and the bath with its bubbles moving between
+// frames, what the screen holds after each frame is what a full paint draws; and the breathing
+// repaints well under half the picture.
+void TestLightness::newFramesRepaintOnlyWhereTheyDiffer()
+{
+    paths::setProgramDirOverride(QStringLiteral(TOBBERLY_BIN_DIR));
+    PictureStore::instance().clear();
+    ShownPicture shown;
+    QVERIFY(shown.exposed());
+    const int picture = 150 * 220;
+
+    shown.show(QStringLiteral("7"), 0);
+    shown.repainted();
+    for (int frame : {1, 0, 2, 1, 2, 0, 1}) {
+        shown.show(QStringLiteral("7"), frame);
+        const int units = shown.repainted();
+        QVERIFY2(units > 0 && units < picture / 2, qPrintable(QString::number(units)));
+        QVERIFY2(shown.onScreen() == shown.fullPaint(), qPrintable(QStringLiteral("asleep, frame %1").arg(frame)));
+    }
+    for (int frame : {0, 1, 2, 3, 0, 2, 1, 3}) {
+        shown.show(QStringLiteral("18"), frame);
+        QVERIFY2(shown.onScreen() == shown.fullPaint(), qPrintable(QStringLiteral("lunch, frame %1").arg(frame)));
+    }
+    Scene &scene = shown.scene;
+    scene.setPropVisible(Prop::Bubble1, true);
+    scene.setPropVisible(Prop::Bubble2, true);
+    scene.moveProp(Prop::Bubble1, 8, 160);
+    scene.moveProp(Prop::Bubble2, 128, 128);
+    shown.show(QStringLiteral("31"), 0);
+    for (int frame : {1, 0, 1, 1, 0}) {
+        scene.moveProp(Prop::Bubble1, scene.prop(Prop::Bubble1).x + 3, scene.prop(Prop::Bubble1).y - 5);
+        scene.moveProp(Prop::Bubble2, scene.prop(Prop::Bubble2).x - 1, scene.prop(Prop::Bubble2).y + 2);
+        shown.show(QStringLiteral("31"), frame);
+        QVERIFY2(shown.onScreen() == shown.fullPaint(), qPrintable(QStringLiteral("bath, frame %1").arg(frame)));
+    }
+}
+
+// The squares' arithmetic. Guards against a changed pixel left out: one in the frame's last
+// corner is the last square; at twice the size a pixel at odd coordinates is in the square of
+// the window unit it falls in; a frame that ends in part of a square covers that part.
+void TestLightness::changedSquaresCoverEveryChangedPixel()
+{
+    QImage strip(300, 220, QImage::Format_RGB32);
+    strip.fill(Qt::white);
+    const QRect a(0, 0, 150, 220), b(150, 0, 150, 220);
+    QCOMPARE(PictureStore::changedSquares(strip, a, b, 1), QRegion());
+    strip.setPixel(150 + 149, 219, qRgb(0, 0, 0));
+    QCOMPARE(PictureStore::changedSquares(strip, a, b, 1), QRegion(140, 210, 10, 10));
+    strip.setPixel(150 + 0, 0, qRgb(0, 0, 0));
+    strip.setPixel(150 + 75, 100, qRgb(0, 0, 1));
+    QCOMPARE(PictureStore::changedSquares(strip, a, b, 1),
+             QRegion(140, 210, 10, 10) + QRegion(0, 0, 10, 10) + QRegion(70, 100, 10, 10));
+    // Neighbouring squares in a row join into one rectangle.
+    strip.setPixel(150 + 85, 101, qRgb(9, 9, 9));
+    QCOMPARE(PictureStore::changedSquares(strip, a, b, 1).rectCount(), 3);
+
+    QImage twice(600, 440, QImage::Format_ARGB32_Premultiplied);
+    twice.fill(Qt::white);
+    const QRect a2(0, 0, 300, 440), b2(300, 0, 300, 440);
+    twice.setPixel(300 + 299, 439, qRgb(1, 0, 0));
+    QCOMPARE(PictureStore::changedSquares(twice, a2, b2, 2), QRegion(140, 210, 10, 10));
+    twice.setPixel(300 + 21, 19, qRgb(1, 0, 0));
+    QCOMPARE(PictureStore::changedSquares(twice, a2, b2, 2), QRegion(140, 210, 10, 10) + QRegion(10, 0, 10, 10));
+
+    QImage small(30, 7, QImage::Format_RGB32);
+    small.fill(Qt::white);
+    small.setPixel(15 + 14, 6, qRgb(0, 0, 0));
+    QCOMPARE(PictureStore::changedSquares(small, QRect(0, 0, 15, 7), QRect(15, 0, 15, 7), 1), QRegion(10, 0, 5, 7));
 }
 
 QTEST_MAIN(TestLightness)

@@ -1,6 +1,7 @@
 // On a screen scaled 2x (here by QT_SCALE_FACTOR=2) the pet's windows show the pictures drawn
 // at twice the size, in the same places and sizes as at 1x; a 2x picture that is missing or
 // broken gives way to the 1x one and is reported once; for an ordinary screen no 2x file is read.
+#include "paintcheck.h"
 #include "petfixture.h"
 #include "robust/warnings.h"
 
@@ -165,6 +166,30 @@ private slots:
             QCOMPARE(l->pixmap().deviceIndependentSize(), QSizeF(100, 146));
         }
         QCOMPARE(portraits, 1);
+    }
+
+    // At twice the size a new frame is repainted in the squares where its 2x picture differs,
+    // reckoned in window units. Guards that no square is halved or shifted by the ratio: after
+    // each frame of the night's breathing and of lunch's gestures the screen holds what a full
+    // paint draws, pixel for pixel.
+    void newFramesRepaintTheirChangedSquaresSharply()
+    {
+        PictureStore::instance().clear();
+        ShownPicture shown;
+        QVERIFY(shown.exposed());
+        QCOMPARE(shown.view.devicePixelRatio(), 2.0);
+        shown.show(QStringLiteral("7"), 0);
+        QCOMPARE(shown.onScreen().size(), QSize(308, 448));
+        shown.repainted();
+        for (int frame : {1, 0, 2, 1, 2, 0}) {
+            shown.show(QStringLiteral("7"), frame);
+            QVERIFY(shown.repainted() < 150 * 220 / 2);
+            QVERIFY2(shown.onScreen() == shown.fullPaint(), qPrintable(QStringLiteral("asleep, frame %1").arg(frame)));
+        }
+        for (int frame : {0, 1, 2, 3, 0, 2, 1, 3}) {
+            shown.show(QStringLiteral("18"), frame);
+            QVERIFY2(shown.onScreen() == shown.fullPaint(), qPrintable(QStringLiteral("lunch, frame %1").arg(frame)));
+        }
     }
 
     // A 2x strip that is missing, unreadable or of the wrong size must not leave the pet blank
