@@ -17,7 +17,8 @@ PlatformChoice choosePlatform(const QByteArray &qpaPlatform, const QByteArray &w
                               const QByteArray &sessionType, const QByteArray &x11Display);
 
 // Applies the rule to this process before the application object is made, and logs the one
-// warning of a Wayland-only desktop.
+// warning of a Wayland-only desktop. On X the pictures go to the server over the connection,
+// not through shared memory.
 void preparePlatform();
 
 } // namespace desktop

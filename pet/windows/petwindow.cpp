@@ -47,29 +47,38 @@ void PetView::paintEvent(QPaintEvent *e)
     }
     QPainter p(this);
     PictureStore::smoothWhenShrunk(p);
-    const QColor background(0xf4, 0xee, 0xe2);
-    // At a whole ratio only the parts asked for are drawn, pixel for pixel. Shrunk smoothly, a
-    // part would blend its edges differently from the whole frame: there the whole frame is drawn,
-    // clipped to what was asked for.
-    bool framed = true;
+    // At a whole ratio each part asked for is drawn alone, clipped to its rectangle: pixel for
+    // pixel, and by the painter's quick ways, which a clip of many rectangles would rule out.
+    // Shrunk smoothly a part would blend its edges otherwise than the whole frame does, so there
+    // the whole is drawn, clipped to all that was asked for.
     const qreal ratio = devicePixelRatio();
-    if (ratio == std::floor(ratio)) {
-        for (const QRect &r : e->region())
-            framed = PictureStore::instance().drawFrame(p, m_scene.strip(), m_scene.frame(), r) && framed;
-    } else {
-        framed = PictureStore::instance().drawFrame(p, m_scene.strip(), m_scene.frame());
+    if (ratio != std::floor(ratio)) {
+        paintPart(p, rect());
+        return;
     }
+    for (const QRect &r : e->region()) {
+        p.setClipRect(r);
+        paintPart(p, r);
+    }
+}
+
+void PetView::paintPart(QPainter &p, const QRect &part)
+{
+    PictureStore &pictures = PictureStore::instance();
+    const QColor background(0xf4, 0xee, 0xe2);
     // The frame covers all but a thin margin; only what it leaves bare is filled.
-    const QRegion bare = framed ? QRegion(rect()) - PictureStore::kFrameArea : QRegion(rect());
-    for (const QRect &r : bare & e->region())
-        p.fillRect(r, background);
+    if (pictures.drawFrame(p, m_scene.strip(), m_scene.frame(), part)) {
+        for (const QRect &bare : QRegion(part) - PictureStore::kFrameArea)
+            p.fillRect(bare, background);
+    } else {
+        p.fillRect(part, background);
+    }
     for (int i = 0; i < int(Prop::Count); ++i) {
         const PropState &s = m_scene.prop(Prop(i));
         if (!s.visible)
             continue;
-        const QPixmap &pic =
-            PictureStore::instance().picture(propPictureName(Prop(i), s.picture), devicePixelRatio());
-        if (!pic.isNull() && e->region().intersects(QRect(QPoint(s.x, s.y), pic.deviceIndependentSize().toSize())))
+        const QPixmap &pic = pictures.picture(propPictureName(Prop(i), s.picture), devicePixelRatio());
+        if (!pic.isNull() && part.intersects(QRect(QPoint(s.x, s.y), pic.deviceIndependentSize().toSize())))
             p.drawPixmap(s.x, s.y, pic);
     }
 }

@@ -11,6 +11,7 @@
 class Pet;
 class PetView;
 class PictureButton;
+class QPainter;
 
 class PetWindow : public QWidget
 {
@@ -68,6 +69,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *e) override;
 
 private:
+    // The frame, the bare margin and the props within `part`.
+    void paintPart(QPainter &p, const QRect &part);
     QRect propRect(Prop p, const PropState &s) const;
     const Scene &m_scene;
     // What the last refresh asked to be drawn.
