@@ -165,14 +165,17 @@ void DayClock::countMinute(const QDateTime &now)
     }
 }
 
-int DayClock::quietSeconds(const QDateTime &next)
+int DayClock::quietSeconds(const QDateTime &now, qint64 untilNext)
 {
-    const MinuteView &v = minuteView(next);
+    // Within the minute already worked out the instant's place in it is all that is needed;
+    // reckoning a date and time in the zone again would cost more than all the rest.
+    const qint64 nextMs = now.toMSecsSinceEpoch() + untilNext;
+    const MinuteView &v = nextMs / 60000 == m_view.key && nextMs >= 0 ? m_view : minuteView(now.addMSecs(untilNext));
     if (v.key != m_labelKey || m_rt.hour != (m_memory.m.option1 ? v.germanHour : v.localHour)
         || m_rt.hoursAheadOfGermany != v.timelag)
         return 0;
-    // The seconds left in the labels' minute, counting the one at `next`.
-    const qint64 toNextMinute = 60000 - next.toMSecsSinceEpoch() % 60000;
+    // The seconds left in the labels' minute, counting the one at the next firing.
+    const qint64 toNextMinute = 60000 - nextMs % 60000;
     const qint64 inThisMinute = (toNextMinute + 999) / 1000;
     return int(std::clamp<qint64>(inThisMinute, 0, 59 - m_rt.secondsIntoMinute));
 }

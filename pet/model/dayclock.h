@@ -48,9 +48,10 @@ public:
     void countMinute(const QDateTime &now);
     // After each second: the labels when their minute changed, and the hour the pet lives by.
     void followClock(const QDateTime &now);
-    // How many seconds, from the one falling at `next` on, only count as far as the day goes:
-    // the second after them does the minute's work, turns the labels or changes the hour.
-    int quietSeconds(const QDateTime &next);
+    // How many seconds, from the one falling untilNext milliseconds after now on, only count as
+    // far as the day goes: the second after them does the minute's work, turns the labels or
+    // changes the hour.
+    int quietSeconds(const QDateTime &now, qint64 untilNext);
     // Whether the next second counted completes a minute.
     bool minuteDue() const;
 

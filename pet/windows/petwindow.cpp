@@ -68,8 +68,10 @@ void PetView::paintPart(QPainter &p, const QRect &part)
     const QColor background(0xf4, 0xee, 0xe2);
     // The frame covers all but a thin margin; only what it leaves bare is filled.
     if (pictures.drawFrame(p, m_scene.strip(), m_scene.frame(), part)) {
-        for (const QRect &bare : QRegion(part) - PictureStore::kFrameArea)
-            p.fillRect(bare, background);
+        if (!PictureStore::kFrameArea.contains(part)) {
+            for (const QRect &bare : QRegion(part) - PictureStore::kFrameArea)
+                p.fillRect(bare, background);
+        }
     } else {
         p.fillRect(part, background);
     }
