@@ -53,16 +53,16 @@ void PetView::paintEvent(QPaintEvent *e)
     // the whole is drawn, clipped to all that was asked for.
     const qreal ratio = devicePixelRatio();
     if (ratio != std::floor(ratio)) {
-        paintPart(p, rect());
+        paintPart(p, rect(), ratio);
         return;
     }
     for (const QRect &r : e->region()) {
         p.setClipRect(r);
-        paintPart(p, r);
+        paintPart(p, r, ratio);
     }
 }
 
-void PetView::paintPart(QPainter &p, const QRect &part)
+void PetView::paintPart(QPainter &p, const QRect &part, qreal ratio)
 {
     PictureStore &pictures = PictureStore::instance();
     const QColor background(0xf4, 0xee, 0xe2);
@@ -79,17 +79,17 @@ void PetView::paintPart(QPainter &p, const QRect &part)
         const PropState &s = m_scene.prop(Prop(i));
         if (!s.visible)
             continue;
-        const QPixmap &pic = pictures.picture(propPictureName(Prop(i), s.picture), devicePixelRatio());
+        const QPixmap &pic = pictures.picture(propPictureName(Prop(i), s.picture), ratio);
         if (!pic.isNull() && part.intersects(QRect(QPoint(s.x, s.y), pic.deviceIndependentSize().toSize())))
             p.drawPixmap(s.x, s.y, pic);
     }
 }
 
-QRect PetView::propRect(Prop p, const PropState &s) const
+QRect PetView::propRect(Prop p, const PropState &s, qreal ratio) const
 {
     if (!s.visible)
         return QRect();
-    const QPixmap &pic = PictureStore::instance().picture(propPictureName(p, s.picture), devicePixelRatio());
+    const QPixmap &pic = PictureStore::instance().picture(propPictureName(p, s.picture), ratio);
     return QRect(QPoint(s.x, s.y), pic.deviceIndependentSize().toSize());
 }
 
@@ -106,8 +106,9 @@ void PetView::refresh()
     // A new frame of the same strip repaints where it differs from the one drawn; the props
     // over it are drawn again where they overlap that.
     QRegion dirty;
+    const qreal ratio = devicePixelRatio();
     if (m_scene.frame() != m_frame) {
-        dirty = PictureStore::instance().frameChange(m_strip, m_frame, m_scene.frame(), devicePixelRatio());
+        dirty = PictureStore::instance().frameChange(m_strip, m_frame, m_scene.frame(), ratio);
         m_frame = m_scene.frame();
     }
     for (int i = 0; i < int(Prop::Count); ++i) {
@@ -115,8 +116,8 @@ void PetView::refresh()
         PropState &drawn = m_props[size_t(i)];
         if (now.visible == drawn.visible && now.x == drawn.x && now.y == drawn.y && now.picture == drawn.picture)
             continue;
-        dirty += propRect(Prop(i), drawn);
-        dirty += propRect(Prop(i), now);
+        dirty += propRect(Prop(i), drawn, ratio);
+        dirty += propRect(Prop(i), now, ratio);
         drawn = now;
     }
     if (!dirty.isEmpty())

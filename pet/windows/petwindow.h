@@ -69,9 +69,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent *e) override;
 
 private:
-    // The frame, the bare margin and the props within `part`.
-    void paintPart(QPainter &p, const QRect &part);
-    QRect propRect(Prop p, const PropState &s) const;
+    // The frame, the bare margin and the props within `part`, for a device of this ratio.
+    void paintPart(QPainter &p, const QRect &part, qreal ratio);
+    QRect propRect(Prop p, const PropState &s, qreal ratio) const;
     const Scene &m_scene;
     // What the last refresh asked to be drawn.
     QString m_strip;
