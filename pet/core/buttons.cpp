@@ -1,5 +1,7 @@
 #include "buttons.h"
 
+#include "pet/model/activity.h"
+
 
 bool Buttons::freeHour(int hour)
 {
@@ -39,6 +41,10 @@ void Buttons::refreshButtons()
         else
             lockPresentAndHobby();
     }
+    // The studying pet keeps its Hobby button grey for the whole study: each of its steps greys
+    // it, and the minute's refresh must not light it up for the second or three until the next.
+    if (rt.activity == act::Studying)
+        setAvailable(Button::Hobby, false);
     if (rt.hour >= 9 && rt.hour <= 20) {
         setAvailable(Button::Leave, true);
     } else {
