@@ -31,19 +31,22 @@ void Buttons::refreshButtons()
 {
     Runtime &rt = m_ctx.rt;
     m_ctx.day.refreshHour();
+    const qint16 n = rt.activity;
     if (freeHour(rt.hour)) {
         if (rt.talkState == 0)
             unlockPresentAndHobby();
     } else {
-        const qint16 n = rt.activity;
         if ((n >= 1 && n <= 6) || (n >= 23 && n <= 25))
             unlockPresentAndHobby();
         else
             lockPresentAndHobby();
     }
-    // The studying pet keeps its Hobby button grey for the whole study: each of its steps greys
-    // it, and the minute's refresh must not light it up for the second or three until the next.
-    if (rt.activity == act::Studying)
+    // Studying greys the Hobby button, and baking and fortune telling grey Present and Hobby, at
+    // every step: the minute's refresh must not light them up until the next step greys them again.
+    const bool bakingOrFortune = (n >= 491 && n <= 495) || (n >= 501 && n <= 503);
+    if (bakingOrFortune)
+        setAvailable(Button::Present, false);
+    if (bakingOrFortune || n == act::Studying)
         setAvailable(Button::Hobby, false);
     if (rt.hour >= 9 && rt.hour <= 20) {
         setAvailable(Button::Leave, true);
