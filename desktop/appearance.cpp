@@ -4,7 +4,8 @@
 #include "desktoplog.h"
 
 #include <QApplication>
-#include <QFileInfo>
+#include <QImageReader>
+#include <QPixmap>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -54,10 +55,14 @@ QIcon petIcon()
     QIcon icon;
     // The window icon travels to the window manager with every window (_NET_WM_ICON); the two
     // smaller sizes serve every taskbar and switcher without sending the large one each time.
+    // Read as PNG by name: a reader left to guess the format loads and asks every picture plug-in
+    // there is (and the libraries behind them) before it tries the PNG reader built into Qt.
     for (int size : {48, 128}) {
-        const QString file = paths::iconDir() + QStringLiteral("/lunetta-%1.png").arg(size);
-        if (QFileInfo::exists(file))
-            icon.addFile(file, QSize(size, size));
+        QImageReader reader(paths::iconDir() + QStringLiteral("/lunetta-%1.png").arg(size), "png");
+        reader.setAutoDetectImageFormat(false);
+        const QImage image = reader.read();
+        if (!image.isNull())
+            icon.addPixmap(QPixmap::fromImage(image));
     }
     return icon;
 }

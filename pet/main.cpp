@@ -6,6 +6,7 @@
 #include "common/settingsstore.h"
 #include "common/timers.h"
 #include "desktop/appearance.h"
+#include "desktop/desktopwindow.h"
 #include "desktop/platform.h"
 #include "desktop/quitsignals.h"
 #include "desktop/singleinstance.h"
@@ -211,6 +212,13 @@ int main(int argc, char **argv)
             pet.exitSave();
     });
 
+    // What the first picture does not need waits until it is on the screen: the start-up's
+    // writes to the store, and listening for later starts (which wait for it meanwhile).
+    pet.holdStartWrites();
+    desktop::afterFirstPaint(&window, [&] {
+        pet.releaseStartWrites();
+        instance.listen();
+    });
     pet.start();
     if (parser.isSet(event)) {
         const int n = parser.value(event).toInt(&ok);
