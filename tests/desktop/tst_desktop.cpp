@@ -93,6 +93,11 @@ private slots:
         QVERIFY(!icon.isNull());
         QVERIFY(icon.availableSizes().contains(QSize(48, 48)));
         QVERIFY(icon.availableSizes().contains(QSize(128, 128)));
+        // The pet reads the icon's pictures on a thread while it starts: the same pictures.
+        const QList<QImage> ahead = desktop::readPetIconLater().get();
+        QCOMPARE(ahead.size(), 2);
+        QCOMPARE(ahead.at(0).size(), QSize(48, 48));
+        QCOMPARE(ahead.at(1).size(), QSize(128, 128));
         QWidget w;
         QVERIFY(!w.windowIcon().isNull());
         QCOMPARE(w.windowIcon().cacheKey(), icon.cacheKey());
