@@ -4,7 +4,8 @@
 #include "desktoplog.h"
 
 #include <QApplication>
-#include <QFileInfo>
+#include <QImageReader>
+#include <QPixmap>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -49,22 +50,45 @@ QString japaneseButtonText(const char *englishText)
     return QString();
 }
 
-QIcon petIcon()
+namespace {
+QList<QImage> readIconPictures(const QString &dir)
 {
-    QIcon icon;
     // The window icon travels to the window manager with every window (_NET_WM_ICON); the two
     // smaller sizes serve every taskbar and switcher without sending the large one each time.
+    // Read as PNG by name: a reader left to guess the format loads and asks every picture plug-in
+    // there is (and the libraries behind them) before it tries the PNG reader built into Qt.
+    QList<QImage> pictures;
     for (int size : {48, 128}) {
-        const QString file = paths::iconDir() + QStringLiteral("/lunetta-%1.png").arg(size);
-        if (QFileInfo::exists(file))
-            icon.addFile(file, QSize(size, size));
+        QImageReader reader(dir + QStringLiteral("/lunetta-%1.png").arg(size), "png");
+        reader.setAutoDetectImageFormat(false);
+        QImage image = reader.read();
+        if (!image.isNull())
+            pictures.append(std::move(image));
     }
-    return icon;
+    return pictures;
 }
 
-void applyLook(QApplication &app)
+QIcon iconOf(QList<QImage> pictures)
 {
-    const QIcon icon = petIcon();
+    QIcon icon;
+    for (QImage &image : pictures)
+        icon.addPixmap(QPixmap::fromImage(std::move(image)));
+    return icon;
+}
+} // namespace
+
+QIcon petIcon() { return iconOf(readIconPictures(paths::iconDir())); }
+
+std::future<QList<QImage>> readPetIconLater()
+{
+    return std::async(std::launch::async, readIconPictures, paths::iconDir());
+}
+
+void applyLook(QApplication &app) { applyLook(app, readIconPictures(paths::iconDir())); }
+
+void applyLook(QApplication &app, QList<QImage> iconPictures)
+{
+    const QIcon icon = iconOf(std::move(iconPictures));
     if (icon.isNull())
         qCWarning(lcDesktop) << "the pet's icon is missing in" << paths::iconDir();
     else

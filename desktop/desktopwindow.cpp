@@ -268,4 +268,43 @@ bool FrameWatch::eventFilter(QObject *, QEvent *event)
     return false;
 }
 
+namespace {
+// Waits for the first paint of one window. The work is posted behind the paint, so it runs when
+// the picture has been handed to the window system, never in the middle of drawing it.
+class FirstPaintWatch : public QObject
+{
+public:
+    FirstPaintWatch(QWidget *window, std::function<void()> work, int latestMs)
+        : QObject(window), m_work(std::move(work))
+    {
+        window->installEventFilter(this);
+        QTimer::singleShot(latestMs, this, &FirstPaintWatch::run);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, &FirstPaintWatch::run);
+        }
+        return false;
+    }
+
+private:
+    void run()
+    {
+        if (auto work = std::exchange(m_work, nullptr))
+            work();
+        deleteLater();
+    }
+    std::function<void()> m_work;
+};
+} // namespace
+
+void afterFirstPaint(QWidget *window, std::function<void()> work, int latestMs)
+{
+    new FirstPaintWatch(window, std::move(work), latestMs);
+}
+
 } // namespace desktop

@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QSize>
 #include <QWidget>
+#include <functional>
 
 class QScreen;
 
@@ -36,6 +37,10 @@ void restoreQuietly(QWidget *window);
 // frame from `frameLike` (a framed window of the same program) when given; when the real frame
 // arrives and the window still stands where it was put, it is centred once more on that frame.
 void centreOnScreen(QWidget *window, QScreen *screen, const QWidget *frameLike = nullptr);
+
+// Runs work once, as soon as the window's first picture has reached the screen (or, should it
+// never be painted, after latestMs): for what a start-up need not do before the user sees it.
+void afterFirstPaint(QWidget *window, std::function<void()> work, int latestMs = 1000);
 
 // Reports the outer size of a window whenever it changes: when the window manager's frame
 // arrives after the first show, and when the frame changes later.

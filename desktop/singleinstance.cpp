@@ -3,10 +3,10 @@
 #include "desktoplog.h"
 
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QFileSystemWatcher>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -23,11 +23,7 @@ SingleInstance::SingleInstance(const QString &key, QObject *parent)
 {
 }
 
-SingleInstance::~SingleInstance()
-{
-    if (m_server)
-        m_server->close();
-}
+SingleInstance::~SingleInstance() = default;
 
 QString SingleInstance::baseNameFor(const QString &key)
 {
@@ -40,6 +36,8 @@ QString SingleInstance::baseNameFor(const QString &key)
 #endif
     return QStringLiteral("lunetta-%1-%2").arg(user, QString::fromLatin1(hash.left(16)));
 }
+
+QString SingleInstance::requestFile() const { return m_dir + u'/' + m_base + QStringLiteral(".raise"); }
 
 QString SingleInstance::userRuntimeDir()
 {
@@ -68,68 +66,77 @@ SingleInstance::Outcome SingleInstance::claim()
 {
     if (m_dir.isEmpty())
         return Outcome::Unguarded;
-    m_lock = std::make_unique<QLockFile>(m_dir + u'/' + m_base + QStringLiteral(".lock"));
+    const QString lockName = m_dir + u'/' + m_base + QStringLiteral(".lock");
+    m_lock = std::make_unique<QLockFile>(lockName);
     // Only a lock whose process has gone is stale, however old it is.
     m_lock->setStaleLockTime(0);
-    // Two starts at the same moment: the loser may find the winner not yet listening, so it
-    // waits a little on the lock between its questions.
-    for (int attempt = 0; attempt < 15; ++attempt) {
-        if (m_lock->tryLock(attempt == 0 ? 0 : 200))
-            return listen() ? Outcome::First : Outcome::Unguarded;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (m_lock->tryLock(0)) {
+            // What is in the request file was asked of a pet that has gone since.
+            QFile::remove(requestFile());
+            return Outcome::First;
+        }
         if (m_lock->error() != QLockFile::LockFailedError) {
             qCWarning(lcDesktop) << "cannot make the lock in" << m_dir << ": a second pet is not kept out";
             return Outcome::Unguarded;
         }
-        if (askRunning())
-            return Outcome::AlreadyRunning;
+        // Held by a process that runs: a pet, which is asked below.
+        qint64 pid = 0;
+        QString host, app;
+        if (m_lock->getLockInfo(&pid, &host, &app))
+            break;
+        const QFileInfo lock(lockName);
+        if (!lock.exists())
+            continue; // its pet ended this moment: the place is free
+        if (lock.lastModified().msecsTo(QDateTime::currentDateTime()) < unreadableLockStaleMs)
+            break; // a pet is taking it this very moment
+        qCWarning(lcDesktop) << "taking over a lock that names no pet:" << lockName;
+        m_lock->removeStaleLockFile();
     }
-    qCWarning(lcDesktop, "a pet on this store holds the lock but does not answer");
+    if (!askRunning())
+        qCWarning(lcDesktop) << "a pet runs on this store, but it could not be asked to come forward:"
+                             << requestFile();
     return Outcome::AlreadyRunning;
-}
-
-bool SingleInstance::listen()
-{
-    QString name = m_base;
-#ifdef Q_OS_UNIX
-    name = m_dir + u'/' + m_base + QStringLiteral(".socket");
-#endif
-    // We hold the lock, so a socket left here belongs to a pet that is gone.
-    QLocalServer::removeServer(name);
-    m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!m_server->listen(name)) {
-        qCWarning(lcDesktop) << "cannot listen for later starts on" << name << ":" << m_server->errorString();
-        return false;
-    }
-    connect(m_server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket *s = m_server->nextPendingConnection()) {
-            connect(s, &QLocalSocket::readyRead, this, [this, s] {
-                if (s->readAll().contains(kRaise.trimmed()))
-                    emit activationRequested();
-                s->disconnectFromServer();
-            });
-            connect(s, &QLocalSocket::disconnected, s, &QObject::deleteLater);
-        }
-    });
-    return true;
 }
 
 bool SingleInstance::askRunning()
 {
-    QString name = m_base;
-#ifdef Q_OS_UNIX
-    name = m_dir + u'/' + m_base + QStringLiteral(".socket");
-#endif
-    QLocalSocket socket;
-    socket.connectToServer(name);
-    if (!socket.waitForConnected(1000))
-        return false;
-    socket.write(kRaise);
-    socket.waitForBytesWritten(1000);
-    // Wait until the running pet has read it and hung up, so the request is not lost.
-    if (socket.state() == QLocalSocket::ConnectedState)
-        socket.waitForDisconnected(1000);
-    return true;
+    QFile f(requestFile());
+    return f.open(QIODevice::WriteOnly | QIODevice::Append) && f.write(kRaise) == kRaise.size() && f.flush();
+}
+
+void SingleInstance::listen()
+{
+    if (m_watcher || !m_lock || !m_lock->isLocked())
+        return;
+    m_watcher = new QFileSystemWatcher(this);
+    connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &SingleInstance::readRequests);
+    readRequests();
+}
+
+void SingleInstance::readRequests()
+{
+    const QString name = requestFile();
+    QFile f(name);
+    // The file is made here, so that it can be watched; should it be swept away, it is made and
+    // watched again (a later start makes it too, and what it wrote is read just below).
+    if (!f.open(QIODevice::ReadWrite)) {
+        qCWarning(lcDesktop) << "cannot listen for later starts in" << name;
+        return;
+    }
+    if (!m_watcher->files().contains(name))
+        m_watcher->addPath(name);
+    // Requests are only ever appended; the answered part is skipped rather than cut off, so a
+    // request written while this one is read is never lost.
+    if (f.size() < m_read)
+        m_read = 0; // a new file
+    if (f.size() == m_read)
+        return;
+    f.seek(m_read);
+    const QByteArray pending = f.readAll();
+    m_read += pending.size();
+    if (pending.contains(kRaise.trimmed()))
+        emit activationRequested();
 }
 
 } // namespace desktop

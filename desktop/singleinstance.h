@@ -1,15 +1,17 @@
 // One pet at a time on one settings store: the first start holds a lock in the user's runtime
-// folder and listens on a local socket beside it; a later start on the same store tells the
-// running pet to come to the front and ends. A lock left by a killed pet belongs to a process
-// that no longer runs and is taken over. Pets on different stores (tests, other users) never
-// meet: the name carries the user and a hash of the store's folder.
+// folder; a later start on the same store finds the lock held by a live pet, leaves it a request
+// to come to the front in a small file beside the lock, and ends. The running pet watches that
+// file (from listen() on) and reads a request that came while it was still starting once it
+// listens. A lock left by a killed pet belongs to a process that no longer runs and is taken over.
+// Pets on different stores (tests, other users) never meet: the name carries the user and a hash
+// of the store's folder. Plain files and Qt Core only, so the claim loads no network library.
 #pragma once
 
 #include <QLockFile>
 #include <QObject>
 #include <memory>
 
-class QLocalServer;
+class QFileSystemWatcher;
 
 namespace desktop {
 
@@ -22,29 +24,38 @@ public:
     ~SingleInstance() override;
 
     enum class Outcome { First, AlreadyRunning, Unguarded };
-    // Claims the place of the running pet, or (when another holds it) asks that one to come to
+    // Claims the place of the running pet, or (when a live pet holds it) asks that one to come to
     // the front. Unguarded: no runtime folder could be used; the start goes on unguarded.
     Outcome claim();
+    // The pet that claimed its place hears later starts from now on, and one that asked while it
+    // was starting at once. Until then requests wait in the file; none is lost.
+    void listen();
 
-    // The folder of the lock and the socket, and their common base name.
+    // The folder of the lock and the request file, and their common base name.
     QString runtimeDir() const { return m_dir; }
     QString baseName() const { return m_base; }
+    QString requestFile() const;
 
     // $XDG_RUNTIME_DIR, or else a folder of this user's own in the temporary folder.
     static QString userRuntimeDir();
     static QString baseNameFor(const QString &key);
+
+    // A lock whose holder cannot be read (a pet killed while it was writing it, a power cut) is
+    // taken over once it is this old: a live pet writes its name within a moment of taking it.
+    static constexpr int unreadableLockStaleMs = 5000;
 
 signals:
     // A later start asked the running pet to come to the front.
     void activationRequested();
 
 private:
-    bool listen();
     bool askRunning();
+    void readRequests();
     QString m_dir;
     QString m_base;
     std::unique_ptr<QLockFile> m_lock;
-    QLocalServer *m_server = nullptr;
+    QFileSystemWatcher *m_watcher = nullptr;
+    qint64 m_read = 0; // how much of the request file has been answered
 };
 
 } // namespace desktop

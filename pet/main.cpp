@@ -6,6 +6,7 @@
 #include "common/settingsstore.h"
 #include "common/timers.h"
 #include "desktop/appearance.h"
+#include "desktop/desktopwindow.h"
 #include "desktop/platform.h"
 #include "desktop/quitsignals.h"
 #include "desktop/singleinstance.h"
@@ -71,8 +72,10 @@ int main(int argc, char **argv)
         desktop::preparePlatform();
     std::unique_ptr<QCoreApplication> app(headless ? new QCoreApplication(argc, argv)
                                                    : new QApplication(argc, argv));
+    // The icon is read while the rest starts; it is needed only when the pet window is shown.
+    std::future<QList<QImage>> iconPictures;
     if (!headless)
-        desktop::applyLook(*static_cast<QApplication *>(app.get()));
+        iconPictures = desktop::readPetIconLater();
     QCoreApplication::setOrganizationName(QStringLiteral("Tobberly"));
     QCoreApplication::setApplicationName(QStringLiteral("Tobberly"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TOBBERLY_VERSION));
@@ -211,6 +214,14 @@ int main(int argc, char **argv)
             pet.exitSave();
     });
 
+    // What the first picture does not need waits until it is on the screen: the start-up's
+    // writes to the store, and listening for later starts (which wait for it meanwhile).
+    desktop::applyLook(*static_cast<QApplication *>(app.get()), iconPictures.get());
+    pet.holdStartWrites();
+    desktop::afterFirstPaint(&window, [&] {
+        pet.releaseStartWrites();
+        instance.listen();
+    });
     pet.start();
     if (parser.isSet(event)) {
         const int n = parser.value(event).toInt(&ok);

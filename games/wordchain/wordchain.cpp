@@ -81,7 +81,7 @@ void WordChainGame::start()
 {
     for (Counter c : {PetWins, UserWins, Draws})
         m_wins[c] = gamescore::readCounter(m_store, counterKey(c));
-    m_lists.load();
+    m_lists.loadWhenNeeded();
     setMessage({u"君からだよ！言葉を入れてリターンキーを押してね"_s,
                 u"そうそう、ひらがなしか使っちゃ駄目だからね！"_s});
     m_whose = User;

@@ -185,6 +185,8 @@ int playWordChain()
     WordChainWindow window(game);
     gamewindow::placeGameWindow(&window);
     game.start();
+    // The word lists are read once the window is on the screen, before the user can have typed.
+    desktop::afterFirstPaint(&window, [&lists] { lists.ensureLoaded(); });
     window.exec();
     return 0;
 }

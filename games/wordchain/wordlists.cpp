@@ -151,8 +151,16 @@ WordLists::WordLists(QString shippedDir, QString userDir)
 QString WordLists::shippedPath(int index) const { return m_shippedDir + u'/' + kana::fileName(index); }
 QString WordLists::userPath(int index) const { return m_userDir + u'/' + kana::fileName(index); }
 
+void WordLists::ensureLoaded() const
+{
+    // The lists are this object's own (never made const), so the deferred read may fill them.
+    if (m_loadPending)
+        const_cast<WordLists *>(this)->load();
+}
+
 void WordLists::load()
 {
+    m_loadPending = false;
     for (auto &[index, kl] : m_lists) {
         kl = KanaList();
         loadShipped(index, kl);
@@ -215,6 +223,7 @@ void WordLists::loadLearned(int index, KanaList &kl)
 
 bool WordLists::save()
 {
+    ensureLoaded();
     bool all = true;
     bool folderReady = false;
     for (auto &[index, kl] : m_lists) {
@@ -257,6 +266,7 @@ bool WordLists::save()
 
 const QStringList &WordLists::list(int index) const
 {
+    ensureLoaded();
     static const QStringList none;
     const auto it = m_lists.find(index);
     return it == m_lists.end() ? none : it->second.words;
@@ -264,6 +274,7 @@ const QStringList &WordLists::list(int index) const
 
 const QList<QByteArray> &WordLists::learnedLines(int index) const
 {
+    ensureLoaded();
     static const QList<QByteArray> none;
     const auto it = m_lists.find(index);
     return it == m_lists.end() ? none : it->second.learned;
@@ -271,6 +282,7 @@ const QList<QByteArray> &WordLists::learnedLines(int index) const
 
 bool WordLists::Learnword(const QString &word)
 {
+    ensureLoaded();
     if (word.isEmpty())
         return false;
     const auto it = m_lists.find(kana::indexOf(word.front()));

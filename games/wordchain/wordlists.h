@@ -38,6 +38,11 @@ public:
     // Reads all 69 shipped lists and the user's learned words. A missing or unreadable shipped
     // file reads as an empty list (with a warning); a user file that cannot be read is left alone.
     void load();
+    // The same read, put off until the lists are first used or ensureLoaded() is called: a game's
+    // window can be on the screen before 69 files are read. What is read is the files as they
+    // are then.
+    void loadWhenNeeded() { m_loadPending = true; }
+    void ensureLoaded() const;
     // Savedict: writes the learned words of every kana whose file changed into the user's folder,
     // each file whole or not at all. False when any learned word could not be kept (each failure
     // is logged).
@@ -72,4 +77,5 @@ private:
     QString m_shippedDir;
     QString m_userDir;
     std::map<int, KanaList> m_lists;
+    bool m_loadPending = false;
 };

@@ -1,5 +1,7 @@
 #include "buttons.h"
 
+#include "pet/model/activity.h"
+
 
 bool Buttons::freeHour(int hour)
 {
@@ -29,16 +31,23 @@ void Buttons::refreshButtons()
 {
     Runtime &rt = m_ctx.rt;
     m_ctx.day.refreshHour();
+    const qint16 n = rt.activity;
     if (freeHour(rt.hour)) {
         if (rt.talkState == 0)
             unlockPresentAndHobby();
     } else {
-        const qint16 n = rt.activity;
         if ((n >= 1 && n <= 6) || (n >= 23 && n <= 25))
             unlockPresentAndHobby();
         else
             lockPresentAndHobby();
     }
+    // Studying greys the Hobby button, and baking and fortune telling grey Present and Hobby, at
+    // every step: the minute's refresh must not light them up until the next step greys them again.
+    const bool bakingOrFortune = (n >= 491 && n <= 495) || (n >= 501 && n <= 503);
+    if (bakingOrFortune)
+        setAvailable(Button::Present, false);
+    if (bakingOrFortune || n == act::Studying)
+        setAvailable(Button::Hobby, false);
     if (rt.hour >= 9 && rt.hour <= 20) {
         setAvailable(Button::Leave, true);
     } else {

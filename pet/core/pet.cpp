@@ -74,6 +74,14 @@ void Pet::start()
     m_engine->setClockRunning(true);
 }
 
+void Pet::holdStartWrites()
+{
+    if (!m_startWrites)
+        m_startWrites = std::make_unique<SettingsStore::Batch>(m_ctx.store);
+}
+
+void Pet::releaseStartWrites() { m_startWrites.reset(); }
+
 void Pet::startActivity(qint16 n)
 {
     m_engine->restartCountdown();
@@ -110,6 +118,7 @@ void Pet::exitSave(qint32 left, qint32 top)
 {
     m_ctx.timers.stop(m_placeTimer);
     m_ctx.memory.exitSave(m_ctx.clock.now(), left, top);
+    releaseStartWrites();
     m_exitSaved = true;
 }
 

@@ -44,6 +44,12 @@ public:
     // Start-up: settings, the flower catch-up, the return bonus, the data files, the first event
     // (the first meeting on the very first run), one present check; then the clock starts.
     void start();
+    // The start-up's writes need not hold up the pet's first picture: from holdStartWrites() until
+    // releaseStartWrites() (or an exit save, whichever comes first) every write is gathered and
+    // reaches the store in one. A pet killed in between has written none of them, as if killed
+    // before its start-up reckoned anything, and earns the same again next time.
+    void holdStartWrites();
+    void releaseStartWrites();
     // Reads every key, places the window, shows the running time and the friendship level.
     void load();
     // The options window's reset, after the user said yes: everything back to the first day.
@@ -93,4 +99,5 @@ private:
     std::unique_ptr<Presents> m_presents;
     int m_placeTimer = -1;
     bool m_exitSaved = false;
+    std::unique_ptr<SettingsStore::Batch> m_startWrites;
 };

@@ -3,10 +3,12 @@
 #include "common/paths.h"
 #include "desktop/appearance.h"
 #include "desktop/autostart.h"
+#include "desktop/desktopwindow.h"
 #include "desktop/platform.h"
 #include "desktop/singleinstance.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLockFile>
 #include <QMessageBox>
@@ -90,6 +92,12 @@ private slots:
         const QIcon icon = QApplication::windowIcon();
         QVERIFY(!icon.isNull());
         QVERIFY(icon.availableSizes().contains(QSize(48, 48)));
+        QVERIFY(icon.availableSizes().contains(QSize(128, 128)));
+        // The pet reads the icon's pictures on a thread while it starts: the same pictures.
+        const QList<QImage> ahead = desktop::readPetIconLater().get();
+        QCOMPARE(ahead.size(), 2);
+        QCOMPARE(ahead.at(0).size(), QSize(48, 48));
+        QCOMPARE(ahead.at(1).size(), QSize(128, 128));
         QWidget w;
         QVERIFY(!w.windowIcon().isNull());
         QCOMPARE(w.windowIcon().cacheKey(), icon.cacheKey());
@@ -149,19 +157,45 @@ private slots:
     {
         desktop::SingleInstance first(QStringLiteral("/home/u/.config/Tobberly/Tobberly.conf"));
         QCOMPARE(first.claim(), desktop::SingleInstance::Outcome::First);
+        first.listen();
         QSignalSpy asked(&first, &desktop::SingleInstance::activationRequested);
         desktop::SingleInstance other(QStringLiteral("/tmp/test/Tobberly/Tobberly.conf"));
         QCOMPARE(other.claim(), desktop::SingleInstance::Outcome::First);
         desktop::SingleInstance second(QStringLiteral("/home/u/.config/Tobberly/Tobberly.conf"));
         QCOMPARE(second.claim(), desktop::SingleInstance::Outcome::AlreadyRunning);
         QTRY_COMPARE(asked.size(), 1);
+        desktop::SingleInstance third(QStringLiteral("/home/u/.config/Tobberly/Tobberly.conf"));
+        QCOMPARE(third.claim(), desktop::SingleInstance::Outcome::AlreadyRunning);
+        QTRY_COMPARE(asked.size(), 2);
         QVERIFY(first.baseName() != other.baseName());
 #ifdef Q_OS_UNIX
         QVERIFY(first.baseName().contains(QString::number(::getuid())));
 #endif
     }
 
-    // A pet killed with kill -9 leaves its lock and socket behind; the next start takes over.
+    // A start while the first pet is still starting (it has its place but listens only once its
+    // picture is up) ends at once all the same, and its request is answered when the first listens.
+    void secondStartWhileTheFirstIsStarting()
+    {
+        const QString key = QStringLiteral("/home/u/.config/starting/Tobberly.conf");
+        desktop::SingleInstance first(key);
+        QCOMPARE(first.claim(), desktop::SingleInstance::Outcome::First);
+        QSignalSpy asked(&first, &desktop::SingleInstance::activationRequested);
+        QElapsedTimer took;
+        took.start();
+        desktop::SingleInstance second(key);
+        QCOMPARE(second.claim(), desktop::SingleInstance::Outcome::AlreadyRunning);
+        QVERIFY(took.elapsed() < 1000);
+        QTest::qWait(50);
+        QCOMPARE(asked.size(), 0);
+        first.listen();
+        QTRY_COMPARE(asked.size(), 1);
+        QTest::qWait(50);
+        QCOMPARE(asked.size(), 1); // answered once, not again on every later change
+    }
+
+    // A pet killed with kill -9 leaves its lock and any request it had not read behind; the next
+    // start takes over, and the old request does not pull the new pet to the front.
     void staleLockNeverBlocks()
     {
         const QString key = QStringLiteral("/home/u/.config/stale/Tobberly.conf");
@@ -170,11 +204,64 @@ private slots:
         QVERIFY(lock.open(QIODevice::WriteOnly));
         lock.write("2147483000\nlunetta\n" + QSysInfo::machineHostName().toUtf8() + "\n");
         lock.close();
-        QFile socket(base + QStringLiteral(".socket"));
-        QVERIFY(socket.open(QIODevice::WriteOnly));
-        socket.close();
+        QFile request(base + QStringLiteral(".raise"));
+        QVERIFY(request.open(QIODevice::WriteOnly));
+        request.write("raise\n");
+        request.close();
+        desktop::SingleInstance next(key);
+        QSignalSpy asked(&next, &desktop::SingleInstance::activationRequested);
+        QCOMPARE(next.claim(), desktop::SingleInstance::Outcome::First);
+        next.listen();
+        QTest::qWait(50);
+        QCOMPARE(asked.size(), 0);
+    }
+
+    // A lock that names no pet (its pet killed while writing it, or a power cut) is taken over
+    // once it is older than any start can take to write it; a young one is a pet starting now.
+    void lockNamingNoPetIsTakenOverOnceOld()
+    {
+        const QString key = QStringLiteral("/home/u/.config/empty/Tobberly.conf");
+        const QString name = m_runtime.path() + u'/' + desktop::SingleInstance::baseNameFor(key) + QStringLiteral(".lock");
+        QFile lock(name);
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.close();
+        {
+            desktop::SingleInstance starting(key);
+            QCOMPARE(starting.claim(), desktop::SingleInstance::Outcome::AlreadyRunning);
+        }
+        QVERIFY(lock.open(QIODevice::ReadWrite));
+        QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
+        lock.close();
         desktop::SingleInstance next(key);
         QCOMPARE(next.claim(), desktop::SingleInstance::Outcome::First);
+        desktop::SingleInstance later(key);
+        QCOMPARE(later.claim(), desktop::SingleInstance::Outcome::AlreadyRunning);
+    }
+
+    // What a start leaves until its window is on the screen runs right after the first paint,
+    // once; a window that is never painted has it done all the same, a moment later.
+    void workAfterTheFirstPaintRunsOnce()
+    {
+        QWidget shown;
+        shown.resize(100, 80);
+        int ranShown = 0;
+        bool paintedBefore = false;
+        desktop::afterFirstPaint(&shown, [&] {
+            ++ranShown;
+            paintedBefore = shown.isVisible();
+        }, 5000);
+        QWidget hidden;
+        int ranHidden = 0;
+        desktop::afterFirstPaint(&hidden, [&] { ++ranHidden; }, 200);
+        QTest::qWait(20);
+        QCOMPARE(ranShown, 0);
+        shown.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&shown));
+        QTRY_COMPARE(ranShown, 1);
+        QVERIFY(paintedBefore);
+        shown.update();
+        QTRY_COMPARE(ranHidden, 1);
+        QCOMPARE(ranShown, 1);
     }
 
     // Without XDG_RUNTIME_DIR the lock goes to a folder of this user's own, closed to others.

@@ -195,6 +195,8 @@ fi
 JOURNEY=$WM-present
 seed_conf Firstflag=1 Loveval=50 Totaltime=200
 if [ -n "${XT:-}" ] && start_pet --at 2026-12-07T10:20; then
+    xdotool mousemove $((PX + 264)) $((PY + 154))
+    under=$(xdotool getmouselocation --shell 2>/dev/null | sed -n 's/^WINDOW=//p')
     click 264 154
     if PRES=$(wait_window '^プレゼント$' 5); then
         sleep 0.5
@@ -216,7 +218,8 @@ if [ -n "${XT:-}" ] && start_pet --at 2026-12-07T10:20; then
         [ "$got" -eq "$lines" ] && ok "all $((lines - before)) lines typed beside it arrived" \
             || fail "$got of $lines typed lines arrived in the terminal"
     else
-        fail "the present window did not open"
+        fail "the present window did not open (the pointer was over window ${under:-?} '$(xdotool getwindowname "${under:-0}" 2>/dev/null)', the pet at $PX,$PY)"
+        shot "$WM-present-failed"
     fi
     stop_pet
 fi

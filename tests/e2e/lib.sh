@@ -52,8 +52,15 @@ start_pet() {
     "$BIN/lunetta" "$@" >"$SCRATCH/pet.log" 2>&1 &
     PID=$!
     PETWIN=$(wait_window "$PET_TITLE" 20) || { fail "the pet window did not open"; tail -5 "$SCRATCH/pet.log"; return 1; }
-    sleep 0.3
-    client_place "$PETWIN"
+    # The pet puts its frame in place once the manager has framed it: on a busy machine that move
+    # can come a while after the window shows, so its place is read once it has held still.
+    local i last=
+    for ((i = 0; i < 25; i++)); do
+        sleep 0.2
+        client_place "$PETWIN"
+        [ "$CX,$CY" = "$last" ] && break
+        last=$CX,$CY
+    done
     PX=$CX
     PY=$CY
     sleep 0.5

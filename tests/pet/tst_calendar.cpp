@@ -1,6 +1,7 @@
 // The pet's hours and days: in which hours of the day Play and Presents are on offer, and on which
 // days each festival begins and ends (the first and the last day of each, and the days around).
 #include "lifefixture.h"
+#include "pet/model/activity.h"
 
 using namespace life;
 
@@ -17,7 +18,9 @@ private slots:
 
 // Guards against an hour lost from (or added to) the pet's free hours, in which the buttons
 // refresh offers Play and Presents whatever the pet does: 9, 10, 11, 13, 14, 16, 17, 19 and 20.
-// Outside them, while the pet studies, both are withdrawn. Leave is on offer from 9 to 20.
+// Outside them, while the pet reads, both are withdrawn. Leave is on offer from 9 to 20. A
+// studying pet keeps Play withdrawn in every hour, and a baking or fortune-telling pet both: the
+// minute's refresh does not light them up between two of the activity's steps.
 void CalendarTest::playAndPresentsFollowTheFreeHours_data()
 {
     QTest::addColumn<int>("hour");
@@ -31,15 +34,19 @@ void CalendarTest::playAndPresentsFollowTheFreeHours()
 {
     QFETCH(int, hour);
     QFETCH(bool, free);
-    for (bool before : {false, true}) {
-        Life l(on(hour, 30));
-        l.rt().activity = 26;
-        for (Button b : {Button::Present, Button::Hobby})
-            l.buttons().setAvailable(b, before);
-        l.buttons().refreshButtons();
-        QCOMPARE(l.available(Button::Present), free);
-        QCOMPARE(l.available(Button::Hobby), free);
-        QCOMPARE(l.available(Button::Leave), hour >= 9 && hour <= 20);
+    const qint16 baking = 492, fortuneResult = 503;
+    for (qint16 activity : {act::Reading, act::Studying, baking, fortuneResult}) {
+        for (bool before : {false, true}) {
+            Life l(on(hour, 30));
+            l.rt().activity = activity;
+            for (Button b : {Button::Present, Button::Hobby})
+                l.buttons().setAvailable(b, before);
+            l.buttons().refreshButtons();
+            const bool reading = activity == act::Reading;
+            QCOMPARE(l.available(Button::Present), free && activity != baking && activity != fortuneResult);
+            QCOMPARE(l.available(Button::Hobby), free && reading);
+            QCOMPARE(l.available(Button::Leave), hour >= 9 && hour <= 20);
+        }
     }
 }
 

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -23,6 +24,7 @@ class TestCloseSave : public QObject
 private slots:
     void initTestCase();
     void closingTheWindowSavesPlaceTimeAndDay();
+    void startUpWritesWaitForThePictureAndAreNeverLost();
 
 private:
     QTemporaryDir m_config;
@@ -62,6 +64,35 @@ void TestCloseSave::closingTheWindowSavesPlaceTimeAndDay()
     QCOMPARE(next.read(u"mtop"_s, {}), QString::number(200 * 15));
     QCOMPARE(next.read(u"Totaltime"_s, {}), u"103"_s);
     QCOMPARE(next.read(u"Lastdate"_s, {}), QString::number(daynumber::rounded(p.time.now())));
+}
+
+// The start-up's writes (the return bonus and the day it was reckoned on) wait until the pet's
+// picture is up, then reach the file together; a pet that ends before that (a signal in the
+// middle of its start) still writes them, with its exit save.
+void TestCloseSave::startUpWritesWaitForThePictureAndAreNeverLost()
+{
+    const QString conf = m_config.path() + u"/Tobberly/Tobberly.conf"_s;
+    QVERIFY(QDir().mkpath(QFileInfo(conf).path()));
+    const qint32 today = daynumber::rounded(ordinaryDay(10, 0));
+    const QByteArray yesterday = "[setting]\nFirstflag=1\nLoveval=50\nLastdate=" + QByteArray::number(today - 1) + "\n";
+    for (const bool endsEarly : {false, true}) {
+        writeFile(conf, yesterday);
+        QtSettingsStore store;
+        PetOnStore p(store, ordinaryDay(10, 0), 8);
+        p.pet->holdStartWrites();
+        p.pet->start();
+        QCOMPARE(readFile(conf), yesterday);
+        if (endsEarly)
+            p.pet->exitSave(450, 300);
+        else
+            p.pet->releaseStartWrites();
+        const QtSettingsStore next;
+        QCOMPARE(next.read(u"Lastdate"_s, {}), QString::number(today));
+        QCOMPARE(next.read(u"Loveval"_s, {}), u"52"_s);
+        QCOMPARE(next.read(u"mleft"_s, {}), endsEarly ? u"450"_s : QString());
+        p.pet->releaseStartWrites(); // nothing left to write, nothing written twice
+        QCOMPARE(QtSettingsStore().read(u"Loveval"_s, {}), u"52"_s);
+    }
 }
 
 QTEST_MAIN(TestCloseSave)

@@ -59,6 +59,7 @@ private slots:
     void linesThePetCannotReadSurviveAGameByteForByte();
     void aFolderOfWholeCopiesIsReadAndConvertedWithoutLosingAWord();
     void newShippedWordsReachAPlayerWhoHasLearnedWords();
+    void listsPutOffUntilFirstUseAreReadOnceAndKeepWhatIsLearned();
 };
 
 // A line of the user's list that is not Shift_JIS (82 A0 FF 82 A2) must come back exactly as it
@@ -140,6 +141,30 @@ void TestLearnedWords::newShippedWordsReachAPlayerWhoHasLearnedWords()
     QCOMPARE(lists.list(1), QStringList({u"あめ"_s, u"あお"_s, u"あひる"_s}));
     QCOMPARE(lists.list(16), QStringList({u"たこ"_s, u"たぬき"_s}));
     QCOMPARE(lists.list(2), QStringList{u"いす"_s});
+}
+
+// The game pack shows its window before it reads the word lists: the read comes at the first use
+// (or when asked for) and finds the files as they are then; it comes once, so a word learned
+// after it is neither lost to a second read nor missing from the save.
+void TestLearnedWords::listsPutOffUntilFirstUseAreReadOnceAndKeepWhatIsLearned()
+{
+    Folders f;
+    f.ship({{1, {u"あめ"_s}}});
+    WordLists lists(f.shipped.path(), f.user());
+    lists.loadWhenNeeded();
+    f.ship({{1, {u"あめ"_s, u"あり"_s}}});
+    QCOMPARE(lists.list(1), QStringList({u"あめ"_s, u"あり"_s}));
+    QVERIFY(lists.Learnword(u"あさ"_s));
+    lists.ensureLoaded();
+    QCOMPARE(lists.list(1), QStringList({u"あめ"_s, u"あり"_s, u"あさ"_s}));
+    QVERIFY(lists.save());
+    QCOMPARE(readFile(f.userFile(1)), wordListBytes({u"あさ"_s}));
+
+    // Learned before anything read the lists: the word joins the lists as they are on disk.
+    WordLists again(f.shipped.path(), f.user());
+    again.loadWhenNeeded();
+    QVERIFY(again.Learnword(u"あひる"_s));
+    QCOMPARE(again.list(1), QStringList({u"あめ"_s, u"あり"_s, u"あさ"_s, u"あひる"_s}));
 }
 
 QTEST_GUILESS_MAIN(TestLearnedWords)
