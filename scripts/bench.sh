@@ -14,7 +14,7 @@ run_under_display() {
     # One display for all measurements, with no window manager: both sides get the same. A session
     # bus as on a desktop: without one, every Qt program would start its own bus daemon.
     if [ -z "${DISPLAY:-}" ]; then
-        exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$@"
+        exec xvfb-run -a -s "-screen 0 1280x800x24 -noreset" "$0" "$@"
     fi
     if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ] && command -v dbus-run-session >/dev/null; then
         exec dbus-run-session -- "$0" "$@"

@@ -21,7 +21,7 @@ unset QT_QPA_PLATFORM
 bin=$(cd "$build/bin" && pwd)
 out=$(cd "$build/shots" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
-xvfb-run -a -s "-screen 0 1280x800x24" bash -s "$bin" "$out" "$here" <<'SHOTS'
+xvfb-run -a -s "-screen 0 1280x800x24 -noreset" bash -s "$bin" "$out" "$here" <<'SHOTS'
 bin=$1
 out=$2
 export LC_ALL=C.UTF-8
@@ -64,7 +64,7 @@ SHOTS
 
 # The same on a screen scaled 2x: the pet, a line beside it, the about window and one game. Every
 # picture must be as sharp as the text around it, not a 1x picture enlarged.
-xvfb-run -a -s "-screen 0 2560x1600x24" bash -s "$bin" "$out" "$here" <<'SHOTS'
+xvfb-run -a -s "-screen 0 2560x1600x24 -noreset" bash -s "$bin" "$out" "$here" <<'SHOTS'
 bin=$1
 out=$2
 export LC_ALL=C.UTF-8 QT_SCALE_FACTOR=2 SCALE=2

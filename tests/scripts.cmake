@@ -12,7 +12,7 @@ if(X11_FOUND)
 endif()
 if(X11_FOUND AND XVFB_RUN AND XDOTOOL AND IMPORT)
   add_test(NAME e2e.journeys
-    COMMAND ${XVFB_RUN} -a -s "-screen 0 1280x800x24"
+    COMMAND ${XVFB_RUN} -a -s "-screen 0 1280x800x24 -noreset"
             ${CMAKE_CURRENT_SOURCE_DIR}/e2e/journeys.sh ${TOBBERLY_BIN_DIR} ${CMAKE_BINARY_DIR}/testbin
             ${CMAKE_BINARY_DIR}/shots)
   set_tests_properties(e2e.journeys PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE ENVIRONMENT "LC_ALL=C.UTF-8")
@@ -21,7 +21,7 @@ if(X11_FOUND AND XVFB_RUN AND XDOTOOL AND IMPORT)
     find_program(WM_${wm} ${wm})
     if(WM_${wm})
       add_test(NAME e2e.${wm}
-        COMMAND ${XVFB_RUN} -a -s "-screen 0 1280x800x24"
+        COMMAND ${XVFB_RUN} -a -s "-screen 0 1280x800x24 -noreset"
                 ${CMAKE_CURRENT_SOURCE_DIR}/e2e/underwm.sh ${wm} ${TOBBERLY_BIN_DIR} ${CMAKE_BINARY_DIR}/testbin
                 ${CMAKE_BINARY_DIR}/shots)
       set_tests_properties(e2e.${wm} PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE ENVIRONMENT "LC_ALL=C.UTF-8")

@@ -99,7 +99,7 @@ fi
 # 5. The display goes away under the pet (the X server ends with the session).
 fresh "display gone"
 # A display of its own, numbered by the server so parallel runs never meet.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$SCRATCH/display" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$SCRATCH/display" >/dev/null 2>&1 &
 XPID=$!
 for _ in $(seq 100); do [ -s "$SCRATCH/display" ] && break; sleep 0.1; done
 OWN=:$(head -1 "$SCRATCH/display")
