@@ -122,11 +122,67 @@ void keepOffTaskbar(QWidget *window)
     window->installEventFilter(new TaskbarKeeper(window));
 }
 
+namespace {
+// Keeps a window from taking the keyboard while the window manager acts on a raise or a restore
+// it did not ask for (xfwm4 takes a raise of a window that could take the keyboard, even one asked
+// for as a pager would, for a wish to be activated, and focuses a window it maps back), then lets
+// it take the keyboard again on the user's click. A second raise while it holds holds longer.
+class FocusHold : public QObject
+{
+public:
+    static constexpr int kHoldMs = 2000;
+    static constexpr QLatin1StringView kName{"desktop-focus-hold"};
+
+    static void hold(QWidget *window)
+    {
+        QWindow *h = window->windowHandle();
+        if (!h || QGuiApplication::platformName() != QLatin1String("xcb")
+            || (window->windowFlags() & Qt::WindowDoesNotAcceptFocus))
+            return; // a window that never takes the keyboard needs no hold
+        // Found by its name: without a meta-object of its own it cannot be told apart by type.
+        auto *held = static_cast<FocusHold *>(window->findChild<QObject *>(kName, Qt::FindDirectChildrenOnly));
+        if (!held) {
+            held = new FocusHold(window);
+            h->setFlag(Qt::WindowDoesNotAcceptFocus, true);
+        }
+        held->m_timer.start(kHoldMs);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        // Some window managers (xfwm4) hand the keyboard to a window they map back a moment after
+        // its state has changed, so the window stays without it a little longer.
+        if (event->type() == QEvent::WindowStateChange && !m_window->isMinimized())
+            m_timer.start(kHoldMs);
+        return false;
+    }
+
+private:
+    explicit FocusHold(QWidget *window) : QObject(window), m_window(window)
+    {
+        setObjectName(kName);
+        window->installEventFilter(this);
+        m_timer.setSingleShot(true);
+        connect(&m_timer, &QTimer::timeout, this, &FocusHold::release);
+    }
+    void release()
+    {
+        if (QWindow *h = m_window->windowHandle())
+            h->setFlag(Qt::WindowDoesNotAcceptFocus, false);
+        deleteLater();
+    }
+    QWidget *m_window;
+    QTimer m_timer;
+};
+} // namespace
+
 void raiseQuietly(QWidget *window)
 {
+    FocusHold::hold(window);
 #if defined(TOBBERLY_HAVE_XCB)
-    // A plain raise is taken as a request for focus by some window managers when a dialog of the
-    // same window appears at that moment; a restack asked for as a pager would is never.
+    // A restack asked for as a pager would is the least a window manager can take for a wish for
+    // the keyboard; the hold above covers those that take it so all the same.
     if (xcb_connection_t *c = x11Connection(); c && window->isVisible() && windowManagerSupports(c, "_NET_RESTACK_WINDOW")) {
         xcb_client_message_event_t ev;
         std::memset(&ev, 0, sizeof ev);
@@ -146,52 +202,13 @@ void raiseQuietly(QWidget *window)
     window->raise();
 }
 
-namespace {
-// Gives a window back its focus after a quiet restore, once the window manager has put it back.
-class FocusReturner : public QObject
-{
-public:
-    explicit FocusReturner(QWidget *window) : QObject(window), m_window(window)
-    {
-        window->installEventFilter(this);
-        // Should the window manager never say so, the window must not stay unfocusable.
-        QTimer::singleShot(3000, this, &FocusReturner::giveBack);
-    }
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        // Some window managers (xfwm4) hand the keyboard to a window they map back a moment after
-        // its state has changed, so the window stays without it a little longer.
-        if (event->type() == QEvent::WindowStateChange && !m_window->isMinimized())
-            QTimer::singleShot(1500, this, &FocusReturner::giveBack);
-        return false;
-    }
-
-private:
-    void giveBack()
-    {
-        if (QWindow *h = m_window->windowHandle())
-            h->setFlag(Qt::WindowDoesNotAcceptFocus, false);
-        deleteLater();
-    }
-    QWidget *m_window;
-};
-} // namespace
-
 void restoreQuietly(QWidget *window)
 {
     if (!window->isMinimized())
         return;
-    QWindow *h = window->windowHandle();
-    const bool quiet = h && QGuiApplication::platformName() == QLatin1String("xcb")
-                       && !(window->windowFlags() & Qt::WindowDoesNotAcceptFocus);
-    if (quiet) {
-        // The window manager focuses a window it maps back; one that says it takes no keyboard
-        // is put back without it.
-        h->setFlag(Qt::WindowDoesNotAcceptFocus, true);
-        new FocusReturner(window);
-    }
+    // The window manager focuses a window it maps back; one that says it takes no keyboard is put
+    // back without it.
+    FocusHold::hold(window);
     window->showNormal();
 }
 

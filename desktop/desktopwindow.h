@@ -26,11 +26,12 @@ Qt::WindowFlags fixedSizeFlags(Qt::WindowType type, bool minimisable);
 // Keeps a dialog out of the taskbar and the window switcher, from its next show on.
 void keepOffTaskbar(QWidget *window);
 
-// Brings a shown window to the front without activating it.
+// Brings a shown window to the front without activating it: a window that could take the
+// keyboard is kept from it for a moment while the window manager raises it, and takes it again
+// only on the user's click.
 void raiseQuietly(QWidget *window);
 
-// Restores a minimised window without taking the keyboard: the window manager puts it back, and
-// only then may it take focus again (on the user's click).
+// Restores a minimised window without taking the keyboard in the same way.
 void restoreQuietly(QWidget *window);
 
 // Centres a window's outer frame on the screen's usable area before it is shown, guessing the

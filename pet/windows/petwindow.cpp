@@ -276,10 +276,16 @@ void PetWindow::readScreens()
 
 void PetWindow::raiseForDialog(bool activate)
 {
+    // Only the user's own click may give the pet the keyboard; on its own it comes forward quietly.
+    if (activate && m_userClick) {
+        if (isMinimized())
+            showNormal();
+        raise();
+        activateWindow();
+        return;
+    }
     desktop::restoreQuietly(this);
     desktop::raiseQuietly(this);
-    if (activate && m_userClick)
-        activateWindow();
 }
 
 void PetWindow::sceneChanged(int parts)
