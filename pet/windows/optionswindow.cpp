@@ -17,6 +17,7 @@ std::unique_ptr<QMessageBox> OptionsWindow::resetQuestion(QWidget *parent)
                                              QStringLiteral("本当に初期化しちゃうの？"),
                                              QMessageBox::Yes | QMessageBox::No, parent);
     box->setDefaultButton(QMessageBox::No);
+    desktop::keepOffTaskbar(box.get());
     return box;
 }
 

@@ -372,6 +372,7 @@ void PetWindow::closeEvent(QCloseEvent *e)
     if (m_pet.interaction().refuseClose()) {
         QMessageBox box(QMessageBox::Critical, QStringLiteral("ピモ"), displayText(Interaction::refusalText()),
                         QMessageBox::Ok, this);
+        desktop::keepOffTaskbar(&box);
         box.exec();
         e->ignore();
         return;

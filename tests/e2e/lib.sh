@@ -66,7 +66,7 @@ start_pet() {
     sleep 0.5
 }
 
-click() { xdotool mousemove $((PX + $1)) $((PY + $2)) click 1; sleep 0.4; }
+click() { xdotool mousemove $((PX + $1 * ${S:-1})) $((PY + $2 * ${S:-1})) click 1; sleep 0.4; }
 shot() { import -window root "$SHOTS/journey-$1.png" 2>/dev/null; }
 stop_pet() {
     "$TOOLS/xclose" 'ピモといっしょ' >/dev/null 2>&1
