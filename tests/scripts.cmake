@@ -29,6 +29,13 @@ if(X11_FOUND AND XVFB_RUN AND XDOTOOL AND IMPORT)
                 ${CMAKE_CURRENT_SOURCE_DIR}/e2e/underwm.sh ${wm} ${TOBBERLY_BIN_DIR} ${CMAKE_BINARY_DIR}/testbin
                 ${CMAKE_BINARY_DIR}/shots)
       set_tests_properties(e2e.${wm} PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE ENVIRONMENT "LC_ALL=C.UTF-8")
+      # The desktop journeys again on a screen scaled 2x, twice as large.
+      add_test(NAME e2e.${wm}-2x
+        COMMAND ${XVFB_RUN} -a -s "-screen 0 2560x1600x24 -noreset"
+                ${CMAKE_CURRENT_SOURCE_DIR}/e2e/underwm.sh ${wm} ${TOBBERLY_BIN_DIR} ${CMAKE_BINARY_DIR}/testbin
+                ${CMAKE_BINARY_DIR}/shots)
+      set_tests_properties(e2e.${wm}-2x PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE
+        ENVIRONMENT "LC_ALL=C.UTF-8;QT_SCALE_FACTOR=2")
     endif()
   endforeach()
 else()

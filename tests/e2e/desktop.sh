@@ -84,14 +84,23 @@ grow_by() { # WINDOW WAY
     sleep 0.8
 }
 shape() { frame "$1"; echo "${FW}x$FH at $FX,$FY"; }
+changes_from() { # WINDOW SHAPE: waits up to two seconds for the window's frame to change
+    local i
+    for ((i = 0; i < 20; i++)); do
+        [ "$(shape "$1")" != "$2" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
 grows() { # WINDOW WAY: grows the window by WAY and puts it back; fails if it did not grow
     local before after
     before=$(shape "$1")
     grow_by "$1" "$2"
+    changes_from "$1" "$before" || return 1
     after=$(shape "$1")
-    [ "$after" != "$before" ] || return 1
-    if [ "$2" = pager ]; then "$TOOLS/xwmstate" "$1" remove maximise; sleep 0.8; else grow_by "$1" "$2"; fi
-    [ "$(shape "$1")" = "$before" ] || xdotool windowsize "$1" 484 316
+    if [ "$2" = pager ]; then "$TOOLS/xwmstate" "$1" remove maximise; else grow_by "$1" "$2"; fi
+    changes_from "$1" "$after"
+    [ "$(shape "$1")" = "$before" ] || { echo "note: the terminal did not come back to $before"; xdotool windowsize "$1" 484 316; }
 }
 GROW_CHECKED=
 ways_work() { # -> the ways that grow the terminal; one that does not is reported

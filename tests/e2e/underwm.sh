@@ -2,6 +2,7 @@
 # Runs the end-to-end journeys under a window manager on the current display: openbox as it is,
 # xfwm4 (the XFCE one) inside its own D-Bus session. The manager is ended afterwards.
 # usage: underwm.sh openbox|xfwm4 BIN_DIR TOOL_DIR SHOTS_DIR   (run inside xvfb-run)
+# With QT_SCALE_FACTOR=2 (on a 2560 x 1600 screen) only the desktop journeys run, scaled.
 set -u
 WM=$1
 BIN=$2
@@ -22,8 +23,10 @@ for _ in $(seq 100); do
 done
 sleep 0.5
 status=0
-if [ "$WM" = openbox ]; then
-    "$HERE/journeys.sh" "$BIN" "$TOOLS" "$SHOTS/$WM" || status=1
+OUT=$SHOTS/$WM
+[ "${QT_SCALE_FACTOR:-1}" != 1 ] && OUT=$SHOTS/$WM-${QT_SCALE_FACTOR}x
+if [ "$WM" = openbox ] && [ "${QT_SCALE_FACTOR:-1}" = 1 ]; then
+    "$HERE/journeys.sh" "$BIN" "$TOOLS" "$OUT" || status=1
 fi
-"$HERE/desktop.sh" "$BIN" "$TOOLS" "$SHOTS/$WM" "$WM" || status=1
+"$HERE/desktop.sh" "$BIN" "$TOOLS" "$OUT" "$WM" || status=1
 exit $status
