@@ -152,9 +152,22 @@ if start_pet --at 2026-12-07T10:00; then
         check_beside "$SP" speech "first greeting"
         belongs_to_pet "$SP" "the speech window"
         shot "$WM-first-start"
-        xdotool windowmove "$PETWIN" $((700 * S)) $((120 * S))
+        # The user drags the pet by its title bar, up and to the right.
+        frame "$PETWIN"
+        dragged_from="$FX,$FY"
+        top=$(xprop -id "$PETWIN" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //p' | cut -d, -f3 | tr -d ' ')
+        gx=$((FX + 40)) gy=$((FY + ${top:-0} / 2))
+        xdotool mousemove "$gx" "$gy"
+        sleep 0.2
+        xdotool mousedown 1
+        sleep 0.2
+        for i in $(seq 20); do xdotool mousemove $((gx + 10 * i)) $((gy - 8 * i)); sleep 0.05; done
+        sleep 0.2
+        xdotool mouseup 1
         sleep 1
-        check_beside "$SP" speech "moved pet"
+        frame "$PETWIN"
+        [ "$FX,$FY" != "$dragged_from" ] || fail "dragging the title bar did not move the pet"
+        check_beside "$SP" speech "dragged pet"
         xdotool windowminimize "$PETWIN"
         sleep 1
         viewable "$SP" && fail "the greeting stayed while the pet is minimised" || ok "the greeting hides with the pet"
