@@ -240,6 +240,7 @@ typed_all() { # WHAT
     got=$(wc -l <"$TYPED" 2>/dev/null || echo 0)
     [ "$got" -eq "$lines" ] && ok "all $lines typed lines arrived in the terminal $1" \
         || fail "$got of $lines typed lines arrived in the terminal $1"
+    lines=$got # later rounds answer only for their own lines
 }
 speech_up() { viewable "$PETWIN" && [ -n "$(xdotool search --onlyvisible --name "$SPEECH" 2>/dev/null)" ]; }
 # The play question: spaces and returns typed elsewhere start no game.
