@@ -46,7 +46,7 @@ void Buttons::refreshButtons()
     const bool bakingOrFortune = (n >= 491 && n <= 495) || (n >= 501 && n <= 503);
     if (bakingOrFortune)
         setAvailable(Button::Present, false);
-    if (bakingOrFortune || n == act::Studying)
+    if (bakingOrFortune || n == number(Activity::Studying))
         setAvailable(Button::Hobby, false);
     if (rt.hour >= 9 && rt.hour <= 20) {
         setAvailable(Button::Leave, true);

@@ -65,7 +65,7 @@ void Interaction::clickPet()
         return;
     if (m_speech.closeTimerOn())
         return; // a line that closes by itself is on display
-    if (rt.activity >= act::FirstSleep && rt.activity <= act::LastSleep) {
+    if (isSleeping(rt.activity)) {
         if (rt.stirred != 1) {
             rt.stirred = 1;
             rt.step = 3;
@@ -75,8 +75,8 @@ void Interaction::clickPet()
             rt.step = 0;
             rt.sleepActivity = rt.activity;
             m_ctx.memory.addFriendship(-5);
-            m_presentation.showClickLines(act::WokenAtNight);
-            m_activities.startActivity(act::WokenAtNight);
+            m_presentation.showClickLines(number(Activity::WokenAtNight));
+            m_activities.startActivity(Activity::WokenAtNight);
         }
         return;
     }
@@ -92,7 +92,7 @@ void Interaction::clickHobby()
     m_ctx.rt.step = 0;
     m_ctx.rt.userAskedToPlay = 1;
     // The countdown is not reset: the play question is measured from where the interrupted activity stood.
-    m_activities.startActivity(act::AskToPlay);
+    m_activities.startActivity(Activity::AskToPlay);
 }
 
 void Interaction::clickLeave()
@@ -110,14 +110,14 @@ void Interaction::clickLeave()
         rt.leaveTag = kAway;
         s.setButtonToolTip(Button::Leave, QStringLiteral("早く帰ってこないかなぁ"));
         s.setPetToolTip(QStringLiteral("お留守番中だよ"));
-        m_activities.startActivity(act::SeeUserOff);
+        m_activities.startActivity(Activity::SeeUserOff);
     } else {
         b.setAvailable(Button::Option, true);
         b.setAvailable(Button::End, true);
         rt.leaveTag = kPresent;
         s.setButtonToolTip(Button::Leave, QStringLiteral("どこかに行く時はぼくに言ってからね"));
         s.setPetToolTip(QStringLiteral("たまにクリックしてね！"));
-        m_activities.startActivity(act::WelcomeUserBack);
+        m_activities.startActivity(Activity::WelcomeUserBack);
     }
 }
 

@@ -65,7 +65,7 @@ void Pet::start()
     if (m_ctx.mem().Firstflag == 0) {
         m_ctx.mem().Firstflag = 1;
         m_ctx.memory.saveKey(QStringLiteral("Firstflag"));
-        m_engine->startActivity(0);
+        m_engine->startActivity(Activity::FirstMeeting);
     } else {
         m_engine->chooseForTheHour();
     }
@@ -86,7 +86,7 @@ void Pet::startActivity(qint16 n)
 {
     m_engine->restartCountdown();
     m_engine->stopAnimations();
-    m_engine->startActivity(n);
+    m_engine->startActivity(Activity(n));
     m_buttons->refreshButtons();
 }
 
@@ -99,7 +99,7 @@ void Pet::reset()
     m_ctx.mem().Firstflag = 1;
     m_ctx.memory.saveKey(QStringLiteral("Firstflag"));
     m_engine->restartCountdown();
-    m_engine->startActivity(0);
+    m_engine->startActivity(Activity::FirstMeeting);
 }
 
 void Pet::applyOptions(bool germanTime)

@@ -49,7 +49,7 @@ void Presentation::bringUpSpeech(bool activate, const QString &lineSet)
 
 void Presentation::showLines(Lines lines)
 {
-    if (m_ctx.rt.userAway() && m_ctx.rt.activity != act::SeeUserOff)
+    if (m_ctx.rt.userAway() && m_ctx.rt.activity != number(Activity::SeeUserOff))
         return;
     m_activities.stopAnimations();
     m_buttons.lockPresentAndHobby();

@@ -58,7 +58,7 @@ void Questions::fill(qint16 kind)
     }
 }
 
-void Questions::tasteAnswer(int index, const TasteRecord &rec, qint16 eventAtFreeHour, qint16 otherEvent)
+void Questions::tasteAnswer(int index, const TasteRecord &rec, Activity atFreeHour, Activity otherwise)
 {
     Runtime &rt = m_ctx.rt;
     Memory &m = m_ctx.mem();
@@ -75,10 +75,10 @@ void Questions::tasteAnswer(int index, const TasteRecord &rec, qint16 eventAtFre
     // The reply's activity goes by the hour on the local clock, German time or not.
     switch (m_ctx.clock.now().time().hour()) {
     case 9: case 10: case 13: case 17: case 19: case 20:
-        m_activities.startActivity(eventAtFreeHour);
+        m_activities.startActivity(atFreeHour);
         break;
     default:
-        m_activities.startActivity(otherEvent);
+        m_activities.startActivity(otherwise);
         break;
     }
 }
@@ -101,14 +101,14 @@ void Questions::answer(int index)
         }
         rt.step = 0;
         m_activities.setActivityLength(60);
-        m_activities.startActivity(act::Studying);
+        m_activities.startActivity(Activity::Studying);
         break;
     }
     case 2:
-        tasteAnswer(index, m_ctx.tables.music[size_t(qBound<int>(0, rt.musicQuestion, 10))], act::ListeningToMusic, act::ListeningLyingDown);
+        tasteAnswer(index, m_ctx.tables.music[size_t(qBound<int>(0, rt.musicQuestion, 10))], Activity::ListeningToMusic, Activity::ListeningLyingDown);
         break;
     case 3:
-        tasteAnswer(index, m_ctx.tables.book[size_t(qBound<int>(0, rt.bookQuestion, 10))], act::Reading, act::ReadingLyingDown);
+        tasteAnswer(index, m_ctx.tables.book[size_t(qBound<int>(0, rt.bookQuestion, 10))], Activity::Reading, Activity::ReadingLyingDown);
         break;
     case 4:
         rt.talkState = 3;

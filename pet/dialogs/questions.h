@@ -32,7 +32,7 @@ public:
     static QString playQuestion(int proposedGame);
 
 private:
-    void tasteAnswer(int index, const TasteRecord &rec, qint16 eventAtFreeHour, qint16 otherEvent);
+    void tasteAnswer(int index, const TasteRecord &rec, Activity atFreeHour, Activity otherwise);
     PetContext &m_ctx;
     Stage &m_stage;
     Activities &m_activities;

@@ -3,6 +3,8 @@
 // restart the clock. The engine implements it; its working values stay its own.
 #pragma once
 
+#include "activity.h"
+
 #include <QtGlobal>
 
 class Activities
@@ -10,8 +12,8 @@ class Activities
 public:
     virtual ~Activities() = default;
 
-    // Begins activity n at its first step.
-    virtual void startActivity(qint16 n) = 0;
+    // Begins the activity at the step the caller set (the first, unless it set another).
+    virtual void startActivity(Activity a) = 0;
     // Plays the current activity's step at once.
     virtual void playStep() = 0;
     // The activity's countdown and step back to their start.

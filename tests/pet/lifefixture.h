@@ -154,7 +154,7 @@ public:
     void start(qint16 n)
     {
         engine().restartCountdown();
-        engine().startActivity(n);
+        engine().startActivity(Activity(n));
     }
     // One step of the current event, as the step timer runs it.
     void step() { engine().playStep(); }

@@ -33,7 +33,7 @@ struct ActivityRig {
     void start(qint16 n)
     {
         engine.restartCountdown();
-        engine.startActivity(n);
+        engine.startActivity(Activity(n));
     }
     MemorySettingsStore store;
     VirtualTime time;

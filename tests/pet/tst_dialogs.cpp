@@ -19,7 +19,7 @@ namespace {
 class Recorder : public RecordingStage, public Activities
 {
 public:
-    void startActivity(qint16 n) override { calls << QStringLiteral("start %1").arg(n); }
+    void startActivity(Activity a) override { calls << QStringLiteral("start %1").arg(number(a)); }
     void playStep() override { calls << QStringLiteral("step"); }
     void restartCountdown() override { calls << QStringLiteral("restart"); }
     void setActivityLength(qint32 seconds) override { length = seconds; }
@@ -69,14 +69,14 @@ private slots:
         QTest::addColumn<int>("hour");
         QTest::addColumn<bool>("german");
         QTest::addColumn<int>("activity");
-        QTest::newRow("music at 11") << 2 << 11 << false << int(act::ListeningLyingDown);
-        QTest::newRow("music at 13") << 2 << 13 << false << int(act::ListeningToMusic);
-        QTest::newRow("music at 16") << 2 << 16 << false << int(act::ListeningLyingDown);
-        QTest::newRow("music at 20") << 2 << 20 << false << int(act::ListeningToMusic);
-        QTest::newRow("book at 11") << 3 << 11 << false << int(act::ReadingLyingDown);
-        QTest::newRow("book at 13") << 3 << 13 << false << int(act::Reading);
-        QTest::newRow("book at 9") << 3 << 9 << false << int(act::Reading);
-        QTest::newRow("book at 13, German time") << 3 << 13 << true << int(act::Reading);
+        QTest::newRow("music at 11") << 2 << 11 << false << int(Activity::ListeningLyingDown);
+        QTest::newRow("music at 13") << 2 << 13 << false << int(Activity::ListeningToMusic);
+        QTest::newRow("music at 16") << 2 << 16 << false << int(Activity::ListeningLyingDown);
+        QTest::newRow("music at 20") << 2 << 20 << false << int(Activity::ListeningToMusic);
+        QTest::newRow("book at 11") << 3 << 11 << false << int(Activity::ReadingLyingDown);
+        QTest::newRow("book at 13") << 3 << 13 << false << int(Activity::Reading);
+        QTest::newRow("book at 9") << 3 << 9 << false << int(Activity::Reading);
+        QTest::newRow("book at 13, German time") << 3 << 13 << true << int(Activity::Reading);
     }
     void tasteAnswerChoosesTheActivityByTheHour()
     {
@@ -112,7 +112,7 @@ private slots:
         QCOMPARE(d.rec.calls, (QStringList{QStringLiteral("friendship"), QStringLiteral("restart"),
                                            QStringLiteral("stop animations"),
                                            QStringLiteral("lines %1").arg(int(Lines::ThanksSeeds)),
-                                           QStringLiteral("start %1").arg(act::WateringFlower)}));
+                                           QStringLiteral("start %1").arg(number(Activity::WateringFlower))}));
         QVERIFY(d.games.isEmpty());
     }
 

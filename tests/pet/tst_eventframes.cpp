@@ -57,7 +57,7 @@ void play(qint16 n, ShownPictures &out, qint16 flowerDay = 0, qint16 flowerKind 
     // A question would replace the activity; hold the questions back so every step is reached.
     f.rt().talkState = 3;
     Engine &e = f.engine();
-    e.startActivity(n);
+    e.startActivity(Activity(n));
     record(f.scene(), f.rt().activity, out);
     const bool sleeping = n >= 7 && n <= 10;
     for (int step = 0; step < kSteps; ++step) {

@@ -147,7 +147,7 @@ void PresentsTest::presentGivenWhileAwayIsStillGivenWithoutThanks()
     l.interaction().clickLeave();
     l.engine().setClockRunning(true);
     l.runMinutes(1); // the goodbye is over; the pet minds the house
-    QVERIFY(l.rt().activity != act::SeeUserOff);
+    QVERIFY(l.rt().activity != number(Activity::SeeUserOff));
     l.engine().setClockRunning(false);
     l.trace.clear();
     l.rnd.seeded.reset(); // from here every draw would be a fault
