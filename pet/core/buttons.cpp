@@ -33,7 +33,7 @@ void Buttons::refreshButtons()
     m_ctx.day.refreshHour();
     const qint16 n = rt.activity;
     if (freeHour(rt.hour)) {
-        if (rt.talkState == 0)
+        if (rt.talkState == Talk::None)
             unlockPresentAndHobby();
     } else {
         if ((n >= 1 && n <= 6) || (n >= 23 && n <= 25))

@@ -20,14 +20,13 @@ void comeBack(PetContext &ctx, Activities &activities, Stage &stage)
 {
     Runtime &rt = ctx.rt;
     activities.setClockRunning(true);
-    rt.talkState = 0;
+    rt.talkState = Talk::None;
     ctx.scene.setPetShown(true);
     // The game pack may have raised the friendship: take its value rather than write ours over it.
     ctx.store.reload();
     if (auto v = values::toInt16(ctx.store.read(QStringLiteral("Loveval"), QString::number(ctx.mem().Loveval))))
         ctx.mem().Loveval = *v;
     stage.friendshipChanged();
-    rt.step = 0;
     activities.stopAnimations();
     activities.chooseForTheHour();
     stage.refreshButtons();
@@ -46,6 +45,6 @@ void playGame(PetContext &ctx, Activities &activities, Stage &stage, qint16 n)
         return;
     }
     ctx.scene.setPetShown(false);
-    ctx.rt.talkState = 3;
+    ctx.rt.talkState = Talk::Playing;
     activities.setClockRunning(false);
 }

@@ -66,14 +66,7 @@ void Interaction::clickPet()
     if (m_speech.closeTimerOn())
         return; // a line that closes by itself is on display
     if (isSleeping(rt.activity)) {
-        if (rt.stirred != 1) {
-            rt.stirred = 1;
-            rt.step = 3;
-            m_activities.playStep(); // the pet stirs
-        } else {
-            rt.stirred = 0;
-            rt.step = 0;
-            rt.sleepActivity = rt.activity;
+        if (m_activities.disturbSleep()) {
             m_ctx.memory.addFriendship(-5);
             m_presentation.showClickLines(number(Activity::WokenAtNight));
             m_activities.startActivity(Activity::WokenAtNight);
@@ -89,7 +82,6 @@ void Interaction::clickPet()
 void Interaction::clickHobby()
 {
     m_ctx.memory.addFriendship(1);
-    m_ctx.rt.step = 0;
     m_ctx.rt.userAskedToPlay = 1;
     // The countdown is not reset: the play question is measured from where the interrupted activity stood.
     m_activities.startActivity(Activity::AskToPlay);

@@ -152,7 +152,7 @@ void Pet::petFrameChanged(qint32 width, qint32 height)
 
 void Pet::sayLines(Lines lines) { m_presentation->showLines(lines); }
 void Pet::sayClickLines() { m_interaction->clickPet(); }
-void Pet::askQuestion(qint16 kind) { m_presentation->askQuestion(kind); }
+void Pet::askQuestion(Question kind) { m_presentation->askQuestion(kind); }
 void Pet::closeSpeech() { m_presentation->closeSpeech(); }
 void Pet::closeQuestion() { m_presentation->closeQuestion(); }
 void Pet::refreshButtons() { m_buttons->refreshButtons(); }

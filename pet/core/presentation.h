@@ -5,6 +5,7 @@
 #include "pet/model/activities.h"
 #include "pet/model/context.h"
 #include "pet/model/lines.h"
+#include "pet/model/stage.h"
 
 #include <QPoint>
 
@@ -28,8 +29,7 @@ public:
     void showLines(Lines lines);
     // The click and event line sets by number (IntoformD<n>, IntoformE1..E6). Always.
     void showClickLines(qint16 n);
-    // The question window with question kind 1..4.
-    void askQuestion(qint16 n);
+    void askQuestion(Question n);
     void closeQuestion();
     void closeSpeech();
     // The friendship level name of Loveval in the label.

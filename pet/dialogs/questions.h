@@ -7,6 +7,7 @@
 #include "pet/model/stage.h"
 
 #include <functional>
+#include <optional>
 
 class Speech;
 
@@ -20,11 +21,11 @@ public:
     {
     }
 
-    // Fills the window with a question of kind 1 study, 2 music, 3 book, 4 play.
-    void fill(qint16 kind);
+    // Fills the window with a question of that kind.
+    void fill(Question kind);
     // The user's answer 1..3.
     void answer(int index);
-    qint16 kind() const { return m_kind; }
+    std::optional<Question> kind() const { return m_kind; }
 
     static QString gameName(int n); // 1..3
     // The play question: the pet proposing game 1..3 when the user asked to play, or its own
@@ -38,5 +39,5 @@ private:
     Activities &m_activities;
     Speech &m_speech;
     std::function<void(qint16)> m_playGame;
-    qint16 m_kind = 0;
+    std::optional<Question> m_kind; // none until the first question
 };

@@ -126,6 +126,7 @@ void Engine::minuteSteps(const QDateTime &now)
 
 void Engine::startActivity(Activity a)
 {
+    m_ctx.rt.step = 0;
     m_ctx.rt.activity = number(a);
     if (m_ctx.trace)
         m_ctx.trace->eventStarted(number(a));
@@ -149,6 +150,20 @@ void Engine::playStep()
     sleepUntilNeeded();
 }
 
+bool Engine::disturbSleep()
+{
+    Runtime &rt = m_ctx.rt;
+    if (rt.stirred != 1) {
+        rt.stirred = 1;
+        rt.step = 3; // the sleeping activities' stir
+        playStep();
+        return false;
+    }
+    rt.stirred = 0;
+    rt.sleepActivity = rt.activity;
+    return true;
+}
+
 void Engine::setStepInterval(int ms)
 {
     Timers &t = m_ctx.timers;
@@ -161,7 +176,7 @@ int Engine::stepInterval() const { return m_ctx.timers.interval(m_stepTimer); }
 
 bool Engine::switchByChance(int r, Activity a)
 {
-    if (!m_ctx.rt.userAway() && r == 1 && m_ctx.rt.talkState == 0) {
+    if (!m_ctx.rt.userAway() && r == 1 && m_ctx.rt.talkState == Talk::None) {
         restartCountdown();
         startActivity(a);
         return true;
@@ -290,9 +305,9 @@ void Engine::followUp(Activity ended)
         chooseForTheHour();
         return;
     case Studying:
-        if (rt.talkState == 1)
+        if (rt.talkState == Talk::AnsweredRight)
             next(PleasedByAnswer);
-        else if (rt.talkState >= 2)
+        else if (rt.talkState != Talk::None)
             next(SulkingAtAnswer);
         else
             chooseForTheHour();
@@ -326,13 +341,13 @@ void Engine::followUp(Activity ended)
         next(FortuneResult);
         return;
     case AskStudyQuestion:
-        rt.talkState = 0;
+        rt.talkState = Talk::None;
         m_stage.closeQuestion();
         rt.activityLength = 600;
         next(Studying);
         return;
     case AskMusicQuestion: case AskBookQuestion: case AskToPlay:
-        rt.talkState = 0;
+        rt.talkState = Talk::None;
         m_stage.closeQuestion();
         rt.activityLength = 600;
         chooseForTheHour();
@@ -359,7 +374,7 @@ void Engine::followUp(Activity ended)
         next(offset(GardoArrives, draw(3)));
         return;
     case PleasedByAnswer: case SulkingAtAnswer: case FortuneResult:
-        rt.talkState = 0;
+        rt.talkState = Talk::None;
         m_stage.closeSpeech();
         chooseForTheHour();
         return;

@@ -29,6 +29,7 @@ public:
     void stopAnimations() override;
     void chooseForTheHour() override;
     void playStep() override;
+    bool disturbSleep() override;
     void setStepInterval(int ms) override;
     int stepInterval() const;
     bool switchByChance(int r, Activity a) override;

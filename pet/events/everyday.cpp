@@ -298,7 +298,7 @@ void studying(Player &e)
         return begin(e, 0, "26", 0, 500);
     case 1: {
         e.showFrame(1);
-        if (!rt.userAway() && rt.talkState == 0 && e.draw(150) == 1) {
+        if (!rt.userAway() && rt.talkState == Talk::None && e.draw(150) == 1) {
             e.restartCountdown();
             e.startActivity(Activity::AskStudyQuestion);
             return;
@@ -391,7 +391,7 @@ void askStudyQuestion(Player &e)
     if (e.rt().step == 0) {
         begin(e, 60, "51", 1, 100);
         e.beep();
-        e.stage().askQuestion(1);
+        e.stage().askQuestion(Question::Study);
         e.ctx().memory.addFriendship(-10);
         return;
     }
@@ -465,14 +465,14 @@ void askMusicQuestion(Player &e)
     if (e.rt().step == 0) {
         begin(e, 60, "2", 0, 100);
         e.beep();
-        e.stage().askQuestion(2);
+        e.stage().askQuestion(Question::Music);
         e.ctx().memory.addFriendship(-10);
         return;
     }
     gestures(e, kAskMusic);
 }
 
-template <int Kind> void askHeld(Player &e)
+template <Question Kind> void askHeld(Player &e)
 {
     if (e.rt().step == 0) {
         begin(e, 60, "3", 0, 100);
@@ -557,8 +557,8 @@ void registerEverydayEvents(EventTable &t)
     at(Activity::PleasedByAnswer) = pleasedByAnswer;
     at(Activity::SulkingAtAnswer) = sulkingAtAnswer;
     at(Activity::AskMusicQuestion) = askMusicQuestion;
-    at(Activity::AskBookQuestion) = askHeld<3>;
-    at(Activity::AskToPlay) = askHeld<4>;
+    at(Activity::AskBookQuestion) = askHeld<Question::Book>;
+    at(Activity::AskToPlay) = askHeld<Question::Play>;
     at(Activity::SeeUserOff) = seeUserOff;
     at(Activity::WelcomeUserBack) = welcomeUserBack;
 }

@@ -21,6 +21,7 @@ class Recorder : public RecordingStage, public Activities
 public:
     void startActivity(Activity a) override { calls << QStringLiteral("start %1").arg(number(a)); }
     void playStep() override { calls << QStringLiteral("step"); }
+    bool disturbSleep() override { return true; }
     void restartCountdown() override { calls << QStringLiteral("restart"); }
     void setActivityLength(qint32 seconds) override { length = seconds; }
     void stopAnimations() override { calls << QStringLiteral("stop animations"); }
@@ -85,18 +86,16 @@ private slots:
         QFETCH(bool, german);
         QFETCH(int, activity);
         DialogRig d(hour, german);
-        d.questions.fill(qint16(kind));
+        d.questions.fill(Question(kind));
         TasteRecord &rec = (kind == 2 ? d.ctx.tables.music : d.ctx.tables.book)[size_t(
             kind == 2 ? d.ctx.rt.musicQuestion : d.ctx.rt.bookQuestion)];
         rec.reply1[1] = QStringLiteral("いいね！");
         rec.reply2[1] = QStringLiteral("ぼくも好き");
-        d.ctx.rt.step = 7;
         d.questions.answer(1);
         QCOMPARE(d.rec.calls, (QStringList{QStringLiteral("lines 0"), QStringLiteral("start %1").arg(activity),
                                            QStringLiteral("friendship")}));
         QCOMPARE(d.ctx.scene.speechText(), QStringLiteral("いいね！\r\nぼくも好き"));
         QCOMPARE(d.ctx.rt.replyShown, 1);
-        QCOMPARE(d.ctx.rt.step, 0);
         QCOMPARE(d.rec.length, 300);
         QVERIFY(d.games.isEmpty());
     }

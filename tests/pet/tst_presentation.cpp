@@ -103,7 +103,7 @@ private slots:
         f.pet->petMoved(3000, 3000);
         f.scripted.push({1});
         f.pet->presentation().showClickLines(18);
-        f.pet->presentation().askQuestion(4);
+        f.pet->presentation().askQuestion(Question::Play);
         const int bringUps = f.scene().speechBringUps();
         f.pet->petFrameChanged(4380 + 30, 3360 + 315);
         QCOMPARE(f.scene().speechPlace().y() + g.speechHeight, g.petTop + 3360 + 315);

@@ -95,7 +95,7 @@ private slots:
         rec.answer = {QString(), QStringLiteral("ミュンヘン"), QStringLiteral("ベルリン"), QStringLiteral("ボン")};
         rec.right = 2;
         f.rt().studyQuestion = 4;
-        f.rt().talkState = qint16(talkflag);
+        f.rt().talkState = Talk(talkflag);
         f.scripted.push({3});
         f.pet->presentation().showLines(Lines::AnswerReport);
         const QString first = right ? QStringLiteral("さっきの答え、\r\n「ベルリン」で合ってたよ！")
