@@ -93,7 +93,7 @@ private slots:
         if (away)
             a.ctx.rt.leaveTag = kAway;
         a.ctx.rt.talkState = Talk(talk);
-        a.ctx.rt.activityLength = 100000;
+        a.engine.setActivityLength(100000);
         a.start(26);
         int steps = 0;
         for (; steps < 3000 && a.ctx.rt.activity == 26; ++steps) {
@@ -115,7 +115,7 @@ private slots:
                 a.ctx.rt.leaveTag = kAway;
             else if (situation > 1)
                 a.ctx.rt.talkState = Talk(situation - 1); // right, wrong, playing
-            a.ctx.rt.activityLength = 100000;
+            a.engine.setActivityLength(100000);
             a.start(24);
             a.ctx.rt.activitySeconds = 99;
             for (int i = 0; i < 20000 && a.ctx.rt.activity == 24; ++i)

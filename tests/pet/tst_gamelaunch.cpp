@@ -92,7 +92,7 @@ void GameLaunchTest::clockStandsStillWhileAGameRuns()
     l.rnd.seed(42);
     l.engine().setClockRunning(true);
     l.start(60);
-    l.rt().activityLength = 600; // the question stays open for the whole test
+    l.engine().setActivityLength(600); // the question stays open for the whole test
     l.runMinutes(1);
     QCOMPARE(l.mem().Totaltime, 501);
     l.questions().answer(3);

@@ -44,7 +44,8 @@ void InteractionTest::nightButtonsFollowTheRunningEvent()
     QFETCH(int, event);
     QFETCH(bool, open);
     Life l(on(22));
-    l.rt().activity = qint16(event);
+    l.rnd.seed(quint64(event) + 1);
+    l.start(qint16(event));
     for (Button b : {Button::Present, Button::Hobby})
         l.buttons().setAvailable(b, !open);
     l.buttons().refreshButtons();
@@ -180,7 +181,10 @@ void InteractionTest::clickOpensTheEventsLineSet()
     QFETCH(QString, lines);
     Life l(on(hour, 30));
     l.rnd.seed(quint64(event * 24 + hour));
-    l.rt().activity = qint16(event);
+    // The activity under way, whatever it opened with read and closed by the user.
+    l.start(qint16(event));
+    l.speech().close();
+    l.trace.clear();
     l.interaction().clickPet();
     QCOMPARE(l.trace.speeches, lines.isEmpty() ? QStringList() : QStringList{lines});
     QCOMPARE(l.rt().activity, event); // the event itself goes on
@@ -194,24 +198,35 @@ void InteractionTest::clickOpensTheEventsLineSet()
 void InteractionTest::clickIsIgnoredWhileAwayOrWhileAShortLineShows()
 {
     Life l(on(12, 30), {{"Loveval", "50"}});
-    l.rt().activity = 18;
+    l.rnd.seed(4);
+    l.start(18); // lunch
+    l.trace.clear();
     l.speech().showGivenText(QStringLiteral("おいしいね"));
     QVERIFY(l.speech().closeTimerOn());
+    int draws = l.rnd.draws;
     l.interaction().clickPet();
     QVERIFY(l.trace.speeches.isEmpty());
     QCOMPARE(l.scene().speechText(), QStringLiteral("おいしいね"));
+    QCOMPARE(l.rnd.draws, draws);
 
+    // The user goes out; once the pet's farewell has closed by itself, a click is not heard.
+    l.interaction().clickLeave();
     l.time.advance(30000);
     QVERIFY(!l.speech().closeTimerOn());
-    l.rt().leaveTag = kAway;
+    l.trace.clear();
+    draws = l.rnd.draws;
     l.interaction().clickPet();
     QVERIFY(l.trace.speeches.isEmpty());
-    QVERIFY(l.drawsAsScripted());
+    QCOMPARE(l.rnd.draws, draws);
 
-    // Back again: one click, one line set; a draw of 1 adds a friendship point.
-    l.rt().leaveTag = kPresent;
+    // Back again, and once the welcome has closed and lunch goes on: one click, one line set; a
+    // draw of 1 adds a friendship point.
+    l.interaction().clickLeave();
+    l.time.advance(30000);
+    l.start(18);
+    l.speech().close();
+    l.trace.clear();
     l.rnd.script({1});
-    l.rnd.seed(9);
     l.interaction().clickPet();
     QCOMPARE(l.trace.speeches, QStringList{"IntoformD18"});
     QCOMPARE(l.rnd.scripted.asked().value(0), 5);
@@ -226,7 +241,9 @@ void InteractionTest::livingOnGermanTimeTheClickUsesTheGermanHour()
     for (bool german : {false, true}) {
         Life l(tokyo, {{"option1", german ? "True" : "False"}});
         l.rnd.seed(15);
-        l.rt().activity = 14;
+        l.start(14); // dressing
+        l.speech().close();
+        l.trace.clear();
         l.interaction().clickPet();
         QCOMPARE(l.rt().hour, german ? 8 : 15);
         QCOMPARE(l.trace.speeches, german ? QStringList{"IntoformD14"} : QStringList());
@@ -264,7 +281,14 @@ void InteractionTest::leavingLocksTheWindowUntilTheUserIsBack()
 {
     Life l(on(10));
     l.rnd.seed(12);
-    l.rt().minutesAway = 77;
+    // A first outing of a few minutes leaves its count behind until the next one begins.
+    l.engine().setClockRunning(true);
+    l.interaction().clickLeave();
+    l.runMinutes(3);
+    l.interaction().clickLeave();
+    l.engine().setClockRunning(false);
+    QVERIFY(l.rt().minutesAway > 0);
+    l.trace.clear();
     l.interaction().clickLeave();
     for (Button b : {Button::Option, Button::End, Button::Present, Button::Hobby})
         QVERIFY(!l.available(b));

@@ -73,8 +73,10 @@ void PresentsTest::greyPresentIgnoresClicks()
 {
     Life l(on(10), {{"Totaltime", "600"}, {"Item1", "3"}, {"Loveval", "50"}});
     l.presents().refreshStates();
+    l.rnd.seed(2);
+    l.start(23); // resting
+    l.trace.clear();
     l.presents().setWindowOpen(true);
-    l.rt().activity = 23;
     QVERIFY(!l.presents().give(1)); // given
     QVERIFY(!l.presents().give(3)); // locked (needs 1500)
     QVERIFY(l.presents().windowOpen());
