@@ -36,14 +36,14 @@ void Buttons::refreshButtons()
         if (rt.talkState == Talk::None)
             unlockPresentAndHobby();
     } else {
-        if ((n >= 1 && n <= 6) || (n >= 23 && n <= 25))
+        if (isChatting(n) || isResting(n))
             unlockPresentAndHobby();
         else
             lockPresentAndHobby();
     }
     // Studying greys the Hobby button, and baking and fortune telling grey Present and Hobby, at
     // every step: the minute's refresh must not light them up until the next step greys them again.
-    const bool bakingOrFortune = (n >= 491 && n <= 495) || (n >= 501 && n <= 503);
+    const bool bakingOrFortune = isBakingOrFortuneTelling(n);
     if (bakingOrFortune)
         setAvailable(Button::Present, false);
     if (bakingOrFortune || n == number(Activity::Studying))

@@ -106,4 +106,13 @@ constexpr qint16 number(Activity a) { return qint16(a); }
 // The activity n more along a run of numbered ones (the sleeps, the meals, the baking stages).
 constexpr Activity offset(Activity a, int n) { return Activity(qint16(int(a) + n)); }
 
-constexpr bool isSleeping(qint16 n) { return n >= number(Activity::SleepOnBack) && n <= number(Activity::SleepWithDoll); }
+// Runs of activities read as one, by the current activity's number.
+constexpr bool isBetween(qint16 n, Activity first, Activity last) { return n >= number(first) && n <= number(last); }
+constexpr bool isSleeping(qint16 n) { return isBetween(n, Activity::SleepOnBack, Activity::SleepWithDoll); }
+constexpr bool isChatting(qint16 n) { return isBetween(n, Activity::FondChatFirst, Activity::AwkwardChatSecond); }
+constexpr bool isResting(qint16 n) { return isBetween(n, Activity::RestDriftingFirst, Activity::RestDriftingSecond); }
+constexpr bool isBakingOrFortuneTelling(qint16 n)
+{
+    return isBetween(n, Activity::BakingFirst, Activity::CookiesDone)
+           || isBetween(n, Activity::FortuneStart, Activity::FortuneResult);
+}
