@@ -95,7 +95,7 @@ void Interaction::clickLeave()
     m_activities.restartCountdown();
     m_activities.stopAnimations();
     if (!rt.userAway()) {
-        rt.minutesAway = 0;
+        m_ctx.day.startCountingAway();
         b.lockPresentAndHobby();
         b.setAvailable(Button::Option, false);
         b.setAvailable(Button::End, false);

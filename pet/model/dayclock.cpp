@@ -51,6 +51,8 @@ std::optional<Activity> DayClock::festivalActivity(int month, int day, int hour)
     return std::nullopt;
 }
 
+void DayClock::startCountingAway() { m_rt.minutesAway = 0; }
+
 const DayClock::MinuteView &DayClock::minuteView(const QDateTime &now)
 {
     const qint64 key = now.toSecsSinceEpoch() / 60;

@@ -56,6 +56,8 @@ public:
     int quietSeconds(const QDateTime &now, qint64 untilNext);
     // Whether the next second counted completes a minute.
     bool minuteDue() const;
+    // The user goes out: the minutes away count from now.
+    void startCountingAway();
 
 private:
     // The clock worked out once a minute: the labels and the hours only change when the minute

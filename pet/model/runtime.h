@@ -54,7 +54,7 @@ struct Runtime {
     qint16 awayMinuteOdd = 0;
     // The day clock: the day of the month the flower last grew on (0: not yet seen).
     qint16 flowerDayMark = 0;
-    // The day clock (reset by Interaction on leaving): minutes since the user went away.
+    // The day clock: minutes since the user went away.
     qint32 minutesAway = 0;
     // Questions: 1 when a music or book answer already showed the pet's reply, so the activity it
     // starts opens without its own lines; the activity sets it back to 0.
