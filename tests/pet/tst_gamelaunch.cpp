@@ -32,7 +32,7 @@ void GameLaunchTest::initTestCase()
 }
 
 // Guards against the wrong game being started: 1, 2, 3 pass -a, -b, -c; any other number a bare
-// dash; while the game runs the pet hides and talk is 3.
+// dash; while the game runs the pet hides and a game is being played.
 void GameLaunchTest::gameNumberBecomesTheGamePacksArgument_data()
 {
     QTest::addColumn<int>("game");

@@ -21,7 +21,8 @@ private slots:
 };
 
 // Guards against a wrong answer going unrewarded or the report getting the wrong verdict: right
-// gives +12 and talk 1, wrong still +5 and talk 2; both send the pet to study for 60 s.
+// gives +12 and reads as answered right, wrong still +5 and reads as answered wrong; both send
+// the pet to study for 60 s.
 void QuestionsTest::studyAnswerIsRewardedRightOrWrong_data()
 {
     QTest::addColumn<int>("answer");
