@@ -18,9 +18,8 @@ QString gameArgument(qint16 n)
 namespace {
 void comeBack(PetContext &ctx, Activities &activities, Stage &stage)
 {
-    Runtime &rt = ctx.rt;
     activities.setClockRunning(true);
-    rt.talkState = Talk::None;
+    stage.conversationOver();
     ctx.scene.setPetShown(true);
     // The game pack may have raised the friendship: take its value rather than write ours over it.
     ctx.store.reload();
@@ -45,6 +44,5 @@ void playGame(PetContext &ctx, Activities &activities, Stage &stage, qint16 n)
         return;
     }
     ctx.scene.setPetShown(false);
-    ctx.rt.talkState = Talk::Playing;
     activities.setClockRunning(false);
 }

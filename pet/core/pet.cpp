@@ -90,7 +90,11 @@ void Pet::startActivity(qint16 n)
     m_buttons->refreshButtons();
 }
 
-void Pet::playGame(qint16 n) { ::playGame(m_ctx, *m_engine, *this, n); }
+void Pet::playGame(qint16 n)
+{
+    m_questions->gameBegun();
+    ::playGame(m_ctx, *m_engine, *this, n);
+}
 
 void Pet::reset()
 {
@@ -155,6 +159,7 @@ void Pet::sayClickLines() { m_interaction->clickPet(); }
 void Pet::askQuestion(Question kind) { m_presentation->askQuestion(kind); }
 void Pet::closeSpeech() { m_presentation->closeSpeech(); }
 void Pet::closeQuestion() { m_presentation->closeQuestion(); }
+void Pet::conversationOver() { m_questions->conversationOver(); }
 void Pet::refreshButtons() { m_buttons->refreshButtons(); }
 void Pet::lockPresentAndHobby() { m_buttons->lockPresentAndHobby(); }
 void Pet::unlockPresentAndHobby() { m_buttons->unlockPresentAndHobby(); }

@@ -81,6 +81,7 @@ public:
     void askQuestion(Question kind) override;
     void closeSpeech() override;
     void closeQuestion() override;
+    void conversationOver() override;
     void refreshButtons() override;
     void lockPresentAndHobby() override;
     void unlockPresentAndHobby() override;

@@ -26,6 +26,10 @@ public:
     // The user's answer 1..3.
     void answer(int index);
     std::optional<Question> kind() const { return m_kind; }
+    // Where the conversation stands (Runtime::talkState, which only Questions writes): a game
+    // has begun, or nothing is going on any more.
+    void gameBegun() { m_ctx.rt.talkState = Talk::Playing; }
+    void conversationOver() { m_ctx.rt.talkState = Talk::None; }
 
     static QString gameName(int n); // 1..3
     // The play question: the pet proposing game 1..3 when the user asked to play, or its own

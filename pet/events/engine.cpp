@@ -341,13 +341,13 @@ void Engine::followUp(Activity ended)
         next(FortuneResult);
         return;
     case AskStudyQuestion:
-        rt.talkState = Talk::None;
+        m_stage.conversationOver();
         m_stage.closeQuestion();
         rt.activityLength = 600;
         next(Studying);
         return;
     case AskMusicQuestion: case AskBookQuestion: case AskToPlay:
-        rt.talkState = Talk::None;
+        m_stage.conversationOver();
         m_stage.closeQuestion();
         rt.activityLength = 600;
         chooseForTheHour();
@@ -374,7 +374,7 @@ void Engine::followUp(Activity ended)
         next(offset(GardoArrives, draw(3)));
         return;
     case PleasedByAnswer: case SulkingAtAnswer: case FortuneResult:
-        rt.talkState = Talk::None;
+        m_stage.conversationOver();
         m_stage.closeSpeech();
         chooseForTheHour();
         return;

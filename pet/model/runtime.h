@@ -40,8 +40,8 @@ struct Runtime {
     qint16 minute = 0;
     // The day clock: how many hours the local clock is ahead of Germany's.
     qint16 hoursAheadOfGermany = 0;
-    // Questions and the game launch set it; the engine sets it back to None once the pet has
-    // reported on the answer or the question is over.
+    // Questions, from the answers; the engine and the game launch tell it through the stage when
+    // the pet has reported on an answer, or a question or a game is over.
     Talk talkState = Talk::None;
     // Engine, on a second click in the night: the sleeping activity the pet was woken from (7..10).
     qint16 sleepActivity = 0;

@@ -24,6 +24,9 @@ public:
     virtual void askQuestion(Question kind) = 0;
     virtual void closeSpeech() = 0;
     virtual void closeQuestion() = 0;
+    // Nothing is going on with the user any more: the pet has reported on an answer, or a
+    // question or a game is over.
+    virtual void conversationOver() = 0;
     // The buttons by the hour and by what is going on.
     virtual void refreshButtons() = 0;
     // Present and Hobby: greyed, or offered again (only while the user is here).

@@ -14,6 +14,7 @@ public:
     void askQuestion(Question kind) override { calls << QStringLiteral("question %1").arg(int(kind)); }
     void closeSpeech() override { calls << QStringLiteral("close speech"); }
     void closeQuestion() override { calls << QStringLiteral("close question"); }
+    void conversationOver() override { calls << QStringLiteral("conversation over"); }
     void refreshButtons() override { calls << QStringLiteral("refresh buttons"); }
     void lockPresentAndHobby() override { calls << QStringLiteral("lock"); }
     void unlockPresentAndHobby() override { calls << QStringLiteral("unlock"); }
