@@ -22,6 +22,7 @@ private slots:
     void livingOnGermanTimeTheClickUsesTheGermanHour();
     void hobbyButtonAsksToPlayWithoutRestartingTheCountdown();
     void leavingLocksTheWindowUntilTheUserIsBack();
+    void returnGreetingKnowsHowLongTheUserWasAway_data();
     void returnGreetingKnowsHowLongTheUserWasAway();
     void runningTimeGrowsAtHalfSpeedWhileAway();
     void exitSaveWritesLastdayOnlyWithTheSeeds();
@@ -310,24 +311,46 @@ void InteractionTest::leavingLocksTheWindowUntilTheUserIsBack()
     QCOMPARE(l.trace.events.last(), 62);
 }
 
-// Guards against the welcome back not knowing the time away: after 12 minutes the greeting is
-// the one for 5 to 29 minutes (+3), as minutesAway is 12 when it is composed.
+// Guards against the welcome back not knowing the time away: the greeting and its friendship
+// change go by the minutes the user was out (under 5 and under 30: +3, under 60: -1, longer: the
+// half hours away and 3 more taken off), chosen by them and not by chance.
+void InteractionTest::returnGreetingKnowsHowLongTheUserWasAway_data()
+{
+    QTest::addColumn<int>("minutes");
+    QTest::addColumn<int>("change");
+    QTest::addColumn<int>("text");
+    QTest::newRow("4") << 4 << 3 << 0;
+    QTest::newRow("5") << 5 << 3 << 1;
+    QTest::newRow("12") << 12 << 3 << 1;
+    QTest::newRow("29") << 29 << 3 << 1;
+    QTest::newRow("30") << 30 << -1 << 2;
+    QTest::newRow("59") << 59 << -1 << 2;
+    QTest::newRow("60") << 60 << -5 << 3;
+    QTest::newRow("90") << 90 << -6 << 3;
+}
+
 void InteractionTest::returnGreetingKnowsHowLongTheUserWasAway()
 {
-    Life l(on(10), {{"Loveval", "50"}});
-    l.rnd.seed(13);
+    QFETCH(int, minutes);
+    QFETCH(int, change);
+    QFETCH(int, text);
+    Life l(on(15), {{"Loveval", "50"}});
+    l.rnd.seed(quint64(13 + minutes));
     l.interaction().clickLeave();
     l.engine().setClockRunning(true);
-    l.runMinutes(12);
-    QCOMPARE(l.rt().minutesAway, 12);
+    l.runMinutes(minutes);
+    QCOMPARE(l.rt().minutesAway, minutes);
     const qint16 before = l.mem().Loveval;
+    const int draws = l.rnd.draws;
     l.trace.speeches.clear();
     l.interaction().clickLeave();
     QCOMPARE(l.trace.speeches, QStringList{"Intoform10"});
     const LineSet *set = findLineSet(QStringLiteral("Intoform10"));
     QVERIFY(set);
-    QCOMPARE(l.scene().speechText(), set->draws[0][1].lines.join(QStringLiteral("\r\n")));
-    QCOMPARE(l.mem().Loveval, before + 3);
+    QCOMPARE(l.scene().speechText(), set->draws[0][text].lines.join(QStringLiteral("\r\n")));
+    QCOMPARE(l.mem().Loveval, before + change);
+    QCOMPARE(l.rnd.draws, draws);
+    QVERIFY(l.speech().closeTimerOn());
 }
 
 // Guards against the running time (which unlocks presents) growing as fast while away: every

@@ -125,34 +125,6 @@ private slots:
         QVERIFY2(!f.scripted.failed(), qPrintable(f.scripted.error()));
     }
 
-    // The welcome back rewards a short absence and costs more the longer the user stayed away.
-    void welcomeBackByMinutesAway_data()
-    {
-        QTest::addColumn<int>("minutes");
-        QTest::addColumn<int>("change");
-        QTest::addColumn<int>("text");
-        QTest::newRow("4") << 4 << 3 << 1;
-        QTest::newRow("5") << 5 << 3 << 2;
-        QTest::newRow("29") << 29 << 3 << 2;
-        QTest::newRow("30") << 30 << -1 << 3;
-        QTest::newRow("59") << 59 << -1 << 3;
-        QTest::newRow("60") << 60 << -5 << 4;
-        QTest::newRow("90") << 90 << -6 << 4;
-    }
-    void welcomeBackByMinutesAway()
-    {
-        QFETCH(int, minutes);
-        QFETCH(int, change);
-        QFETCH(int, text);
-        PetFixture f(ordinaryDay(15, 0));
-        f.rt().minutesAway = minutes;
-        f.pet->presentation().showLines(Lines::WelcomeBack);
-        QCOMPARE(int(f.mem().Loveval), 50 + change);
-        QCOMPARE(f.scene().speechText(), alternative(QStringLiteral("Intoform10"), 0, text));
-        QVERIFY(f.pet->speech().closeTimerOn());
-        QVERIFY(f.scripted.asked().isEmpty());
-    }
-
     // A caller's text, even an empty one, is shown and closes by itself after 30 seconds; a set
     // that waits for a click stays until clicked.
     void callersTextClosesAfterThirtySeconds()
