@@ -4,6 +4,7 @@
 // gesture in an event cannot outgrow its strip unnoticed.
 #include "petfixture.h"
 
+#include "pet/dialogs/questions.h"
 #include "pet/events/events.h"
 
 #include <QImage>
@@ -55,7 +56,7 @@ void play(qint16 n, ShownPictures &out, qint16 flowerDay = 0, qint16 flowerKind 
     f.mem().Flowerday = flowerDay;
     f.mem().Flowekind = flowerKind;
     // A question would replace the activity; hold the questions back so every step is reached.
-    f.rt().talkState = Talk::Playing;
+    f.pet->questions().gameBegun();
     Engine &e = f.engine();
     e.startActivity(Activity(n));
     record(f.scene(), f.rt().activity, out);
