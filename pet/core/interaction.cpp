@@ -1,6 +1,7 @@
 #include "interaction.h"
 
 #include "buttons.h"
+#include "pet/dialogs/questions.h"
 #include "pet/dialogs/speech.h"
 #include "pet/model/activity.h"
 #include "presentation.h"
@@ -83,7 +84,7 @@ void Interaction::clickPet()
 void Interaction::clickHobby()
 {
     m_ctx.memory.addFriendship(1);
-    m_ctx.rt.userAskedToPlay = 1;
+    m_questions.userAsksToPlay();
     // The countdown is not reset: the play question is measured from where the interrupted activity stood.
     m_activities.startActivity(Activity::AskToPlay);
 }

@@ -25,7 +25,8 @@ Pet::Pet(SettingsStore &store, Clock &clock, Random &rnd, Timers &timers, const 
                                               [this](qint16 game) { playGame(game); });
     m_buttons = std::make_unique<Buttons>(m_ctx);
     m_presentation = std::make_unique<Presentation>(m_ctx, *m_engine, *m_buttons, *m_speech, *m_questions);
-    m_interaction = std::make_unique<Interaction>(m_ctx, *m_engine, *m_presentation, *m_buttons, *m_speech);
+    m_interaction = std::make_unique<Interaction>(m_ctx, *m_engine, *m_presentation, *m_buttons, *m_speech,
+                                                  *m_questions);
     m_presents = std::make_unique<Presents>(m_ctx, *this, *m_engine);
     m_placeTimer = m_ctx.timers.create([this] {
         m_ctx.timers.stop(m_placeTimer);

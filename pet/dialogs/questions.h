@@ -30,6 +30,8 @@ public:
     // has begun, or nothing is going on any more.
     void gameBegun() { m_ctx.rt.talkState = Talk::Playing; }
     void conversationOver() { m_ctx.rt.talkState = Talk::None; }
+    // The user asked to play (the Hobby button): the next play question proposes a game.
+    void userAsksToPlay() { m_ctx.rt.userAskedToPlay = 1; }
 
     static QString gameName(int n); // 1..3
     // The play question: the pet proposing game 1..3 when the user asked to play, or its own

@@ -59,8 +59,8 @@ struct Runtime {
     // Questions: 1 when a music or book answer already showed the pet's reply, so the activity it
     // starts opens without its own lines; the activity sets it back to 0.
     qint16 replyShown = 0;
-    // Interaction (set) and Questions (cleared): 1 when the user asked to play with the Hobby
-    // button, and the game the pet then proposes (1..3).
+    // Questions: 1 when the user asked to play with the Hobby button (until a game is chosen),
+    // and the game the pet then proposes (1..3).
     qint16 userAskedToPlay = 0;
     qint16 proposedGame = 0;
     // Questions: the record of the study (0..16), music and book (1..5) question last asked.
