@@ -47,13 +47,19 @@ void PetView::paintEvent(QPaintEvent *e)
     }
     QPainter p(this);
     PictureStore::smoothWhenShrunk(p);
-    // The frame is drawn once over all that was asked for, and the paint's own clip keeps it to
-    // the squares asked for: one picture drawn through that clip costs less than each square
-    // drawn on its own with a clip of its own. Shrunk smoothly (a ratio that is not a whole
-    // number) a part would blend its edges otherwise than the whole frame does, so there the
-    // whole is drawn.
+    // At a whole ratio each part asked for is drawn alone, clipped to its rectangle: pixel for
+    // pixel, and by the painter's quick ways, which a clip of many rectangles would rule out.
+    // Shrunk smoothly a part would blend its edges otherwise than the whole frame does, so there
+    // the whole is drawn, clipped to all that was asked for.
     const qreal ratio = devicePixelRatio();
-    paintPart(p, ratio == std::floor(ratio) ? e->region().boundingRect() : rect(), ratio);
+    if (ratio != std::floor(ratio)) {
+        paintPart(p, rect(), ratio);
+        return;
+    }
+    for (const QRect &r : e->region()) {
+        p.setClipRect(r);
+        paintPart(p, r, ratio);
+    }
 }
 
 void PetView::paintPart(QPainter &p, const QRect &part, qreal ratio)
