@@ -149,17 +149,17 @@ side_by_side_instr() {
         "$REF" "${REF_ARGS[@]}" $REFPIC >"$SCRATCH/$name.ref.out" 2>/dev/null &
     ref=$!
     for _ in $(seq 600); do
-        grep -q first-paint "$SCRATCH/$name.pet.out" && grep -q first-paint "$SCRATCH/$name.ref.out" && break
+        grep -qs first-paint "$SCRATCH/$name.pet.out" && grep -qs first-paint "$SCRATCH/$name.ref.out" && break
         sleep 0.1
     done
     sleep 5
     for p in $pid $ref; do
-        callgrind_control -i on $p >/dev/null
-        callgrind_control -z $p >/dev/null
+        callgrind_control -i on $p >/dev/null 2>&1
+        callgrind_control -z $p >/dev/null 2>&1
     done
     sleep "$SPAN"
-    callgrind_control -d $pid >/dev/null
-    callgrind_control -d $ref >/dev/null
+    callgrind_control -d $pid >/dev/null 2>&1
+    callgrind_control -d $ref >/dev/null 2>&1
     kill $pid $ref 2>/dev/null
     wait $pid $ref 2>/dev/null
     M_INSTR_PET=$(awk -v n="$(cg_total "$SCRATCH/$name.pet.cg")" -v s="$SPAN" 'BEGIN {if (n != "") printf "%.2f", n / 1e6 * 60 / s}')
