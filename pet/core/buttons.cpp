@@ -33,20 +33,20 @@ void Buttons::refreshButtons()
     m_ctx.day.refreshHour();
     const qint16 n = rt.activity;
     if (freeHour(rt.hour)) {
-        if (rt.talkState == 0)
+        if (rt.talkState == Talk::None)
             unlockPresentAndHobby();
     } else {
-        if ((n >= 1 && n <= 6) || (n >= 23 && n <= 25))
+        if (isChatting(n) || isResting(n))
             unlockPresentAndHobby();
         else
             lockPresentAndHobby();
     }
     // Studying greys the Hobby button, and baking and fortune telling grey Present and Hobby, at
     // every step: the minute's refresh must not light them up until the next step greys them again.
-    const bool bakingOrFortune = (n >= 491 && n <= 495) || (n >= 501 && n <= 503);
+    const bool bakingOrFortune = isBakingOrFortuneTelling(n);
     if (bakingOrFortune)
         setAvailable(Button::Present, false);
-    if (bakingOrFortune || n == act::Studying)
+    if (bakingOrFortune || n == number(Activity::Studying))
         setAvailable(Button::Hobby, false);
     if (rt.hour >= 9 && rt.hour <= 20) {
         setAvailable(Button::Leave, true);

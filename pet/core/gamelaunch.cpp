@@ -18,16 +18,14 @@ QString gameArgument(qint16 n)
 namespace {
 void comeBack(PetContext &ctx, Activities &activities, Stage &stage)
 {
-    Runtime &rt = ctx.rt;
     activities.setClockRunning(true);
-    rt.talkState = 0;
+    stage.conversationOver();
     ctx.scene.setPetShown(true);
     // The game pack may have raised the friendship: take its value rather than write ours over it.
     ctx.store.reload();
     if (auto v = values::toInt16(ctx.store.read(QStringLiteral("Loveval"), QString::number(ctx.mem().Loveval))))
         ctx.mem().Loveval = *v;
     stage.friendshipChanged();
-    rt.step = 0;
     activities.stopAnimations();
     activities.chooseForTheHour();
     stage.refreshButtons();
@@ -46,6 +44,5 @@ void playGame(PetContext &ctx, Activities &activities, Stage &stage, qint16 n)
         return;
     }
     ctx.scene.setPetShown(false);
-    ctx.rt.talkState = 3;
     activities.setClockRunning(false);
 }

@@ -1,48 +1,50 @@
 #include "interaction.h"
 
 #include "buttons.h"
+#include "pet/dialogs/questions.h"
 #include "pet/dialogs/speech.h"
 #include "pet/model/activity.h"
 #include "presentation.h"
 
 namespace {
 struct ClickRow {
-    qint16 from, to; // events from..to (single numbers have from == to)
-    qint16 lineSet;  // 0: the event's own number
-    int hour;        // -1: any hour
+    Activity from, to; // a run of activities (from == to for one)
+    qint16 lineSet;    // the click lines' number; 0: the activity's own
+    int hour;          // -1: any hour
 };
 
 // Tried top to bottom; the first row that fits wins.
+using enum Activity;
 const ClickRow kClickTable[] = {
-    {1, 4, 1, -1},
-    {14, 15, 14, 8}, {161, 163, 14, 8},
-    {171, 171, 17, -1},
-    {18, 20, 18, -1},
-    {21, 21, 21, -1},
-    {221, 222, 22, -1},
-    {23, 25, 23, -1},
-    {26, 26, 26, -1},
-    {27, 28, 27, -1},
-    {29, 30, 29, -1},
-    {31, 33, 31, -1},
-    {34, 37, 0, -1},
-    {38, 39, 38, -1},
-    {40, 40, 0, -1}, {42, 48, 0, -1},
-    {491, 494, 491, -1},
-    {495, 495, 495, -1},
-    {501, 502, 50, -1},
-    {53, 53, 53, -1},
-    {15, 15, 55, 21}, {55, 55, 55, 21}, {161, 162, 55, 21},
-    {631, 632, 0, -1}, {643, 643, 0, -1},
-    {651, 654, 0, -1},
-    {1001, 1006, 0, -1},
+    {FondChatFirst, PlainChatSecond, 1, -1},
+    {ChangeClothes, WashFace, 14, 8}, {GroomingFirst, GroomingThird, 14, 8},
+    {MorningChoreFirst, MorningChoreFirst, 17, -1},
+    {MealFirst, Sweets, 18, -1},
+    {AfternoonSweets, AfternoonSweets, 21, -1},
+    {AfterMealSnack, AfterMealStretch, 22, -1},
+    {RestDriftingFirst, RestDriftingSecond, 23, -1},
+    {Studying, Studying, 26, -1},
+    {Reading, ReadingLyingDown, 27, -1},
+    {ListeningToMusic, ListeningLyingDown, 29, -1},
+    {BathFirst, BathThird, 31, -1},
+    {AfterBath, DressingDoll, 0, -1},
+    {BuildingToyCar, RunningToyCar, 38, -1},
+    {WateringFlower, WateringFlower, 0, -1}, {PlayingSolitaire, PettingAnimal, 0, -1},
+    {BakingFirst, BakingFourth, 491, -1},
+    {CookiesDone, CookiesDone, 495, -1},
+    {FortuneStart, FortuneGazing, 50, -1},
+    {ReadingInBed, ReadingInBed, 53, -1},
+    {WashFace, WashFace, 55, 21}, {UndressForBath, UndressForBath, 55, 21}, {GroomingFirst, GroomingSecond, 55, 21},
+    {FriendsArrive, FriendsVisit, 0, -1}, {RaceRun, RaceRun, 0, -1},
+    {GardoArrives, GardoVisitThird, 0, -1},
+    {NewYear, Christmas, 0, -1},
 };
 } // namespace
 
 qint16 Interaction::clickLineSet(qint16 n, int hour)
 {
     for (const ClickRow &r : kClickTable) {
-        if (n < r.from || n > r.to)
+        if (!isBetween(n, r.from, r.to))
             continue;
         if (r.hour >= 0 && r.hour != hour)
             continue;
@@ -65,18 +67,11 @@ void Interaction::clickPet()
         return;
     if (m_speech.closeTimerOn())
         return; // a line that closes by itself is on display
-    if (rt.activity >= act::FirstSleep && rt.activity <= act::LastSleep) {
-        if (rt.stirred != 1) {
-            rt.stirred = 1;
-            rt.step = 3;
-            m_activities.playStep(); // the pet stirs
-        } else {
-            rt.stirred = 0;
-            rt.step = 0;
-            rt.sleepActivity = rt.activity;
+    if (isSleeping(rt.activity)) {
+        if (m_activities.disturbSleep()) {
             m_ctx.memory.addFriendship(-5);
-            m_presentation.showClickLines(act::WokenAtNight);
-            m_activities.startActivity(act::WokenAtNight);
+            m_presentation.showClickLines(number(Activity::WokenAtNight));
+            m_activities.startActivity(Activity::WokenAtNight);
         }
         return;
     }
@@ -89,10 +84,9 @@ void Interaction::clickPet()
 void Interaction::clickHobby()
 {
     m_ctx.memory.addFriendship(1);
-    m_ctx.rt.step = 0;
-    m_ctx.rt.userAskedToPlay = 1;
+    m_questions.userAsksToPlay();
     // The countdown is not reset: the play question is measured from where the interrupted activity stood.
-    m_activities.startActivity(act::AskToPlay);
+    m_activities.startActivity(Activity::AskToPlay);
 }
 
 void Interaction::clickLeave()
@@ -103,21 +97,21 @@ void Interaction::clickLeave()
     m_activities.restartCountdown();
     m_activities.stopAnimations();
     if (!rt.userAway()) {
-        rt.minutesAway = 0;
+        m_ctx.day.startCountingAway();
         b.lockPresentAndHobby();
         b.setAvailable(Button::Option, false);
         b.setAvailable(Button::End, false);
         rt.leaveTag = kAway;
         s.setButtonToolTip(Button::Leave, QStringLiteral("早く帰ってこないかなぁ"));
         s.setPetToolTip(QStringLiteral("お留守番中だよ"));
-        m_activities.startActivity(act::SeeUserOff);
+        m_activities.startActivity(Activity::SeeUserOff);
     } else {
         b.setAvailable(Button::Option, true);
         b.setAvailable(Button::End, true);
         rt.leaveTag = kPresent;
         s.setButtonToolTip(Button::Leave, QStringLiteral("どこかに行く時はぼくに言ってからね"));
         s.setPetToolTip(QStringLiteral("たまにクリックしてね！"));
-        m_activities.startActivity(act::WelcomeUserBack);
+        m_activities.startActivity(Activity::WelcomeUserBack);
     }
 }
 

@@ -7,14 +7,16 @@
 
 class Buttons;
 class Presentation;
+class Questions;
 class Speech;
 
 class Interaction
 {
 public:
     Interaction(PetContext &ctx, Activities &activities, Presentation &presentation, Buttons &buttons,
-                const Speech &speech)
-        : m_ctx(ctx), m_activities(activities), m_presentation(presentation), m_buttons(buttons), m_speech(speech)
+                const Speech &speech, Questions &questions)
+        : m_ctx(ctx), m_activities(activities), m_presentation(presentation), m_buttons(buttons), m_speech(speech),
+          m_questions(questions)
     {
     }
 
@@ -35,4 +37,5 @@ private:
     Presentation &m_presentation;
     Buttons &m_buttons;
     const Speech &m_speech;
+    Questions &m_questions;
 };

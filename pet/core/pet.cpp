@@ -25,7 +25,8 @@ Pet::Pet(SettingsStore &store, Clock &clock, Random &rnd, Timers &timers, const 
                                               [this](qint16 game) { playGame(game); });
     m_buttons = std::make_unique<Buttons>(m_ctx);
     m_presentation = std::make_unique<Presentation>(m_ctx, *m_engine, *m_buttons, *m_speech, *m_questions);
-    m_interaction = std::make_unique<Interaction>(m_ctx, *m_engine, *m_presentation, *m_buttons, *m_speech);
+    m_interaction = std::make_unique<Interaction>(m_ctx, *m_engine, *m_presentation, *m_buttons, *m_speech,
+                                                  *m_questions);
     m_presents = std::make_unique<Presents>(m_ctx, *this, *m_engine);
     m_placeTimer = m_ctx.timers.create([this] {
         m_ctx.timers.stop(m_placeTimer);
@@ -65,7 +66,7 @@ void Pet::start()
     if (m_ctx.mem().Firstflag == 0) {
         m_ctx.mem().Firstflag = 1;
         m_ctx.memory.saveKey(QStringLiteral("Firstflag"));
-        m_engine->startActivity(0);
+        m_engine->startActivity(Activity::FirstMeeting);
     } else {
         m_engine->chooseForTheHour();
     }
@@ -86,11 +87,15 @@ void Pet::startActivity(qint16 n)
 {
     m_engine->restartCountdown();
     m_engine->stopAnimations();
-    m_engine->startActivity(n);
+    m_engine->startActivity(Activity(n));
     m_buttons->refreshButtons();
 }
 
-void Pet::playGame(qint16 n) { ::playGame(m_ctx, *m_engine, *this, n); }
+void Pet::playGame(qint16 n)
+{
+    m_questions->gameBegun();
+    ::playGame(m_ctx, *m_engine, *this, n);
+}
 
 void Pet::reset()
 {
@@ -99,7 +104,7 @@ void Pet::reset()
     m_ctx.mem().Firstflag = 1;
     m_ctx.memory.saveKey(QStringLiteral("Firstflag"));
     m_engine->restartCountdown();
-    m_engine->startActivity(0);
+    m_engine->startActivity(Activity::FirstMeeting);
 }
 
 void Pet::applyOptions(bool germanTime)
@@ -152,9 +157,10 @@ void Pet::petFrameChanged(qint32 width, qint32 height)
 
 void Pet::sayLines(Lines lines) { m_presentation->showLines(lines); }
 void Pet::sayClickLines() { m_interaction->clickPet(); }
-void Pet::askQuestion(qint16 kind) { m_presentation->askQuestion(kind); }
+void Pet::askQuestion(Question kind) { m_presentation->askQuestion(kind); }
 void Pet::closeSpeech() { m_presentation->closeSpeech(); }
 void Pet::closeQuestion() { m_presentation->closeQuestion(); }
+void Pet::conversationOver() { m_questions->conversationOver(); }
 void Pet::refreshButtons() { m_buttons->refreshButtons(); }
 void Pet::lockPresentAndHobby() { m_buttons->lockPresentAndHobby(); }
 void Pet::unlockPresentAndHobby() { m_buttons->unlockPresentAndHobby(); }

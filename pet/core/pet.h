@@ -78,9 +78,10 @@ public:
     // The stage the activities play on.
     void sayLines(Lines lines) override;
     void sayClickLines() override;
-    void askQuestion(qint16 kind) override;
+    void askQuestion(Question kind) override;
     void closeSpeech() override;
     void closeQuestion() override;
+    void conversationOver() override;
     void refreshButtons() override;
     void lockPresentAndHobby() override;
     void unlockPresentAndHobby() override;

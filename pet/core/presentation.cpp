@@ -49,7 +49,7 @@ void Presentation::bringUpSpeech(bool activate, const QString &lineSet)
 
 void Presentation::showLines(Lines lines)
 {
-    if (m_ctx.rt.userAway() && m_ctx.rt.activity != act::SeeUserOff)
+    if (m_ctx.rt.userAway() && m_ctx.rt.activity != number(Activity::SeeUserOff))
         return;
     m_activities.stopAnimations();
     m_buttons.lockPresentAndHobby();
@@ -68,7 +68,7 @@ void Presentation::showClickLines(qint16 n)
     bringUpSpeech(true, name);
 }
 
-void Presentation::askQuestion(qint16 n)
+void Presentation::askQuestion(Question n)
 {
     m_buttons.lockPresentAndHobby();
     m_questions.fill(n);
@@ -76,7 +76,7 @@ void Presentation::askQuestion(qint16 n)
     emit s.raisePet(false);
     s.showQuestion(dialogPlace(m_ctx.screen, Dialog::Question));
     if (m_ctx.trace)
-        m_ctx.trace->questionShown(n);
+        m_ctx.trace->questionShown(int(n));
 }
 
 void Presentation::closeQuestion()

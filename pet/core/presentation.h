@@ -5,6 +5,7 @@
 #include "pet/model/activities.h"
 #include "pet/model/context.h"
 #include "pet/model/lines.h"
+#include "pet/model/stage.h"
 
 #include <QPoint>
 
@@ -23,13 +24,13 @@ public:
     {
     }
 
-    // Speech line set by number (1..22; 0 shows what the window already holds). Only while the
+    // A named line set (Lines::Shown brings up what the window already holds). Only while the
     // user is here, or while the pet sees the user off.
     void showLines(Lines lines);
-    // The click and event line sets by number (IntoformD<n>, IntoformE1..E6). Always.
+    // The lines a click opens, by the number the click table gives (the activity's own, mostly).
+    // Always, whether the user is here or not.
     void showClickLines(qint16 n);
-    // The question window with question kind 1..4.
-    void askQuestion(qint16 n);
+    void askQuestion(Question n);
     void closeQuestion();
     void closeSpeech();
     // The friendship level name of Loveval in the label.

@@ -6,16 +6,16 @@
 const std::array<PresentInfo, 10> &Presents::table()
 {
     static const std::array<PresentInfo, 10> t = {{
-        {0, 0, 0, Lines::Shown, 0, "", ""},
-        {1, 100, 10, Lines::ThanksDoll, act::PlayingWithDoll, "ガルド人形", "イタリア人のガルドの人形"},
-        {4, 500, 5, Lines::ThanksSolitaire, act::PlayingSolitaire, "ソリティア", "イギリスで作られた一人用パズルゲーム"},
-        {2, 1500, 10, Lines::ThanksCarKit, act::BuildingToyCar, "ミニ四駆", "チーム・ブリッツのマシン「ブリッツ・ファルケ」のキット"},
-        {3, 3000, 10, Lines::ThanksSeeds, act::WateringFlower, "花の種", "色々な花の種ミックス"},
-        {5, 5000, 5, Lines::ThanksViolin, act::PlayingViolin, "バイオリン", "子供用の小さなバイオリン"},
-        {6, 10000, 10, Lines::ThanksComputer, act::UsingComputer, "パソコン", "最新式のノートパソコン"},
-        {7, 15000, 10, Lines::FriendsVisit, act::FriendsArrive, "", "何だろう？楽しみだなぁ"},
-        {8, 20000, 5, Lines::RaceStart, act::RaceDay, "", "何だろう？楽しみだなぁ"},
-        {9, 30000, 15, Lines::GardoVisit, act::GardoArrives, "", "何だろう？楽しみだなぁ"},
+        {0, 0, 0, Lines::Shown, Activity::FirstMeeting, "", ""}, // position 0 is not shown
+        {1, 100, 10, Lines::ThanksDoll, Activity::DressingDoll, "ガルド人形", "イタリア人のガルドの人形"},
+        {4, 500, 5, Lines::ThanksSolitaire, Activity::PlayingSolitaire, "ソリティア", "イギリスで作られた一人用パズルゲーム"},
+        {2, 1500, 10, Lines::ThanksCarKit, Activity::BuildingToyCar, "ミニ四駆", "チーム・ブリッツのマシン「ブリッツ・ファルケ」のキット"},
+        {3, 3000, 10, Lines::ThanksSeeds, Activity::WateringFlower, "花の種", "色々な花の種ミックス"},
+        {5, 5000, 5, Lines::ThanksViolin, Activity::PlayingViolin, "バイオリン", "子供用の小さなバイオリン"},
+        {6, 10000, 10, Lines::ThanksComputer, Activity::UsingComputer, "パソコン", "最新式のノートパソコン"},
+        {7, 15000, 10, Lines::FriendsVisit, Activity::FriendsArrive, "", "何だろう？楽しみだなぁ"},
+        {8, 20000, 5, Lines::RaceStart, Activity::RaceDay, "", "何だろう？楽しみだなぁ"},
+        {9, 30000, 15, Lines::GardoVisit, Activity::GardoArrives, "", "何だろう？楽しみだなぁ"},
     }};
     return t;
 }

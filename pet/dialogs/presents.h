@@ -14,7 +14,7 @@ struct PresentInfo {
     qint32 threshold; // available once Totaltime is greater
     qint16 friendship;
     Lines thanks;
-    qint16 event;
+    Activity event; // what the pet does first with it
     const char *name; // label under the picture (empty for the surprises)
     const char *toolTip;
 };

@@ -22,14 +22,14 @@ QString Questions::playQuestion(int proposedGame)
            + QStringLiteral("で遊びたいなぁ");
 }
 
-void Questions::fill(qint16 kind)
+void Questions::fill(Question kind)
 {
     Runtime &rt = m_ctx.rt;
     Scene &s = m_ctx.scene;
     const DataTables &t = m_ctx.tables;
+    m_kind = kind;
     switch (kind) {
-    case 1: {
-        m_kind = 1;
+    case Question::Study: {
         const int a = m_ctx.draw(4);
         const int b = m_ctx.draw(4);
         rt.studyQuestion = qint16(a * b);
@@ -37,28 +37,25 @@ void Questions::fill(qint16 kind)
         s.setQuestion(r.question, r.answer[1], r.answer[2], r.answer[3]);
         break;
     }
-    case 2:
-    case 3: {
-        m_kind = kind;
+    case Question::Music:
+    case Question::Book: {
+        const bool music = kind == Question::Music;
         const qint16 no = qint16(m_ctx.draw(5));
-        (kind == 2 ? rt.musicQuestion : rt.bookQuestion) = no;
-        const TasteRecord &r = (kind == 2 ? t.music : t.book)[size_t(no)];
+        (music ? rt.musicQuestion : rt.bookQuestion) = no;
+        const TasteRecord &r = (music ? t.music : t.book)[size_t(no)];
         s.setQuestion(r.question, r.answer[1], r.answer[2], r.answer[3]);
         break;
     }
-    case 4: {
-        m_kind = 4;
+    case Question::Play: {
         if (rt.userAskedToPlay == 1)
             rt.proposedGame = qint16(m_ctx.draw(3));
         s.setQuestion(playQuestion(rt.userAskedToPlay == 1 ? rt.proposedGame : 0), gameName(1), gameName(2), gameName(3));
         break;
     }
-    default:
-        break; // nothing to fill: the window shows what it already holds
     }
 }
 
-void Questions::tasteAnswer(int index, const TasteRecord &rec, qint16 eventAtFreeHour, qint16 otherEvent)
+void Questions::tasteAnswer(int index, const TasteRecord &rec, Activity atFreeHour, Activity otherwise)
 {
     Runtime &rt = m_ctx.rt;
     Memory &m = m_ctx.mem();
@@ -70,15 +67,14 @@ void Questions::tasteAnswer(int index, const TasteRecord &rec, qint16 eventAtFre
     m_ctx.memory.addFriendship(0);
     m_speech.showGivenText(text);
     m_stage.sayLines(Lines::Shown);
-    rt.step = 0;
     m_activities.setActivityLength(300);
     // The reply's activity goes by the hour on the local clock, German time or not.
     switch (m_ctx.clock.now().time().hour()) {
     case 9: case 10: case 13: case 17: case 19: case 20:
-        m_activities.startActivity(eventAtFreeHour);
+        m_activities.startActivity(atFreeHour);
         break;
     default:
-        m_activities.startActivity(otherEvent);
+        m_activities.startActivity(otherwise);
         break;
     }
 }
@@ -89,29 +85,29 @@ void Questions::answer(int index)
         return;
     Runtime &rt = m_ctx.rt;
     m_ctx.scene.parkQuestion();
-    switch (m_kind) {
-    case 1: {
+    // An answer with no question asked yet only refreshes the friendship label.
+    switch (m_kind.value_or(Question(0))) {
+    case Question::Study: {
         const StudyRecord &r = m_ctx.tables.study[size_t(qBound<int>(0, rt.studyQuestion, 20))];
         if (index == r.right) {
             m_ctx.memory.addFriendship(12);
-            rt.talkState = 1;
+            rt.talkState = Talk::AnsweredRight;
         } else {
             m_ctx.memory.addFriendship(5);
-            rt.talkState = 2;
+            rt.talkState = Talk::AnsweredWrong;
         }
-        rt.step = 0;
         m_activities.setActivityLength(60);
-        m_activities.startActivity(act::Studying);
+        m_activities.startActivity(Activity::Studying);
         break;
     }
-    case 2:
-        tasteAnswer(index, m_ctx.tables.music[size_t(qBound<int>(0, rt.musicQuestion, 10))], act::ListeningToMusic, act::ListeningLyingDown);
+    case Question::Music:
+        tasteAnswer(index, m_ctx.tables.music[size_t(qBound<int>(0, rt.musicQuestion, 10))], Activity::ListeningToMusic, Activity::ListeningLyingDown);
         break;
-    case 3:
-        tasteAnswer(index, m_ctx.tables.book[size_t(qBound<int>(0, rt.bookQuestion, 10))], act::Reading, act::ReadingLyingDown);
+    case Question::Book:
+        tasteAnswer(index, m_ctx.tables.book[size_t(qBound<int>(0, rt.bookQuestion, 10))], Activity::Reading, Activity::ReadingLyingDown);
         break;
-    case 4:
-        rt.talkState = 3;
+    case Question::Play:
+        rt.talkState = Talk::Playing;
         if (rt.userAskedToPlay == 1)
             m_ctx.memory.addFriendship(index == rt.proposedGame ? 13 : 9);
         else

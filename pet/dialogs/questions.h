@@ -7,6 +7,7 @@
 #include "pet/model/stage.h"
 
 #include <functional>
+#include <optional>
 
 class Speech;
 
@@ -20,11 +21,17 @@ public:
     {
     }
 
-    // Fills the window with a question of kind 1 study, 2 music, 3 book, 4 play.
-    void fill(qint16 kind);
+    // Fills the window with a question of that kind.
+    void fill(Question kind);
     // The user's answer 1..3.
     void answer(int index);
-    qint16 kind() const { return m_kind; }
+    std::optional<Question> kind() const { return m_kind; }
+    // Where the conversation stands (Runtime::talkState, which only Questions writes): a game
+    // has begun, or nothing is going on any more.
+    void gameBegun() { m_ctx.rt.talkState = Talk::Playing; }
+    void conversationOver() { m_ctx.rt.talkState = Talk::None; }
+    // The user asked to play (the Hobby button): the next play question proposes a game.
+    void userAsksToPlay() { m_ctx.rt.userAskedToPlay = 1; }
 
     static QString gameName(int n); // 1..3
     // The play question: the pet proposing game 1..3 when the user asked to play, or its own
@@ -32,11 +39,11 @@ public:
     static QString playQuestion(int proposedGame);
 
 private:
-    void tasteAnswer(int index, const TasteRecord &rec, qint16 eventAtFreeHour, qint16 otherEvent);
+    void tasteAnswer(int index, const TasteRecord &rec, Activity atFreeHour, Activity otherwise);
     PetContext &m_ctx;
     Stage &m_stage;
     Activities &m_activities;
     Speech &m_speech;
     std::function<void(qint16)> m_playGame;
-    qint16 m_kind = 0;
+    std::optional<Question> m_kind; // none until the first question
 };

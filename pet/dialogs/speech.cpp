@@ -70,7 +70,7 @@ void Speech::composeAnswerReport()
     const StudyRecord &rec = m_ctx.tables.study[size_t(qBound<int>(0, m_ctx.rt.studyQuestion, 20))];
     const QString a = (rec.right >= 1 && rec.right <= 3) ? rec.answer[size_t(rec.right)] : QString();
     const LineSet *set = findLineSet(QStringLiteral("Intoform"));
-    const bool right = m_ctx.rt.talkState == 1;
+    const bool right = m_ctx.rt.talkState == Talk::AnsweredRight;
     QString text = reportOpening(a, right);
     if (set && set->draws.size() >= 2) {
         const QList<Alternative> &alts = set->draws[right ? 0 : 1];

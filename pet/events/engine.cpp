@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <optional>
 
 Engine::Engine(PetContext &ctx, Stage &stage) : m_ctx(ctx), m_stage(stage)
 {
@@ -106,7 +107,7 @@ void Engine::tick()
         rt.activitySeconds += 1;
         return;
     }
-    const qint16 ended = rt.activity;
+    const Activity ended = Activity(rt.activity);
     restartCountdown();
     stopAnimations();
     followUp(ended);
@@ -123,11 +124,12 @@ void Engine::minuteSteps(const QDateTime &now)
     m_stage.friendshipChanged();
 }
 
-void Engine::startActivity(qint16 n)
+void Engine::startActivity(Activity a)
 {
-    m_ctx.rt.activity = n;
+    m_ctx.rt.step = 0;
+    m_ctx.rt.activity = number(a);
     if (m_ctx.trace)
-        m_ctx.trace->eventStarted(n);
+        m_ctx.trace->eventStarted(number(a));
     playStep();
 }
 
@@ -148,6 +150,20 @@ void Engine::playStep()
     sleepUntilNeeded();
 }
 
+bool Engine::disturbSleep()
+{
+    Runtime &rt = m_ctx.rt;
+    if (rt.stirred != 1) {
+        rt.stirred = 1;
+        rt.step = 3; // the sleeping activities' stir
+        playStep();
+        return false;
+    }
+    rt.stirred = 0;
+    rt.sleepActivity = rt.activity;
+    return true;
+}
+
 void Engine::setStepInterval(int ms)
 {
     Timers &t = m_ctx.timers;
@@ -158,11 +174,11 @@ void Engine::setStepInterval(int ms)
 
 int Engine::stepInterval() const { return m_ctx.timers.interval(m_stepTimer); }
 
-bool Engine::switchByChance(int r, qint16 n)
+bool Engine::switchByChance(int r, Activity a)
 {
-    if (!m_ctx.rt.userAway() && r == 1 && m_ctx.rt.talkState == 0) {
+    if (!m_ctx.rt.userAway() && r == 1 && m_ctx.rt.talkState == Talk::None) {
         restartCountdown();
-        startActivity(n);
+        startActivity(a);
         return true;
     }
     return false;
@@ -236,128 +252,129 @@ void Engine::chooseForTheHour()
     }
 }
 
-void Engine::followUp(qint16 ended)
+void Engine::followUp(Activity ended)
 {
     Runtime &rt = m_ctx.rt;
-    auto next = [this](qint16 n) { startActivity(n); };
+    auto next = [this](Activity a) { startActivity(a); };
+    using enum Activity;
     switch (ended) {
-    case 0:
+    case FirstMeeting:
         m_stage.closeSpeech();
         chooseForTheHour();
         return;
-    case 7: case 8: case 9: case 10:
+    case SleepOnBack: case SleepHandOut: case SleepSprawled: case SleepWithDoll:
         pick(Picker::Wakeup);
         return;
-    case 11: case 12: case 13:
-        next(14);
+    case WakeCheerfully: case WakeGrumpily: case WakeSlowly:
+        next(ChangeClothes);
         return;
-    case 14:
-        next(15);
+    case ChangeClothes:
+        next(WashFace);
         return;
-    case 15:
-        next(rt.hour == 21 ? 55 : 161);
+    case WashFace:
+        next(rt.hour == 21 ? UndressForBath : GroomingFirst);
         return;
-    case 161:
-        next(rt.hour == 21 ? 15 : 162);
+    case GroomingFirst:
+        next(rt.hour == 21 ? WashFace : GroomingSecond);
         return;
-    case 162:
-        next(rt.hour == 21 ? 161 : 163);
+    case GroomingSecond:
+        next(rt.hour == 21 ? GroomingFirst : GroomingThird);
         return;
-    case 163:
-        next(171);
+    case GroomingThird:
+        next(MorningChoreFirst);
         return;
-    case 171:
-        next(172);
+    case MorningChoreFirst:
+        next(MorningChoreSecond);
         return;
-    case 172:
+    case MorningChoreSecond:
         pick(Picker::Meal);
         return;
-    case 18: case 19: case 20: case 21:
+    case MealFirst: case MealSecond: case Sweets: case AfternoonSweets:
         markMealOver();
-        next(221);
+        next(AfterMealSnack);
         return;
-    case 221:
-        next(222);
+    case AfterMealSnack:
+        next(AfterMealStretch);
         return;
-    case 222:
+    case AfterMealStretch:
         rt.activityLength = draw(5) * 60 + (60 - rt.minute) * 60;
         pick(Picker::Rest);
         return;
-    case 23: case 24: case 25:
+    case RestDriftingFirst: case RestStretching: case RestDriftingSecond:
         rt.mealOver = 0;
         chooseForTheHour();
         return;
-    case 26:
-        if (rt.talkState == 1)
-            next(56);
-        else if (rt.talkState >= 2)
-            next(57);
+    case Studying:
+        if (rt.talkState == Talk::AnsweredRight)
+            next(PleasedByAnswer);
+        else if (rt.talkState != Talk::None)
+            next(SulkingAtAnswer);
         else
             chooseForTheHour();
         return;
-    case 31: case 32: case 33:
-        next(34);
+    case BathFirst: case BathSecond: case BathThird:
+        next(AfterBath);
         return;
-    case 34:
+    case AfterBath:
         pick(Picker::Bedtime);
         return;
-    case 35:
+    case Sleepy:
         // The draw is only made when the friendship is high enough.
         if (m_ctx.mem().Loveval > 60 && draw(10) == 1) {
-            next(52);
+            next(GoodNight);
         } else {
             rt.activityLength = nightLength();
             pick(Picker::Sleep);
         }
         return;
-    case 38:
-        next(39);
+    case BuildingToyCar:
+        next(RunningToyCar);
         return;
-    case 491: case 492: case 493: case 494:
-        next(qint16(ended + 1));
+    case BakingFirst: case BakingSecond: case BakingThird: case BakingFourth:
+        next(offset(ended, 1));
         return;
-    case 501:
+    case FortuneStart:
         m_stage.closeSpeech();
-        next(502);
+        next(FortuneGazing);
         return;
-    case 502:
-        next(503);
+    case FortuneGazing:
+        next(FortuneResult);
         return;
-    case 51:
-        rt.talkState = 0;
+    case AskStudyQuestion:
+        m_stage.conversationOver();
         m_stage.closeQuestion();
         rt.activityLength = 600;
-        next(26);
+        next(Studying);
         return;
-    case 58: case 59: case 60:
-        rt.talkState = 0;
+    case AskMusicQuestion: case AskBookQuestion: case AskToPlay:
+        m_stage.conversationOver();
         m_stage.closeQuestion();
         rt.activityLength = 600;
         chooseForTheHour();
         return;
-    case 52:
+    case GoodNight:
         m_stage.closeSpeech();
         rt.activityLength = nightLength();
         pick(Picker::Sleep);
         return;
-    case 53:
+    case ReadingInBed:
         rt.activityLength = nightLength();
-        next(9);
+        next(SleepSprawled);
         return;
-    case 55:
+    case UndressForBath:
         pick(Picker::Bath);
         return;
-    case 631:
-        next(632);
+    case FriendsArrive:
+        next(FriendsVisit);
         return;
-    case 641: case 642: case 643:
-        next(qint16(ended + 1));
+    case RaceDay: case RaceStart: case RaceRun:
+        next(offset(ended, 1));
         return;
-    case 651:
-        next(qint16(651 + draw(3)));
+    case GardoArrives:
+        next(offset(GardoArrives, draw(3)));
         return;
-    case 56: case 57: case 503:
-        rt.talkState = 0;
+    case PleasedByAnswer: case SulkingAtAnswer: case FortuneResult:
+        m_stage.conversationOver();
         m_stage.closeSpeech();
         chooseForTheHour();
         return;
@@ -371,72 +388,73 @@ void Engine::pick(Picker p)
 {
     Runtime &rt = m_ctx.rt;
     const Memory &m = m_ctx.mem();
+    using enum Activity;
     switch (p) {
     case Picker::Sleep:
         m_stage.lockPresentAndHobby();
         for (;;) {
             const int r = draw(5);
-            if (r == 1) return startActivity(7);
-            if (r == 2) return startActivity(8);
-            if (r == 3 && m.Loveval >= 60) return startActivity(9);
-            if (r >= 4 && m.Item[1] == 3) return startActivity(10);
+            if (r == 1) return startActivity(SleepOnBack);
+            if (r == 2) return startActivity(SleepHandOut);
+            if (r == 3 && m.Loveval >= 60) return startActivity(SleepSprawled);
+            if (r >= 4 && m.Item[1] == 3) return startActivity(SleepWithDoll);
         }
     case Picker::Wakeup:
         m_stage.lockPresentAndHobby();
         for (;;) {
             const int r = draw(3);
-            if (r == 1) return startActivity(11);
-            if (r == 2 && m.Loveval <= 39) return startActivity(12);
-            if (r == 3) return startActivity(13);
+            if (r == 1) return startActivity(WakeCheerfully);
+            if (r == 2 && m.Loveval <= 39) return startActivity(WakeGrumpily);
+            if (r == 3) return startActivity(WakeSlowly);
         }
     case Picker::Meal:
         m_stage.lockPresentAndHobby();
-        return startActivity(qint16(17 + draw(3)));
+        return startActivity(offset(MealFirst, draw(3) - 1));
     case Picker::Rest:
         m_stage.unlockPresentAndHobby();
-        return startActivity(qint16(22 + draw(3)));
+        return startActivity(offset(RestDriftingFirst, draw(3) - 1));
     case Picker::Bath:
         m_stage.lockPresentAndHobby();
-        return startActivity(qint16(30 + draw(3)));
+        return startActivity(offset(BathFirst, draw(3) - 1));
     case Picker::Bedtime:
         m_stage.lockPresentAndHobby();
         for (;;) {
             const int r = draw(2);
-            if (r == 1) return startActivity(35);
-            if (r == 2 && m.Loveval >= 60) return startActivity(53);
+            if (r == 1) return startActivity(Sleepy);
+            if (r == 2 && m.Loveval >= 60) return startActivity(ReadingInBed);
         }
     case Picker::Hobby: {
         m_ctx.day.refreshHour();
         for (;;) {
             const int r = draw(24);
-            qint16 n = 0;
+            std::optional<Activity> n;
             switch (r) {
-            case 1: case 14: if (m.Item[1] == 3) n = 36; break;
-            case 2: if (m.Item[1] == 3) n = 37; break;
-            case 3: case 15: if (m.Item[2] == 3) n = 38; break;
+            case 1: case 14: if (m.Item[1] == 3) n = PlayingWithDoll; break;
+            case 2: if (m.Item[1] == 3) n = DressingDoll; break;
+            case 3: case 15: if (m.Item[2] == 3) n = BuildingToyCar; break;
             case 4: case 16:
                 if (m.Item[3] == 3)
-                    n = (draw(2) == 1 && m.Flowerday >= 0 && m.Flowerday <= 2) ? 41 : 40;
+                    n = (draw(2) == 1 && m.Flowerday >= 0 && m.Flowerday <= 2) ? WaitingForSprouts : WateringFlower;
                 break;
-            case 5: if (m.Item[4] == 3) n = 42; break;
-            case 6: if (m.Item[5] == 3) n = 43; break;
-            case 7: if (m.Item[6] == 3) n = 44; break;
-            case 8: n = 45; break;
-            case 9: n = 46; break;
-            case 10: if (rt.hour <= 18) n = 47; break;
-            case 11: n = 48; break;
-            case 12: case 17: if (m.Loveval >= 80) n = 491; break;
-            case 13: case 18: if (m.Loveval >= 100) n = 501; break;
-            case 19: case 22: if (m.Item[7] == 3) n = 631; break;
-            case 20: if (m.Item[8] == 3) n = 641; break;
-            case 21: case 23: case 24: if (m.Item[9] == 3) n = 651; break;
+            case 5: if (m.Item[4] == 3) n = PlayingSolitaire; break;
+            case 6: if (m.Item[5] == 3) n = PlayingViolin; break;
+            case 7: if (m.Item[6] == 3) n = UsingComputer; break;
+            case 8: n = Painting; break;
+            case 9: n = WatchingTv; break;
+            case 10: if (rt.hour <= 18) n = MakingWreath; break;
+            case 11: n = PettingAnimal; break;
+            case 12: case 17: if (m.Loveval >= 80) n = BakingFirst; break;
+            case 13: case 18: if (m.Loveval >= 100) n = FortuneStart; break;
+            case 19: case 22: if (m.Item[7] == 3) n = FriendsArrive; break;
+            case 20: if (m.Item[8] == 3) n = RaceDay; break;
+            case 21: case 23: case 24: if (m.Item[9] == 3) n = GardoArrives; break;
             default: break;
             }
-            if (n == 0)
+            if (!n)
                 continue;
-            startActivity(n);
+            startActivity(*n);
             // A visit opens with the visitors' own lines, as if the pet had been clicked.
-            if (n == 631 || n == 651)
+            if (n == FriendsArrive || n == GardoArrives)
                 m_stage.sayClickLines();
             return;
         }
@@ -445,11 +463,11 @@ void Engine::pick(Picker p)
         m_stage.unlockPresentAndHobby();
         m_ctx.day.refreshDate();
         m_ctx.day.refreshHour();
-        if (const qint16 festival = DayClock::festivalActivity(rt.month, rt.day, rt.hour))
-            return startActivity(festival);
-        if (m.Loveval >= 60) return startActivity(qint16(draw(2)));
-        if (m.Loveval < 41) return startActivity(qint16(4 + draw(2)));
-        return startActivity(qint16(2 + draw(2)));
+        if (const std::optional<Activity> festival = DayClock::festivalActivity(rt.month, rt.day, rt.hour))
+            return startActivity(*festival);
+        if (m.Loveval >= 60) return startActivity(offset(FondChatFirst, draw(2) - 1));
+        if (m.Loveval < 41) return startActivity(offset(AwkwardChatFirst, draw(2) - 1));
+        return startActivity(offset(PlainChatFirst, draw(2) - 1));
     }
     }
 }

@@ -24,14 +24,15 @@ public:
     bool clockRunning() const override;
     void setActivityLength(qint32 seconds) override;
 
-    void startActivity(qint16 n) override;
+    void startActivity(Activity a) override;
     void restartCountdown() override;
     void stopAnimations() override;
     void chooseForTheHour() override;
     void playStep() override;
+    bool disturbSleep() override;
     void setStepInterval(int ms) override;
     int stepInterval() const;
-    bool switchByChance(int r, qint16 n) override;
+    bool switchByChance(int r, Activity a) override;
     qint32 nightLength();
     void maybeDeliverPresent();
     void pick(Picker p);
@@ -64,7 +65,7 @@ private:
     void countSecondsSlept();
     void sleepUntilNeeded();
     void minuteSteps(const QDateTime &now);
-    void followUp(qint16 ended);
+    void followUp(Activity ended);
     void restToTheHour();
     void markMealOver();
     bool deliverPresent(int k);

@@ -9,10 +9,10 @@ using namespace steps;
 
 namespace {
 
-const GestureTable kChat1{0, 2000, 10, {{8, 8, 1, 500}, {9, 9, 2, 500}, {10, 10, 3, 1000}}, 200, 60};
-const GestureTable kChat2{0, 2000, 10, {{7, 8, 1, 200}, {9, 9, 2, 500}, {10, 10, 3, 500}}, 200, 60};
-const GestureTable kChat4{0, 2000, 10, {{7, 9, 1, 200}, {10, 10, 2, 1000}}, 200, 60};
-const GestureTable kChat6{0, 2000, 10, {{9, 10, 1, 5000}}, 200, 60};
+const GestureTable kChat1{0, 2000, 10, {{8, 8, 1, 500}, {9, 9, 2, 500}, {10, 10, 3, 1000}}, 200, Activity::AskToPlay};
+const GestureTable kChat2{0, 2000, 10, {{7, 8, 1, 200}, {9, 9, 2, 500}, {10, 10, 3, 500}}, 200, Activity::AskToPlay};
+const GestureTable kChat4{0, 2000, 10, {{7, 9, 1, 200}, {10, 10, 2, 1000}}, 200, Activity::AskToPlay};
+const GestureTable kChat6{0, 2000, 10, {{9, 10, 1, 5000}}, 200, Activity::AskToPlay};
 const GestureTable kWave{0, 2000, 10, {{7, 9, 1, 200}, {10, 10, 2, 1000}}}; // 0, 11, 61
 const GestureTable kReport{0, 2000, 10, {{8, 8, 1, 500}, {9, 9, 2, 500}, {10, 10, 3, 1000}}}; // 56
 const GestureTable kAskMusic{0, 2000, 10, {{7, 8, 1, 200}, {9, 9, 2, 500}, {10, 10, 3, 500}}}; // 58, 62
@@ -50,7 +50,7 @@ void heldChat(Player &e, const char *strip)
 {
     if (e.rt().step == 0)
         return begin(e, 300, strip, 0, 100);
-    heldPose(e, 2000, 200, 2000, 200, 60);
+    heldPose(e, 2000, 200, 2000, 200, Activity::AskToPlay);
 }
 void chatting3(Player &e) { heldChat(e, "3"); }
 void chatting5(Player &e) { heldChat(e, "5"); }
@@ -259,7 +259,7 @@ template <int N> void restDrift(Player &e)
 {
     if (e.rt().step == 0)
         return begin(e, 0, N == 23 ? "23" : "25", 0, 3000);
-    drift(e, 200, 60);
+    drift(e, 200, Activity::AskToPlay);
 }
 
 void restStretching(Player &e)
@@ -270,7 +270,7 @@ void restStretching(Player &e)
         return begin(e, 0, "24", 0, 1000);
     case 1:
         e.showFrame(1);
-        if (e.switchByChance(e.draw(200), 60))
+        if (e.switchByChance(e.draw(200), Activity::AskToPlay))
             return;
         e.setStepInterval(500);
         rt.step = 2;
@@ -298,9 +298,9 @@ void studying(Player &e)
         return begin(e, 0, "26", 0, 500);
     case 1: {
         e.showFrame(1);
-        if (!rt.userAway() && rt.talkState == 0 && e.draw(150) == 1) {
+        if (!rt.userAway() && rt.talkState == Talk::None && e.draw(150) == 1) {
             e.restartCountdown();
-            e.startActivity(51);
+            e.startActivity(Activity::AskStudyQuestion);
             return;
         }
         rt.step = e.draw(10) == 1 ? 2 : 3;
@@ -334,22 +334,22 @@ void tasteBegin(Player &e, const char *strip, int firstMs, Lines lines, bool mus
 template <int N> void reading(Player &e)
 {
     if (e.rt().step == 0)
-        return tasteBegin(e, N == 27 ? "27" : "28", 100, Lines::Reading, false);
-    postures(e, kReadB, kReadA, 0, 150, 59);
+        return tasteBegin(e, N == number(Activity::Reading) ? "27" : "28", 100, Lines::Reading, false);
+    postures(e, kReadB, kReadA, 0, 150, Activity::AskBookQuestion);
 }
 
 void listeningToMusic(Player &e)
 {
     if (e.rt().step == 0)
         return tasteBegin(e, "29", 100, Lines::Music, true);
-    postures(e, kMusicB, kMusicA, 0, 150, 58);
+    postures(e, kMusicB, kMusicA, 0, 150, Activity::AskMusicQuestion);
 }
 
 void listeningLyingDown(Player &e)
 {
     if (e.rt().step == 0)
         return tasteBegin(e, "30", 3000, Lines::Music, true);
-    drift(e, 150, 58);
+    drift(e, 150, Activity::AskMusicQuestion);
 }
 
 template <int N> void bath(Player &e)
@@ -391,7 +391,7 @@ void askStudyQuestion(Player &e)
     if (e.rt().step == 0) {
         begin(e, 60, "51", 1, 100);
         e.beep();
-        e.stage().askQuestion(1);
+        e.stage().askQuestion(Question::Study);
         e.ctx().memory.addFriendship(-10);
         return;
     }
@@ -431,12 +431,13 @@ void wokenAtNight(Player &e)
         rt.step += 1;
         return;
     }
+    // Back to the sleep it was woken from; the plainest one comes back as either of the first two.
     const qint16 k = rt.sleepActivity;
-    rt.activity = (k == 8 || k == 9 || k == 10) ? k : qint16(6 + e.draw(2));
+    const Activity again = isSleeping(k) && k != number(Activity::SleepOnBack)
+                               ? Activity(k)
+                               : offset(Activity::SleepOnBack, e.draw(2) - 1);
     rt.step = 0;
-    if (e.ctx().trace)
-        e.ctx().trace->eventStarted(rt.activity);
-    e.playStep();
+    e.startActivity(again);
 }
 
 void pleasedByAnswer(Player &e)
@@ -464,14 +465,14 @@ void askMusicQuestion(Player &e)
     if (e.rt().step == 0) {
         begin(e, 60, "2", 0, 100);
         e.beep();
-        e.stage().askQuestion(2);
+        e.stage().askQuestion(Question::Music);
         e.ctx().memory.addFriendship(-10);
         return;
     }
     gestures(e, kAskMusic);
 }
 
-template <int Kind> void askHeld(Player &e)
+template <Question Kind> void askHeld(Player &e)
 {
     if (e.rt().step == 0) {
         begin(e, 60, "3", 0, 100);
@@ -507,56 +508,57 @@ void welcomeUserBack(Player &e)
 
 void registerEverydayEvents(EventTable &t)
 {
-    t[0] = firstMeeting;
-    t[1] = chat<kChat1, 1>;
-    t[2] = chat<kChat2, 2>;
-    t[3] = chatting3;
-    t[4] = chat<kChat4, 4>;
-    t[5] = chatting5;
-    t[6] = chat<kChat6, 6>;
-    t[7] = sleepA;
-    t[8] = sleepB;
-    t[9] = sleepHappy;
-    t[10] = sleepWithDoll;
-    t[11] = wakeCheerfully;
-    t[12] = wakeGrumpily;
-    t[13] = wakeSlowly;
-    t[14] = changeClothes;
-    t[15] = washFace;
-    t[161] = grooming<0>;
-    t[162] = grooming<2>;
-    t[163] = grooming<4>;
-    t[171] = morningChoreA;
-    t[172] = morningChoreB;
-    t[18] = mealA;
-    t[19] = mealB;
-    t[20] = sweets<20>;
-    t[21] = sweets<21>;
-    t[221] = afterMealSnack;
-    t[222] = afterMealStretch;
-    t[23] = restDrift<23>;
-    t[24] = restStretching;
-    t[25] = restDrift<25>;
-    t[26] = studying;
-    t[27] = reading<27>;
-    t[28] = reading<28>;
-    t[29] = listeningToMusic;
-    t[30] = listeningLyingDown;
-    t[31] = bath<31>;
-    t[32] = bath<32>;
-    t[33] = bath<33>;
-    t[34] = afterBath;
-    t[35] = sleepy;
-    t[51] = askStudyQuestion;
-    t[52] = goodNight;
-    t[53] = readingInBed;
-    t[54] = wokenAtNight;
-    t[55] = undressForBath;
-    t[56] = pleasedByAnswer;
-    t[57] = sulkingAtAnswer;
-    t[58] = askMusicQuestion;
-    t[59] = askHeld<3>;
-    t[60] = askHeld<4>;
-    t[61] = seeUserOff;
-    t[62] = welcomeUserBack;
+    auto at = [&t](Activity a) -> EventProc & { return t[size_t(number(a))]; };
+    at(Activity::FirstMeeting) = firstMeeting;
+    at(Activity::FondChatFirst) = chat<kChat1, 1>;
+    at(Activity::FondChatSecond) = chat<kChat2, 2>;
+    at(Activity::PlainChatFirst) = chatting3;
+    at(Activity::PlainChatSecond) = chat<kChat4, 4>;
+    at(Activity::AwkwardChatFirst) = chatting5;
+    at(Activity::AwkwardChatSecond) = chat<kChat6, 6>;
+    at(Activity::SleepOnBack) = sleepA;
+    at(Activity::SleepHandOut) = sleepB;
+    at(Activity::SleepSprawled) = sleepHappy;
+    at(Activity::SleepWithDoll) = sleepWithDoll;
+    at(Activity::WakeCheerfully) = wakeCheerfully;
+    at(Activity::WakeGrumpily) = wakeGrumpily;
+    at(Activity::WakeSlowly) = wakeSlowly;
+    at(Activity::ChangeClothes) = changeClothes;
+    at(Activity::WashFace) = washFace;
+    at(Activity::GroomingFirst) = grooming<0>;
+    at(Activity::GroomingSecond) = grooming<2>;
+    at(Activity::GroomingThird) = grooming<4>;
+    at(Activity::MorningChoreFirst) = morningChoreA;
+    at(Activity::MorningChoreSecond) = morningChoreB;
+    at(Activity::MealFirst) = mealA;
+    at(Activity::MealSecond) = mealB;
+    at(Activity::Sweets) = sweets<20>;
+    at(Activity::AfternoonSweets) = sweets<21>;
+    at(Activity::AfterMealSnack) = afterMealSnack;
+    at(Activity::AfterMealStretch) = afterMealStretch;
+    at(Activity::RestDriftingFirst) = restDrift<23>;
+    at(Activity::RestStretching) = restStretching;
+    at(Activity::RestDriftingSecond) = restDrift<25>;
+    at(Activity::Studying) = studying;
+    at(Activity::Reading) = reading<27>;
+    at(Activity::ReadingLyingDown) = reading<28>;
+    at(Activity::ListeningToMusic) = listeningToMusic;
+    at(Activity::ListeningLyingDown) = listeningLyingDown;
+    at(Activity::BathFirst) = bath<31>;
+    at(Activity::BathSecond) = bath<32>;
+    at(Activity::BathThird) = bath<33>;
+    at(Activity::AfterBath) = afterBath;
+    at(Activity::Sleepy) = sleepy;
+    at(Activity::AskStudyQuestion) = askStudyQuestion;
+    at(Activity::GoodNight) = goodNight;
+    at(Activity::ReadingInBed) = readingInBed;
+    at(Activity::WokenAtNight) = wokenAtNight;
+    at(Activity::UndressForBath) = undressForBath;
+    at(Activity::PleasedByAnswer) = pleasedByAnswer;
+    at(Activity::SulkingAtAnswer) = sulkingAtAnswer;
+    at(Activity::AskMusicQuestion) = askMusicQuestion;
+    at(Activity::AskBookQuestion) = askHeld<Question::Book>;
+    at(Activity::AskToPlay) = askHeld<Question::Play>;
+    at(Activity::SeeUserOff) = seeUserOff;
+    at(Activity::WelcomeUserBack) = welcomeUserBack;
 }

@@ -4,6 +4,8 @@
 
 namespace {
 
+using enum Activity;
+
 enum class When { Always, MealOver, Fest, Minutes };
 
 struct Choice {
@@ -18,15 +20,15 @@ struct Row {
     std::vector<Choice> choices;
 };
 
-HourAction start(qint16 n, qint32 limit = 0) { return {HourAction::Start, n, Picker::Rest, limit}; }
-HourAction study() { return start(26, 1200); }
-HourAction talk() { return {HourAction::Pick, 0, Picker::Talk, 600}; }
-HourAction hobby() { return {HourAction::Pick, 0, Picker::Hobby, 0}; }
-HourAction shortly(Picker p) { return {HourAction::Pick, 0, p, HourAction::kShort}; }
-HourAction picker(Picker p) { return {HourAction::Pick, 0, p, 0}; }
-HourAction restToHour() { return {HourAction::RestToHour, 0, Picker::Rest, 0}; }
-HourAction restThen(qint16 n) { return {HourAction::RestAndStart, n, Picker::Rest, 0}; }
-HourAction night() { return {HourAction::Night, 0, Picker::Sleep, 0}; }
+HourAction start(Activity a, qint32 limit = 0) { return {.kind = HourAction::Start, .event = a, .limit = limit}; }
+HourAction study() { return start(Activity::Studying, 1200); }
+HourAction talk() { return {.kind = HourAction::Pick, .picker = Picker::Talk, .limit = 600}; }
+HourAction hobby() { return {.kind = HourAction::Pick, .picker = Picker::Hobby, .limit = 0}; }
+HourAction shortly(Picker p) { return {.kind = HourAction::Pick, .picker = p, .limit = HourAction::kShort}; }
+HourAction picker(Picker p) { return {.kind = HourAction::Pick, .picker = p, .limit = 0}; }
+HourAction restToHour() { return {.kind = HourAction::RestToHour, .picker = Picker::Rest, .limit = 0}; }
+HourAction restThen(Activity a) { return {.kind = HourAction::RestAndStart, .event = a}; }
+HourAction night() { return {.kind = HourAction::Night, .picker = Picker::Sleep, .limit = 0}; }
 
 Row once(When w, HourAction a) { return Row{w, 0, 59, 0, {{0, 0, a}}}; }
 Row minutes(int from, int to, HourAction a) { return Row{When::Minutes, from, to, 0, {{0, 0, a}}}; }
@@ -40,7 +42,7 @@ std::vector<Row> mealHour(int beforeEnd, int mealEnd, int afterEnd, HourAction m
     return {once(When::MealOver, restToHour()),
             minutesDraw(0, beforeEnd, 5, {{1, 1, shortly(Picker::Talk)}, {2, 2, shortly(Picker::Rest)}, {3, 5, meal}}),
             minutes(beforeEnd + 1, mealEnd, meal),
-            minutes(mealEnd + 1, afterEnd, restThen(221)),
+            minutes(mealEnd + 1, afterEnd, restThen(AfterMealSnack)),
             minutes(afterEnd + 1, 59, restToHour())};
 }
 
@@ -53,36 +55,36 @@ const std::vector<std::vector<Row>> &hourTable()
         h[8] = {once(When::MealOver, restToHour()),
                 minutesDraw(0, 15, 3, {{1, 1, shortly(Picker::Sleep)}, {2, 3, picker(Picker::Wakeup)}}),
                 minutes(16, 20, picker(Picker::Wakeup)),
-                minutes(21, 21, start(14)),
-                minutes(22, 22, start(15)),
-                minutes(23, 23, start(161)),
-                minutes(24, 28, start(171)),
-                minutes(29, 29, start(172)),
+                minutes(21, 21, start(ChangeClothes)),
+                minutes(22, 22, start(WashFace)),
+                minutes(23, 23, start(GroomingFirst)),
+                minutes(24, 28, start(MorningChoreFirst)),
+                minutes(29, 29, start(MorningChoreSecond)),
                 minutes(30, 49, picker(Picker::Meal)),
-                minutes(50, 54, restThen(221)),
+                minutes(50, 54, restThen(AfterMealSnack)),
                 minutes(55, 59, restToHour())};
-        h[9] = {drawRow(When::Fest, 15, {{1, 2, study()}, {3, 6, start(27)}, {7, 9, start(29)}, {10, 15, talk()}}),
-                drawRow(When::Always, 10, {{1, 2, study()}, {3, 6, start(27)}, {7, 9, start(29)}, {10, 10, talk()}})};
-        h[10] = {drawRow(When::Always, 10, {{1, 2, study()}, {3, 5, start(27)}, {6, 9, start(29)}, {10, 10, talk()}})};
-        h[11] = {drawRow(When::Fest, 15, {{1, 5, study()}, {6, 7, start(28)}, {8, 9, start(30)}, {10, 15, talk()}}),
-                 drawRow(When::Always, 10, {{1, 5, study()}, {6, 7, start(28)}, {8, 9, start(30)}, {10, 10, talk()}})};
+        h[9] = {drawRow(When::Fest, 15, {{1, 2, study()}, {3, 6, start(Reading)}, {7, 9, start(ListeningToMusic)}, {10, 15, talk()}}),
+                drawRow(When::Always, 10, {{1, 2, study()}, {3, 6, start(Reading)}, {7, 9, start(ListeningToMusic)}, {10, 10, talk()}})};
+        h[10] = {drawRow(When::Always, 10, {{1, 2, study()}, {3, 5, start(Reading)}, {6, 9, start(ListeningToMusic)}, {10, 10, talk()}})};
+        h[11] = {drawRow(When::Fest, 15, {{1, 5, study()}, {6, 7, start(ReadingLyingDown)}, {8, 9, start(ListeningLyingDown)}, {10, 15, talk()}}),
+                 drawRow(When::Always, 10, {{1, 5, study()}, {6, 7, start(ReadingLyingDown)}, {8, 9, start(ListeningLyingDown)}, {10, 10, talk()}})};
         h[12] = mealHour(20, 40, 45, picker(Picker::Meal));
-        h[13] = {drawRow(When::Always, 10, {{1, 1, study()}, {2, 4, start(27)}, {5, 7, start(29)}, {8, 9, hobby()}, {10, 10, talk()}})};
-        h[14] = {drawRow(When::Fest, 15, {{1, 3, study()}, {4, 4, start(28)}, {5, 5, start(30)}, {6, 11, hobby()}, {12, 15, talk()}}),
-                 drawRow(When::Always, 10, {{1, 3, study()}, {4, 4, start(28)}, {5, 5, start(30)}, {6, 9, hobby()}, {10, 10, talk()}})};
-        h[15] = mealHour(10, 30, 35, start(21));
-        h[16] = {drawRow(When::Always, 10, {{1, 3, start(28)}, {4, 7, start(30)}, {8, 9, hobby()}, {10, 10, talk()}})};
-        h[17] = {drawRow(When::Always, 12, {{1, 2, start(27)}, {3, 4, start(29)}, {5, 11, hobby()}, {12, 12, talk()}})};
+        h[13] = {drawRow(When::Always, 10, {{1, 1, study()}, {2, 4, start(Reading)}, {5, 7, start(ListeningToMusic)}, {8, 9, hobby()}, {10, 10, talk()}})};
+        h[14] = {drawRow(When::Fest, 15, {{1, 3, study()}, {4, 4, start(ReadingLyingDown)}, {5, 5, start(ListeningLyingDown)}, {6, 11, hobby()}, {12, 15, talk()}}),
+                 drawRow(When::Always, 10, {{1, 3, study()}, {4, 4, start(ReadingLyingDown)}, {5, 5, start(ListeningLyingDown)}, {6, 9, hobby()}, {10, 10, talk()}})};
+        h[15] = mealHour(10, 30, 35, start(AfternoonSweets));
+        h[16] = {drawRow(When::Always, 10, {{1, 3, start(ReadingLyingDown)}, {4, 7, start(ListeningLyingDown)}, {8, 9, hobby()}, {10, 10, talk()}})};
+        h[17] = {drawRow(When::Always, 12, {{1, 2, start(Reading)}, {3, 4, start(ListeningToMusic)}, {5, 11, hobby()}, {12, 12, talk()}})};
         h[18] = mealHour(30, 50, 55, picker(Picker::Meal));
-        h[19] = {drawRow(When::Fest, 15, {{1, 1, study()}, {2, 4, start(27)}, {5, 7, start(29)}, {8, 11, hobby()}, {12, 15, talk()}}),
-                 drawRow(When::Always, 10, {{1, 1, study()}, {2, 4, start(27)}, {5, 7, start(29)}, {8, 9, hobby()}, {10, 10, talk()}})};
-        h[20] = {drawRow(When::Always, 10, {{1, 1, study()}, {2, 3, start(27)}, {4, 5, start(29)}, {6, 9, hobby()}, {10, 10, talk()}})};
-        h[21] = {minutesDraw(0, 10, 5, {{1, 1, shortly(Picker::Talk)}, {2, 2, shortly(Picker::Rest)}, {3, 5, start(161)}}),
-                 minutes(11, 11, start(161)),
-                 minutes(12, 12, start(15)),
-                 minutes(13, 13, start(55)),
+        h[19] = {drawRow(When::Fest, 15, {{1, 1, study()}, {2, 4, start(Reading)}, {5, 7, start(ListeningToMusic)}, {8, 11, hobby()}, {12, 15, talk()}}),
+                 drawRow(When::Always, 10, {{1, 1, study()}, {2, 4, start(Reading)}, {5, 7, start(ListeningToMusic)}, {8, 9, hobby()}, {10, 10, talk()}})};
+        h[20] = {drawRow(When::Always, 10, {{1, 1, study()}, {2, 3, start(Reading)}, {4, 5, start(ListeningToMusic)}, {6, 9, hobby()}, {10, 10, talk()}})};
+        h[21] = {minutesDraw(0, 10, 5, {{1, 1, shortly(Picker::Talk)}, {2, 2, shortly(Picker::Rest)}, {3, 5, start(GroomingFirst)}}),
+                 minutes(11, 11, start(GroomingFirst)),
+                 minutes(12, 12, start(WashFace)),
+                 minutes(13, 13, start(UndressForBath)),
                  minutes(14, 43, picker(Picker::Bath)),
-                 minutes(44, 53, start(34)),
+                 minutes(44, 53, start(AfterBath)),
                  minutes(54, 59, picker(Picker::Bedtime))};
         return h;
     }();

@@ -3,6 +3,8 @@
 // one action or draws 1..N and maps ranges of the draw to actions.
 #pragma once
 
+#include "pet/model/activity.h"
+
 #include <QtGlobal>
 
 #include <functional>
@@ -14,7 +16,7 @@ struct HourAction {
     enum Kind { Night, RestToHour, Start, RestAndStart, Pick };
     static constexpr qint32 kShort = -1; // a few minutes: (draw 1..5) x 60 seconds
     Kind kind = Start;
-    qint16 event = 0;
+    Activity event = Activity::FirstMeeting; // what Start and RestAndStart begin
     Picker picker = Picker::Rest;
     qint32 limit = 0; // 0: the event sets its own length
 };

@@ -4,6 +4,7 @@
 // activities do not include each other.
 #pragma once
 
+#include "pet/model/activity.h"
 #include "pet/model/context.h"
 #include "pet/model/stage.h"
 
@@ -22,12 +23,12 @@ public:
     Runtime &rt() { return ctx().rt; }
     int draw(int n) { return ctx().rnd.draw(n); }
 
-    virtual void startActivity(qint16 n) = 0;
+    virtual void startActivity(Activity a) = 0;
     virtual void restartCountdown() = 0;
     virtual void playStep() = 0;
-    // Switches to activity n when the user is here, r is 1 and nothing else is going on; returns
+    // Switches to activity a when the user is here, r is 1 and nothing else is going on; returns
     // whether it switched (the calling step then stops).
-    virtual bool switchByChance(int r, qint16 n) = 0;
+    virtual bool switchByChance(int r, Activity a) = 0;
 
     virtual void showStrip(const QString &strip) = 0;
     virtual void showFrame(int n) = 0;

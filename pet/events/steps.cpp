@@ -108,7 +108,7 @@ void loop(Player &e, const std::vector<int> &frames, const std::vector<int> &ms,
 }
 
 void postures(Player &e, const GestureTable &first, const GestureTable &second, int chooseFrame,
-              int chanceN, qint16 chanceEvent)
+              int chanceN, Activity chanceEvent)
 {
     Runtime &rt = e.rt();
     constexpr qint16 kFirst = 10, kSecond = 30;
@@ -135,7 +135,7 @@ void postures(Player &e, const GestureTable &first, const GestureTable &second, 
     rt.step = e.draw(2) == 1 ? kFirst : kSecond;
 }
 
-void heldPose(Player &e, int restMs, int shortMs, int poseMs, int chanceN, qint16 chanceEvent)
+void heldPose(Player &e, int restMs, int shortMs, int poseMs, int chanceN, Activity chanceEvent)
 {
     Runtime &rt = e.rt();
     switch (rt.step) {
@@ -168,7 +168,7 @@ void heldPose(Player &e, int restMs, int shortMs, int poseMs, int chanceN, qint1
     }
 }
 
-void drift(Player &e, int chanceN, qint16 chanceEvent)
+void drift(Player &e, int chanceN, Activity chanceEvent)
 {
     Runtime &rt = e.rt();
     if (rt.step == 2) {

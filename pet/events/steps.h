@@ -21,7 +21,7 @@ struct GestureTable {
     int drawN;
     std::vector<Gesture> gestures;
     int chanceN = 0; // switchByChance(draw 1..chanceN, chanceEvent) in the rest step
-    qint16 chanceEvent = 0;
+    Activity chanceEvent = Activity::AskToPlay;
     bool restClearsClick = false;
 };
 
@@ -44,10 +44,10 @@ void loop(Player &e, const std::vector<int> &frames, const std::vector<int> &ms,
 // Step 1 chooses a posture by a draw 1..2 (1: first, 2: second); each posture is a rest with
 // gestures; a gesture with frame -1 chooses again.
 void postures(Player &e, const GestureTable &first, const GestureTable &second, int chooseFrame = -1,
-              int chanceN = 0, qint16 chanceEvent = 0);
+              int chanceN = 0, Activity chanceEvent = Activity::AskToPlay);
 // The held pose: a rest with short gestures, now and then a pose held for a while.
-void heldPose(Player &e, int restMs, int shortMs, int poseMs, int chanceN = 0, qint16 chanceEvent = 0);
+void heldPose(Player &e, int restMs, int shortMs, int poseMs, int chanceN = 0, Activity chanceEvent = Activity::AskToPlay);
 // Two frames, each moving to the other only when a draw 1..3 gives 1.
-void drift(Player &e, int chanceN = 0, qint16 chanceEvent = 0);
+void drift(Player &e, int chanceN = 0, Activity chanceEvent = Activity::AskToPlay);
 
 } // namespace steps

@@ -1,7 +1,9 @@
-// What the dialogs and the game launch may ask of the pet's activities: start one, play its
-// step now, restart its countdown, stop the props' animations, choose for the hour, stop or
-// restart the clock. The engine implements it; its working values stay its own.
+// What the dialogs, the game launch and the click handling may ask of the pet's activities: start
+// one, play its step now, disturb its sleep, restart its countdown, stop the props' animations,
+// choose for the hour, stop or restart the clock. The engine implements it; its working values stay its own.
 #pragma once
+
+#include "activity.h"
 
 #include <QtGlobal>
 
@@ -10,10 +12,13 @@ class Activities
 public:
     virtual ~Activities() = default;
 
-    // Begins activity n at its first step.
-    virtual void startActivity(qint16 n) = 0;
+    // Begins the activity at its first step.
+    virtual void startActivity(Activity a) = 0;
     // Plays the current activity's step at once.
     virtual void playStep() = 0;
+    // A click on the sleeping pet. The first makes it stir in its sleep (false); the second wakes
+    // it (true), and the sleep it was woken from is kept for its going back to sleep.
+    virtual bool disturbSleep() = 0;
     // The activity's countdown and step back to their start.
     virtual void restartCountdown() = 0;
     // How many seconds the current activity lasts (0: until something else ends it).

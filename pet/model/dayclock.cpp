@@ -15,17 +15,17 @@ const char *const kWeekdays[] = {"", "月", "火", "水", "木", "金", "土", "
 
 struct Festival {
     int month, from, to;
-    qint16 activity;
+    Activity activity;
     int fromHour;     // the pet chats in it from this hour on
     bool inHourTable; // the hour table plans the day differently
 };
 const Festival kFestivals[] = {
-    {1, 1, 3, 1001, 0, true},    // New Year
-    {2, 2, 4, 1002, 0, true},    // the bean throwing
-    {3, 3, 5, 1003, 0, true},    // the dolls
-    {5, 5, 7, 1004, 0, true},    // the carp streamers
-    {9, 15, 17, 1005, 18, true}, // the moon, in the evening
-    {12, 23, 25, 1006, 0, false}, // Christmas
+    {1, 1, 3, Activity::NewYear, 0, true},
+    {2, 2, 4, Activity::BeanThrowing, 0, true},
+    {3, 3, 5, Activity::DollFestival, 0, true},
+    {5, 5, 7, Activity::CarpStreamers, 0, true},
+    {9, 15, 17, Activity::MoonViewing, 18, true}, // in the evening
+    {12, 23, 25, Activity::Christmas, 0, false},
 };
 } // namespace
 
@@ -43,13 +43,15 @@ bool DayClock::isFestivalDay(int month, int day)
     return false;
 }
 
-qint16 DayClock::festivalActivity(int month, int day, int hour)
+std::optional<Activity> DayClock::festivalActivity(int month, int day, int hour)
 {
     for (const Festival &f : kFestivals)
         if (f.month == month && day >= f.from && day <= f.to && hour >= f.fromHour)
             return f.activity;
-    return 0;
+    return std::nullopt;
 }
+
+void DayClock::startCountingAway() { m_rt.minutesAway = 0; }
 
 const DayClock::MinuteView &DayClock::minuteView(const QDateTime &now)
 {

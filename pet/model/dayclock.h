@@ -4,9 +4,11 @@
 // buttons read the hour here; only this part writes it.
 #pragma once
 
+#include "activity.h"
 #include "common/clock.h"
 
 #include <QDateTime>
+#include <optional>
 
 class PetMemory;
 class Scene;
@@ -26,8 +28,8 @@ public:
     // or 15-17 Sep.
     static bool isFestivalDay(int month, int day);
     // The festival activity the pet chats in on that date and hour (Christmas included, the moon
-    // only in the evening), or 0.
-    static qint16 festivalActivity(int month, int day, int hour);
+    // only in the evening), if any.
+    static std::optional<Activity> festivalActivity(int month, int day, int hour);
 
     // The hour the pet lives by, from the clock now; with German time also the time lag.
     void refreshHour();
@@ -54,6 +56,8 @@ public:
     int quietSeconds(qint64 nowMs, qint64 untilNext);
     // Whether the next second counted completes a minute.
     bool minuteDue() const;
+    // The user goes out: the minutes away count from now.
+    void startCountingAway();
 
 private:
     // The clock worked out once a minute: the labels and the hours only change when the minute

@@ -8,17 +8,25 @@
 inline const QString kPresent = QStringLiteral("お留守番"); // the user is here
 inline const QString kAway = QStringLiteral("ただいま");    // the user is away
 
+// Where a conversation with the user stands.
+enum class Talk : qint16 {
+    None = 0,          // nothing is going on
+    AnsweredRight = 1, // the study question was answered right, and the pet has not yet said so
+    AnsweredWrong = 2, // answered wrong, likewise
+    Playing = 3,       // a game is being played
+};
+
 // Working values of the engine and the dialogs; nothing here is saved. Each says which part
 // writes it; the others only read it.
 struct Runtime {
     // Engine: the current activity's number (as the trace prints it).
     qint16 activity = 0;
-    // The activities' steps: the step played next (0: the first). Interaction (the stir),
-    // Questions and the game launch set it before they start or resume an activity.
+    // Engine and the activities' steps: the step played next (0: the first, where every activity
+    // starts; 3 in a sleep: the stir after a first click).
     qint16 step = 0;
     // Engine: how many seconds the activity lasts (0: until something else ends it) and how many
-    // have passed. An activity's first step, or Questions for the activity an answer starts, sets
-    // the length.
+    // have passed. An activity's first step sets the length, or Questions through the engine for
+    // the activity an answer starts.
     qint32 activityLength = 0;
     qint32 activitySeconds = 0;
     // Engine: 1 once this hour's meal or sweets are over, for the hour mealOverHour only.
@@ -32,14 +40,13 @@ struct Runtime {
     qint16 minute = 0;
     // The day clock: how many hours the local clock is ahead of Germany's.
     qint16 hoursAheadOfGermany = 0;
-    // Questions and the game launch: 0 nothing is going on, 1 the study question was answered
-    // right, 2 wrong, 3 a game is being played. The engine sets it back to 0 once the pet has
-    // reported on the answer or the question is over.
-    qint16 talkState = 0;
-    // Interaction: the sleeping activity the pet was woken from (7..10).
+    // Questions, from the answers; the engine and the game launch tell it through the stage when
+    // the pet has reported on an answer, or a question or a game is over.
+    Talk talkState = Talk::None;
+    // Engine, on a second click in the night: the sleeping activity the pet was woken from (7..10).
     qint16 sleepActivity = 0;
-    // Interaction: 1 after a first click on the sleeping pet (a second one wakes it); the
-    // activities' steps set it back to 0.
+    // Engine and the activities' steps: 1 after a first click on the sleeping pet (a second one
+    // wakes it); the steps set it back to 0 once the pet has settled again.
     qint16 stirred = 0;
     // The day clock: seconds since the last minute's work.
     qint32 secondsIntoMinute = 0;
@@ -47,13 +54,13 @@ struct Runtime {
     qint16 awayMinuteOdd = 0;
     // The day clock: the day of the month the flower last grew on (0: not yet seen).
     qint16 flowerDayMark = 0;
-    // The day clock (reset by Interaction on leaving): minutes since the user went away.
+    // The day clock: minutes since the user went away.
     qint32 minutesAway = 0;
     // Questions: 1 when a music or book answer already showed the pet's reply, so the activity it
     // starts opens without its own lines; the activity sets it back to 0.
     qint16 replyShown = 0;
-    // Interaction (set) and Questions (cleared): 1 when the user asked to play with the Hobby
-    // button, and the game the pet then proposes (1..3).
+    // Questions: 1 when the user asked to play with the Hobby button (until a game is chosen),
+    // and the game the pet then proposes (1..3).
     qint16 userAskedToPlay = 0;
     qint16 proposedGame = 0;
     // Questions: the record of the study (0..16), music and book (1..5) question last asked.

@@ -8,6 +8,9 @@
 
 #include <QtGlobal>
 
+// The questions the pet asks in the question window; the number is the one the trace prints.
+enum class Question : qint16 { Study = 1, Music = 2, Book = 3, Play = 4 };
+
 class Stage
 {
 public:
@@ -18,10 +21,12 @@ public:
     virtual void sayLines(Lines lines) = 0;
     // The lines a click on the pet would bring now (a visit opens this way).
     virtual void sayClickLines() = 0;
-    // The question window with a question of kind 1 study, 2 music, 3 book, 4 play.
-    virtual void askQuestion(qint16 kind) = 0;
+    virtual void askQuestion(Question kind) = 0;
     virtual void closeSpeech() = 0;
     virtual void closeQuestion() = 0;
+    // Nothing is going on with the user any more: the pet has reported on an answer, or a
+    // question or a game is over.
+    virtual void conversationOver() = 0;
     // The buttons by the hour and by what is going on.
     virtual void refreshButtons() = 0;
     // Present and Hobby: greyed, or offered again (only while the user is here).

@@ -43,6 +43,7 @@ class LifeRandom : public Random
 public:
     ScriptedRandom scripted;
     std::optional<SeededRandom> seeded;
+    int draws = 0; // every draw asked for, scripted or seeded
 
     void script(std::initializer_list<int> d) { scripted.push(d); }
     void script(const QList<int> &d)
@@ -53,6 +54,7 @@ public:
     void seed(quint64 s) { seeded.emplace(s); }
     int draw(int n) override
     {
+        ++draws;
         if (seeded && scripted.remaining() == 0)
             return seeded->draw(n);
         return scripted.draw(n);
@@ -154,7 +156,7 @@ public:
     void start(qint16 n)
     {
         engine().restartCountdown();
-        engine().startActivity(n);
+        engine().startActivity(Activity(n));
     }
     // One step of the current event, as the step timer runs it.
     void step() { engine().playStep(); }

@@ -11,9 +11,10 @@ class RecordingStage : public Stage
 public:
     void sayLines(Lines lines) override { calls << QStringLiteral("lines %1").arg(int(lines)); }
     void sayClickLines() override { calls << QStringLiteral("click lines"); }
-    void askQuestion(qint16 kind) override { calls << QStringLiteral("question %1").arg(kind); }
+    void askQuestion(Question kind) override { calls << QStringLiteral("question %1").arg(int(kind)); }
     void closeSpeech() override { calls << QStringLiteral("close speech"); }
     void closeQuestion() override { calls << QStringLiteral("close question"); }
+    void conversationOver() override { calls << QStringLiteral("conversation over"); }
     void refreshButtons() override { calls << QStringLiteral("refresh buttons"); }
     void lockPresentAndHobby() override { calls << QStringLiteral("lock"); }
     void unlockPresentAndHobby() override { calls << QStringLiteral("unlock"); }

@@ -33,7 +33,7 @@ struct ActivityRig {
     void start(qint16 n)
     {
         engine.restartCountdown();
-        engine.startActivity(n);
+        engine.startActivity(Activity(n));
     }
     MemorySettingsStore store;
     VirtualTime time;
@@ -92,8 +92,8 @@ private slots:
         ActivityRig a(40);
         if (away)
             a.ctx.rt.leaveTag = kAway;
-        a.ctx.rt.talkState = qint16(talk);
-        a.ctx.rt.activityLength = 100000;
+        a.ctx.rt.talkState = Talk(talk);
+        a.engine.setActivityLength(100000);
         a.start(26);
         int steps = 0;
         for (; steps < 3000 && a.ctx.rt.activity == 26; ++steps) {
@@ -114,8 +114,8 @@ private slots:
             if (situation == 1)
                 a.ctx.rt.leaveTag = kAway;
             else if (situation > 1)
-                a.ctx.rt.talkState = qint16(situation - 1); // right, wrong, playing
-            a.ctx.rt.activityLength = 100000;
+                a.ctx.rt.talkState = Talk(situation - 1); // right, wrong, playing
+            a.engine.setActivityLength(100000);
             a.start(24);
             a.ctx.rt.activitySeconds = 99;
             for (int i = 0; i < 20000 && a.ctx.rt.activity == 24; ++i)
@@ -166,6 +166,38 @@ private slots:
         QVERIFY2(woke >= QTime(8, 0) && woke <= QTime(8, 6), qPrintable(woke.toString()));
         QVERIFY(a.ctx.rt.activity >= 11 && a.ctx.rt.activity <= 13);
         QCOMPARE(a.stage.calls.last(), QStringLiteral("lock"));
+    }
+
+    // Guards against an activity that begins mid-way: one started over another that stood at a
+    // later step (an answer's reading over the study, say) plays its own first step, with its
+    // strip and its length, whoever started it.
+    void anActivityStartedOverAnotherBeginsAtItsFirstStep()
+    {
+        ActivityRig a(5);
+        a.start(number(Activity::WateringFlower));
+        for (int i = 0; i < 5; ++i)
+            a.engine.playStep();
+        QVERIFY(a.ctx.rt.step > 1);
+        a.ctx.scene.setStrip(QString());
+        a.engine.startActivity(Activity::AfterBath);
+        QCOMPARE(a.ctx.scene.strip(), QStringLiteral("34"));
+        QCOMPARE(a.ctx.rt.activityLength, 300);
+        QCOMPARE(a.ctx.rt.step, 1);
+    }
+
+    // Guards against a sleeping pet woken by a single click, or never: the first click makes it
+    // stir in its sleep, the second wakes it and remembers the sleep it was woken from.
+    void aSleepingPetStirsAtTheFirstClickAndWakesAtTheSecond()
+    {
+        ActivityRig a(9, 2);
+        a.start(number(Activity::SleepSprawled));
+        QVERIFY(!a.engine.disturbSleep());
+        QCOMPARE(a.ctx.scene.frame(), 2); // eyes half open
+        QCOMPARE(a.ctx.rt.stirred, 1);
+        QVERIFY(a.engine.disturbSleep());
+        QCOMPARE(a.ctx.rt.stirred, 0);
+        QCOMPARE(a.ctx.rt.sleepActivity, number(Activity::SleepSprawled));
+        QCOMPARE(a.trace.started, QList<int>{number(Activity::SleepSprawled)});
     }
 };
 

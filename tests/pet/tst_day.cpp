@@ -204,7 +204,7 @@ private slots:
     {
         PetFixture f(at(8, 34));
         f.engine().restartCountdown();
-        f.engine().startActivity(20);
+        f.engine().startActivity(Activity::Sweets);
         f.endEvent(); // breakfast is over: the flag is set for eight o'clock
         QCOMPARE(f.rt().mealOver, qint16(1));
         f.time.jump(16 * 60 * 1000); // 8:50, the after-meal rest was cut short

@@ -19,8 +19,9 @@ namespace {
 class Recorder : public RecordingStage, public Activities
 {
 public:
-    void startActivity(qint16 n) override { calls << QStringLiteral("start %1").arg(n); }
+    void startActivity(Activity a) override { calls << QStringLiteral("start %1").arg(number(a)); }
     void playStep() override { calls << QStringLiteral("step"); }
+    bool disturbSleep() override { return true; }
     void restartCountdown() override { calls << QStringLiteral("restart"); }
     void setActivityLength(qint32 seconds) override { length = seconds; }
     void stopAnimations() override { calls << QStringLiteral("stop animations"); }
@@ -69,14 +70,14 @@ private slots:
         QTest::addColumn<int>("hour");
         QTest::addColumn<bool>("german");
         QTest::addColumn<int>("activity");
-        QTest::newRow("music at 11") << 2 << 11 << false << int(act::ListeningLyingDown);
-        QTest::newRow("music at 13") << 2 << 13 << false << int(act::ListeningToMusic);
-        QTest::newRow("music at 16") << 2 << 16 << false << int(act::ListeningLyingDown);
-        QTest::newRow("music at 20") << 2 << 20 << false << int(act::ListeningToMusic);
-        QTest::newRow("book at 11") << 3 << 11 << false << int(act::ReadingLyingDown);
-        QTest::newRow("book at 13") << 3 << 13 << false << int(act::Reading);
-        QTest::newRow("book at 9") << 3 << 9 << false << int(act::Reading);
-        QTest::newRow("book at 13, German time") << 3 << 13 << true << int(act::Reading);
+        QTest::newRow("music at 11") << 2 << 11 << false << int(Activity::ListeningLyingDown);
+        QTest::newRow("music at 13") << 2 << 13 << false << int(Activity::ListeningToMusic);
+        QTest::newRow("music at 16") << 2 << 16 << false << int(Activity::ListeningLyingDown);
+        QTest::newRow("music at 20") << 2 << 20 << false << int(Activity::ListeningToMusic);
+        QTest::newRow("book at 11") << 3 << 11 << false << int(Activity::ReadingLyingDown);
+        QTest::newRow("book at 13") << 3 << 13 << false << int(Activity::Reading);
+        QTest::newRow("book at 9") << 3 << 9 << false << int(Activity::Reading);
+        QTest::newRow("book at 13, German time") << 3 << 13 << true << int(Activity::Reading);
     }
     void tasteAnswerChoosesTheActivityByTheHour()
     {
@@ -85,18 +86,16 @@ private slots:
         QFETCH(bool, german);
         QFETCH(int, activity);
         DialogRig d(hour, german);
-        d.questions.fill(qint16(kind));
+        d.questions.fill(Question(kind));
         TasteRecord &rec = (kind == 2 ? d.ctx.tables.music : d.ctx.tables.book)[size_t(
             kind == 2 ? d.ctx.rt.musicQuestion : d.ctx.rt.bookQuestion)];
         rec.reply1[1] = QStringLiteral("いいね！");
         rec.reply2[1] = QStringLiteral("ぼくも好き");
-        d.ctx.rt.step = 7;
         d.questions.answer(1);
         QCOMPARE(d.rec.calls, (QStringList{QStringLiteral("lines 0"), QStringLiteral("start %1").arg(activity),
                                            QStringLiteral("friendship")}));
         QCOMPARE(d.ctx.scene.speechText(), QStringLiteral("いいね！\r\nぼくも好き"));
         QCOMPARE(d.ctx.rt.replyShown, 1);
-        QCOMPARE(d.ctx.rt.step, 0);
         QCOMPARE(d.rec.length, 300);
         QVERIFY(d.games.isEmpty());
     }
@@ -112,7 +111,7 @@ private slots:
         QCOMPARE(d.rec.calls, (QStringList{QStringLiteral("friendship"), QStringLiteral("restart"),
                                            QStringLiteral("stop animations"),
                                            QStringLiteral("lines %1").arg(int(Lines::ThanksSeeds)),
-                                           QStringLiteral("start %1").arg(act::WateringFlower)}));
+                                           QStringLiteral("start %1").arg(number(Activity::WateringFlower))}));
         QVERIFY(d.games.isEmpty());
     }
 

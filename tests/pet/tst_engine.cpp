@@ -64,7 +64,7 @@ private slots:
     {
         PetFixture f(ordinaryDay(10, 0));
         f.engine().restartCountdown();
-        f.engine().startActivity(3);
+        f.engine().startActivity(Activity::PlainChatFirst);
         QCOMPARE(f.rt().activityLength, 300);
         f.ticks(300);
         QCOMPARE(f.rt().activity, qint16(3));
@@ -80,7 +80,7 @@ private slots:
     {
         PetFixture evening(ordinaryDay(21, 5));
         evening.engine().restartCountdown();
-        evening.engine().startActivity(161);
+        evening.engine().startActivity(Activity::GroomingFirst);
         evening.scripted.push({2}); // the bath: 32
         for (int i = 0; i < 3; ++i)
             evening.endEvent();
@@ -88,7 +88,7 @@ private slots:
 
         PetFixture morning(ordinaryDay(8, 25));
         morning.engine().restartCountdown();
-        morning.engine().startActivity(15);
+        morning.engine().startActivity(Activity::WashFace);
         morning.scripted.push({1}); // breakfast: 18
         for (int i = 0; i < 6; ++i)
             morning.endEvent();
@@ -208,7 +208,7 @@ private slots:
         PetFixture at60(ordinaryDay(21, 58));
         at60.mem().Loveval = 60;
         at60.engine().restartCountdown();
-        at60.engine().startActivity(35);
+        at60.engine().startActivity(Activity::Sleepy);
         at60.scripted.push({3, 1}); // night length, sleep 7
         at60.endEvent();
         QCOMPARE(at60.trace.events, (QList<int>{35, 7}));
@@ -217,7 +217,7 @@ private slots:
         PetFixture at61(ordinaryDay(21, 58));
         at61.mem().Loveval = 61;
         at61.engine().restartCountdown();
-        at61.engine().startActivity(35);
+        at61.engine().startActivity(Activity::Sleepy);
         at61.scripted.push({1, 1}); // good night; its line
         at61.endEvent();
         QCOMPARE(at61.trace.events, (QList<int>{35, 52}));

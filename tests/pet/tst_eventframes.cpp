@@ -4,6 +4,7 @@
 // gesture in an event cannot outgrow its strip unnoticed.
 #include "petfixture.h"
 
+#include "pet/dialogs/questions.h"
 #include "pet/events/events.h"
 
 #include <QImage>
@@ -55,15 +56,16 @@ void play(qint16 n, ShownPictures &out, qint16 flowerDay = 0, qint16 flowerKind 
     f.mem().Flowerday = flowerDay;
     f.mem().Flowekind = flowerKind;
     // A question would replace the activity; hold the questions back so every step is reached.
-    f.rt().talkState = 3;
+    f.pet->questions().gameBegun();
     Engine &e = f.engine();
-    e.startActivity(n);
+    e.startActivity(Activity(n));
     record(f.scene(), f.rt().activity, out);
     const bool sleeping = n >= 7 && n <= 10;
     for (int step = 0; step < kSteps; ++step) {
         if (sleeping && step == kSteps / 2)
-            f.rt().step = 3; // the stir after a first click
-        e.playStep();
+            e.disturbSleep(); // a first click: the pet stirs
+        else
+            e.playStep();
         record(f.scene(), f.rt().activity, out);
         for (auto [anim, step] : kAnimations)
             if (e.animationRunning(anim))

@@ -85,7 +85,7 @@ void EventsTest::stepPatternsFollowTheirTables()
 
     Life l(on(10), {{"Loveval", "50"}}); // below 60: no opening lines, no draw for them
     l.rnd.script(draws);
-    l.rt().activityLength = 777;
+    l.engine().setActivityLength(777);
     l.start(qint16(event));
     QCOMPARE(l.rt().activityLength, length);
     QCOMPARE(l.scene().strip(), strip);
@@ -195,7 +195,7 @@ void EventsTest::sleepingPetStirsOnceThenWakesAndSleepsAgain()
     QFETCH(int, again);
 
     Life l(on(2), {{"Loveval", "50"}});
-    l.rt().activityLength = 20000;
+    l.engine().setActivityLength(20000);
     l.start(qint16(sleep));
     l.step(); // breathing: f1
     QCOMPARE(l.scene().frame(), 1);
@@ -314,7 +314,7 @@ void EventsTest::everyReachableEventHasAProcedureAndAKnownStrip()
             l.rt() = Runtime{};
             l.ctx().day.refreshHour();
             l.mem().Loveval = 100;
-            l.rt().activityLength = 50;
+            l.engine().setActivityLength(50);
             l.rt().sleepActivity = 9;
             l.start(n);
             for (int i = 0; i < 40; ++i) {

@@ -32,7 +32,7 @@ void GameLaunchTest::initTestCase()
 }
 
 // Guards against the wrong game being started: 1, 2, 3 pass -a, -b, -c; any other number a bare
-// dash; while the game runs the pet hides and talk is 3.
+// dash; while the game runs the pet hides and a game is being played.
 void GameLaunchTest::gameNumberBecomesTheGamePacksArgument_data()
 {
     QTest::addColumn<int>("game");
@@ -56,7 +56,7 @@ void GameLaunchTest::gameNumberBecomesTheGamePacksArgument()
     QCOMPARE(QFileInfo(l.launcher.program).fileName(), QStringLiteral("korrigo"));
     QCOMPARE(QFileInfo(l.launcher.program).absolutePath(), QDir(l.ctx().programDir).absolutePath());
     QVERIFY(!l.scene().petShown());
-    QCOMPARE(l.rt().talkState, 3);
+    QCOMPARE(l.rt().talkState, Talk::Playing);
     QVERIFY(!l.engine().clockRunning());
 }
 
@@ -77,7 +77,7 @@ void GameLaunchTest::gamePackThatCannotStartBringsThePetBackAtOnce()
     QCOMPARE(l.launcher.starts, 1);
     QVERIFY(!everHidden);
     QVERIFY(l.scene().petShown());
-    QCOMPARE(l.rt().talkState, 0);
+    QCOMPARE(l.rt().talkState, Talk::None);
     QVERIFY(l.engine().clockRunning());
     QCOMPARE(l.trace.events.size(), 1);
     QVERIFY(l.rt().activity != 60);
@@ -92,7 +92,7 @@ void GameLaunchTest::clockStandsStillWhileAGameRuns()
     l.rnd.seed(42);
     l.engine().setClockRunning(true);
     l.start(60);
-    l.rt().activityLength = 600; // the question stays open for the whole test
+    l.engine().setActivityLength(600); // the question stays open for the whole test
     l.runMinutes(1);
     QCOMPARE(l.mem().Totaltime, 501);
     l.questions().answer(3);
@@ -102,11 +102,11 @@ void GameLaunchTest::clockStandsStillWhileAGameRuns()
     QCOMPARE(l.mem().Totaltime, 501);
     QCOMPARE(l.mem().Precount, 4);
     QCOMPARE(l.rt().activitySeconds, count);
-    QCOMPARE(l.rt().talkState, 3);
+    QCOMPARE(l.rt().talkState, Talk::Playing);
     l.launcher.end();
     QVERIFY(l.scene().petShown());
     QVERIFY(l.engine().clockRunning());
-    QCOMPARE(l.rt().talkState, 0);
+    QCOMPARE(l.rt().talkState, Talk::None);
     QVERIFY(l.rt().activity != 60);
     l.runMinutes(2);
     QCOMPARE(l.mem().Totaltime, 503);

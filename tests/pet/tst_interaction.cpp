@@ -22,6 +22,7 @@ private slots:
     void livingOnGermanTimeTheClickUsesTheGermanHour();
     void hobbyButtonAsksToPlayWithoutRestartingTheCountdown();
     void leavingLocksTheWindowUntilTheUserIsBack();
+    void returnGreetingKnowsHowLongTheUserWasAway_data();
     void returnGreetingKnowsHowLongTheUserWasAway();
     void runningTimeGrowsAtHalfSpeedWhileAway();
     void exitSaveWritesLastdayOnlyWithTheSeeds();
@@ -44,7 +45,8 @@ void InteractionTest::nightButtonsFollowTheRunningEvent()
     QFETCH(int, event);
     QFETCH(bool, open);
     Life l(on(22));
-    l.rt().activity = qint16(event);
+    l.rnd.seed(quint64(event) + 1);
+    l.start(qint16(event));
     for (Button b : {Button::Present, Button::Hobby})
         l.buttons().setAvailable(b, !open);
     l.buttons().refreshButtons();
@@ -180,7 +182,10 @@ void InteractionTest::clickOpensTheEventsLineSet()
     QFETCH(QString, lines);
     Life l(on(hour, 30));
     l.rnd.seed(quint64(event * 24 + hour));
-    l.rt().activity = qint16(event);
+    // The activity under way, whatever it opened with read and closed by the user.
+    l.start(qint16(event));
+    l.speech().close();
+    l.trace.clear();
     l.interaction().clickPet();
     QCOMPARE(l.trace.speeches, lines.isEmpty() ? QStringList() : QStringList{lines});
     QCOMPARE(l.rt().activity, event); // the event itself goes on
@@ -194,24 +199,35 @@ void InteractionTest::clickOpensTheEventsLineSet()
 void InteractionTest::clickIsIgnoredWhileAwayOrWhileAShortLineShows()
 {
     Life l(on(12, 30), {{"Loveval", "50"}});
-    l.rt().activity = 18;
+    l.rnd.seed(4);
+    l.start(18); // lunch
+    l.trace.clear();
     l.speech().showGivenText(QStringLiteral("おいしいね"));
     QVERIFY(l.speech().closeTimerOn());
+    int draws = l.rnd.draws;
     l.interaction().clickPet();
     QVERIFY(l.trace.speeches.isEmpty());
     QCOMPARE(l.scene().speechText(), QStringLiteral("おいしいね"));
+    QCOMPARE(l.rnd.draws, draws);
 
+    // The user goes out; once the pet's farewell has closed by itself, a click is not heard.
+    l.interaction().clickLeave();
     l.time.advance(30000);
     QVERIFY(!l.speech().closeTimerOn());
-    l.rt().leaveTag = kAway;
+    l.trace.clear();
+    draws = l.rnd.draws;
     l.interaction().clickPet();
     QVERIFY(l.trace.speeches.isEmpty());
-    QVERIFY(l.drawsAsScripted());
+    QCOMPARE(l.rnd.draws, draws);
 
-    // Back again: one click, one line set; a draw of 1 adds a friendship point.
-    l.rt().leaveTag = kPresent;
+    // Back again, and once the welcome has closed and lunch goes on: one click, one line set; a
+    // draw of 1 adds a friendship point.
+    l.interaction().clickLeave();
+    l.time.advance(30000);
+    l.start(18);
+    l.speech().close();
+    l.trace.clear();
     l.rnd.script({1});
-    l.rnd.seed(9);
     l.interaction().clickPet();
     QCOMPARE(l.trace.speeches, QStringList{"IntoformD18"});
     QCOMPARE(l.rnd.scripted.asked().value(0), 5);
@@ -226,7 +242,9 @@ void InteractionTest::livingOnGermanTimeTheClickUsesTheGermanHour()
     for (bool german : {false, true}) {
         Life l(tokyo, {{"option1", german ? "True" : "False"}});
         l.rnd.seed(15);
-        l.rt().activity = 14;
+        l.start(14); // dressing
+        l.speech().close();
+        l.trace.clear();
         l.interaction().clickPet();
         QCOMPARE(l.rt().hour, german ? 8 : 15);
         QCOMPARE(l.trace.speeches, german ? QStringList{"IntoformD14"} : QStringList());
@@ -264,7 +282,14 @@ void InteractionTest::leavingLocksTheWindowUntilTheUserIsBack()
 {
     Life l(on(10));
     l.rnd.seed(12);
-    l.rt().minutesAway = 77;
+    // A first outing of a few minutes leaves its count behind until the next one begins.
+    l.engine().setClockRunning(true);
+    l.interaction().clickLeave();
+    l.runMinutes(3);
+    l.interaction().clickLeave();
+    l.engine().setClockRunning(false);
+    QVERIFY(l.rt().minutesAway > 0);
+    l.trace.clear();
     l.interaction().clickLeave();
     for (Button b : {Button::Option, Button::End, Button::Present, Button::Hobby})
         QVERIFY(!l.available(b));
@@ -286,24 +311,46 @@ void InteractionTest::leavingLocksTheWindowUntilTheUserIsBack()
     QCOMPARE(l.trace.events.last(), 62);
 }
 
-// Guards against the welcome back not knowing the time away: after 12 minutes the greeting is
-// the one for 5 to 29 minutes (+3), as minutesAway is 12 when it is composed.
+// Guards against the welcome back not knowing the time away: the greeting and its friendship
+// change go by the minutes the user was out (under 5 and under 30: +3, under 60: -1, longer: the
+// half hours away and 3 more taken off), chosen by them and not by chance.
+void InteractionTest::returnGreetingKnowsHowLongTheUserWasAway_data()
+{
+    QTest::addColumn<int>("minutes");
+    QTest::addColumn<int>("change");
+    QTest::addColumn<int>("text");
+    QTest::newRow("4") << 4 << 3 << 0;
+    QTest::newRow("5") << 5 << 3 << 1;
+    QTest::newRow("12") << 12 << 3 << 1;
+    QTest::newRow("29") << 29 << 3 << 1;
+    QTest::newRow("30") << 30 << -1 << 2;
+    QTest::newRow("59") << 59 << -1 << 2;
+    QTest::newRow("60") << 60 << -5 << 3;
+    QTest::newRow("90") << 90 << -6 << 3;
+}
+
 void InteractionTest::returnGreetingKnowsHowLongTheUserWasAway()
 {
-    Life l(on(10), {{"Loveval", "50"}});
-    l.rnd.seed(13);
+    QFETCH(int, minutes);
+    QFETCH(int, change);
+    QFETCH(int, text);
+    Life l(on(15), {{"Loveval", "50"}});
+    l.rnd.seed(quint64(13 + minutes));
     l.interaction().clickLeave();
     l.engine().setClockRunning(true);
-    l.runMinutes(12);
-    QCOMPARE(l.rt().minutesAway, 12);
+    l.runMinutes(minutes);
+    QCOMPARE(l.rt().minutesAway, minutes);
     const qint16 before = l.mem().Loveval;
+    const int draws = l.rnd.draws;
     l.trace.speeches.clear();
     l.interaction().clickLeave();
     QCOMPARE(l.trace.speeches, QStringList{"Intoform10"});
     const LineSet *set = findLineSet(QStringLiteral("Intoform10"));
     QVERIFY(set);
-    QCOMPARE(l.scene().speechText(), set->draws[0][1].lines.join(QStringLiteral("\r\n")));
-    QCOMPARE(l.mem().Loveval, before + 3);
+    QCOMPARE(l.scene().speechText(), set->draws[0][text].lines.join(QStringLiteral("\r\n")));
+    QCOMPARE(l.mem().Loveval, before + change);
+    QCOMPARE(l.rnd.draws, draws);
+    QVERIFY(l.speech().closeTimerOn());
 }
 
 // Guards against the running time (which unlocks presents) growing as fast while away: every

@@ -221,7 +221,7 @@ void TestLightness::countdownEndsOnTheSameTickWhileTheTickSleeps()
     Engine &e = p.pet->engine();
     e.restartCountdown();
     p.rt().activityLength = 95;
-    e.startActivity(7);
+    e.startActivity(Activity::SleepOnBack);
     p.time.advance(95 * 1000 + 500);
     QCOMPARE(p.rt().activity, 7);
     p.time.advance(1000);
@@ -238,7 +238,7 @@ void TestLightness::resetCountdownCountsFromTheReset()
     e.restartCountdown();
     QCOMPARE(p.rt().activitySeconds, 0);
     p.rt().activityLength = 30;
-    e.startActivity(8);
+    e.startActivity(Activity::SleepHandOut);
     p.time.advance(30 * 1000);
     QCOMPARE(p.rt().activity, 8);
     p.time.advance(1000);

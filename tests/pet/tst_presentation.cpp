@@ -47,9 +47,9 @@ private slots:
     // A click's or an event's own lines open whether or not the user is here.
     void clickLinesOpenAlways()
     {
-        PetFixture f(ordinaryDay(2, 0));
-        f.rt().leaveTag = kAway;
-        f.scripted.push({2});
+        PetFixture f(ordinaryDay(2, 0), PetFixture::Seeded);
+        f.pet->interaction().clickLeave(); // the user is away
+        f.trace.speeches.clear();
         QSignalSpy raised(&f.scene(), &Scene::raisePet);
         f.pet->presentation().showClickLines(54);
         QVERIFY(f.scene().speechOpen());
@@ -103,7 +103,7 @@ private slots:
         f.pet->petMoved(3000, 3000);
         f.scripted.push({1});
         f.pet->presentation().showClickLines(18);
-        f.pet->presentation().askQuestion(4);
+        f.pet->presentation().askQuestion(Question::Play);
         const int bringUps = f.scene().speechBringUps();
         f.pet->petFrameChanged(4380 + 30, 3360 + 315);
         QCOMPARE(f.scene().speechPlace().y() + g.speechHeight, g.petTop + 3360 + 315);
@@ -139,10 +139,9 @@ private slots:
         QVERIFY(f.scene().button(Button::Leave).enabled);
 
         // At lunch the buttons stay unavailable after the close.
-        PetFixture lunch(ordinaryDay(12, 30));
+        PetFixture lunch(ordinaryDay(12, 30), PetFixture::Seeded);
         lunch.ticks(1);
-        lunch.rt().activity = 18;
-        lunch.scripted.push({2});
+        lunch.engine().startActivity(Activity::MealFirst);
         lunch.pet->presentation().showClickLines(18);
         lunch.pet->speech().close();
         QVERIFY(!lunch.scene().speechOpen());

@@ -73,8 +73,10 @@ void PresentsTest::greyPresentIgnoresClicks()
 {
     Life l(on(10), {{"Totaltime", "600"}, {"Item1", "3"}, {"Loveval", "50"}});
     l.presents().refreshStates();
+    l.rnd.seed(2);
+    l.start(23); // resting
+    l.trace.clear();
     l.presents().setWindowOpen(true);
-    l.rt().activity = 23;
     QVERIFY(!l.presents().give(1)); // given
     QVERIFY(!l.presents().give(3)); // locked (needs 1500)
     QVERIFY(l.presents().windowOpen());
@@ -147,7 +149,7 @@ void PresentsTest::presentGivenWhileAwayIsStillGivenWithoutThanks()
     l.interaction().clickLeave();
     l.engine().setClockRunning(true);
     l.runMinutes(1); // the goodbye is over; the pet minds the house
-    QVERIFY(l.rt().activity != act::SeeUserOff);
+    QVERIFY(l.rt().activity != number(Activity::SeeUserOff));
     l.engine().setClockRunning(false);
     l.trace.clear();
     l.rnd.seeded.reset(); // from here every draw would be a fault

@@ -21,7 +21,8 @@ private slots:
 };
 
 // Guards against a wrong answer going unrewarded or the report getting the wrong verdict: right
-// gives +12 and talk 1, wrong still +5 and talk 2; both send the pet to study for 60 s.
+// gives +12 and reads as answered right, wrong still +5 and reads as answered wrong; both send
+// the pet to study for 60 s.
 void QuestionsTest::studyAnswerIsRewardedRightOrWrong_data()
 {
     QTest::addColumn<int>("answer");
@@ -46,7 +47,7 @@ void QuestionsTest::studyAnswerIsRewardedRightOrWrong()
     l.questions().answer(answer);
     QCOMPARE(l.mem().Loveval, love);
     QCOMPARE(l.stored("Loveval"), QString::number(love));
-    QCOMPARE(l.rt().talkState, talk);
+    QCOMPARE(int(l.rt().talkState), talk);
     QCOMPARE(l.rt().activity, 26);
     QCOMPARE(l.rt().activityLength, 60);
     QVERIFY(!l.scene().questionOpen());
@@ -71,7 +72,7 @@ void QuestionsTest::studyQuestionNumberIsAProductOfTwoDraws()
     for (int a = 1; a <= 4; ++a)
         for (int b = 1; b <= 4; ++b) {
             l.rnd.script({a, b});
-            l.questions().fill(1);
+            l.questions().fill(Question::Study);
             asked << l.rt().studyQuestion;
             const StudyRecord &r = l.ctx().tables.study[size_t(l.rt().studyQuestion)];
             QCOMPARE(l.scene().questionText(), r.question);
@@ -87,7 +88,7 @@ void QuestionsTest::tasteAnswerClampsBeforeItsOwnAmount()
 {
     Life l(on(11), {{"Loveval", "115"}});
     l.rnd.script({3});
-    l.questions().fill(2);
+    l.questions().fill(Question::Music);
     QCOMPARE(l.rt().musicQuestion, 3);
     TasteRecord &rec = l.ctx().tables.music[3];
     rec.change[2] = -8;
@@ -141,7 +142,7 @@ void QuestionsTest::playAnswerRewardsTakingTheProposal()
     l.questions().answer(choice);
     QCOMPARE(l.mem().Loveval, asked + gain);
     QCOMPARE(l.rt().userAskedToPlay, 0);
-    QCOMPARE(l.rt().talkState, 3);
+    QCOMPARE(l.rt().talkState, Talk::Playing);
     QVERIFY(l.launcher.running());
     QCOMPARE(l.launcher.args, QStringList{QStringLiteral("-") + QChar(u'a' + choice - 1)});
     QVERIFY(!l.scene().petShown());
@@ -164,7 +165,7 @@ void QuestionsTest::unansweredPlayQuestionProposesAgainNextTime()
         l.time.advance(1000);
     QVERIFY(l.rt().activity != 60);
     QVERIFY(!l.scene().questionOpen());
-    QCOMPARE(l.rt().talkState, 0);
+    QCOMPARE(l.rt().talkState, Talk::None);
     QCOMPARE(l.rt().userAskedToPlay, 1);
     QCOMPARE(l.trace.questions.size(), 1);
 

@@ -96,7 +96,7 @@ private slots:
         }
         QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(w.windowFlags() & Qt::WindowMinimizeButtonHint);
-        f.pet->presentation().askQuestion(4);
+        f.pet->presentation().askQuestion(Question::Play);
         QVERIFY(question.isVisible());
         for (int i = 1; i <= 3; ++i)
             QCOMPARE(question.answerButton(i)->focusPolicy(), Qt::NoFocus);

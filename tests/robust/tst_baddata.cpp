@@ -124,7 +124,7 @@ void TestBadData::petLivesAnHourOnDamagedTables()
         // The user answers every kind of question once a quarter of an hour, and clicks the pet.
         if (minute % 15 == 0) {
             for (qint16 kind = 1; kind <= 3; ++kind) {
-                l.questions().fill(kind);
+                l.questions().fill(Question(kind));
                 l.questions().answer(l.rnd.draw(3));
             }
         }
