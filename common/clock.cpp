@@ -8,15 +8,16 @@ QDateTime SystemClock::now() const
     return QDateTime::currentDateTimeUtc().toTimeZone(local);
 }
 
+qint64 SystemClock::nowMs() const { return QDateTime::currentMSecsSinceEpoch(); }
+
 StartedClock::StartedClock(const QDateTime &start, double speed)
     : m_start(start.timeSpec() == Qt::LocalTime ? QDateTime(start.date(), start.time(), QTimeZone::systemTimeZone())
                                                 : start),
-      m_speed(speed)
+      m_startMs(m_start.toMSecsSinceEpoch()), m_speed(speed)
 {
     m_elapsed.start();
 }
 
-QDateTime StartedClock::now() const
-{
-    return m_start.addMSecs(qint64(double(m_elapsed.elapsed()) * m_speed));
-}
+qint64 StartedClock::elapsedMs() const { return qint64(double(m_elapsed.elapsed()) * m_speed); }
+QDateTime StartedClock::now() const { return m_start.addMSecs(elapsedMs()); }
+qint64 StartedClock::nowMs() const { return m_startMs + elapsedMs(); }

@@ -11,6 +11,9 @@ public:
     virtual ~Clock() = default;
     // The local date and time now (its time zone is what "local" means to the pet).
     virtual QDateTime now() const = 0;
+    // The same instant as milliseconds since the epoch, without working out a date and time in
+    // the zone: what a step asks many times a minute only to learn where it stands in the minute.
+    virtual qint64 nowMs() const { return now().toMSecsSinceEpoch(); }
 };
 
 class SystemClock : public Clock
@@ -19,6 +22,7 @@ public:
     // Local time through Qt's own zone data, read once: the C library would look at the zone
     // file again at every call, and the pet asks every second.
     QDateTime now() const override;
+    qint64 nowMs() const override;
 };
 
 // Starts at a given local time and runs on, speed times faster than real time (--at, --speed).
@@ -27,9 +31,12 @@ class StartedClock : public Clock
 public:
     StartedClock(const QDateTime &start, double speed);
     QDateTime now() const override;
+    qint64 nowMs() const override;
 
 private:
+    qint64 elapsedMs() const;
     QDateTime m_start;
+    qint64 m_startMs;
     double m_speed;
     QElapsedTimer m_elapsed;
 };

@@ -157,7 +157,8 @@ int QtTimers::interval(int id) const { return m_entries.at(id)->interval; }
 VirtualTime::VirtualTime(const QDateTime &start)
     // Local time through Qt's own zone data: the C library would read the zone file at each call.
     : m_start(start.timeSpec() == Qt::LocalTime ? QDateTime(start.date(), start.time(), QTimeZone::systemTimeZone())
-                                                : start)
+                                                : start),
+      m_startMs(m_start.toMSecsSinceEpoch())
 {
 }
 

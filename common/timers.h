@@ -91,6 +91,7 @@ public:
     qint64 untilNextFiring(int id) const override;
 
     QDateTime now() const override { return m_start.addMSecs(m_elapsed); }
+    qint64 nowMs() const override { return m_startMs + m_elapsed; }
     qint64 elapsedMs() const { return m_elapsed; }
     // Runs every timer that falls due within the next ms milliseconds, in order of time.
     void advance(qint64 ms);
@@ -113,6 +114,7 @@ private:
     void arm(Entry &e);
     void rebase();
     QDateTime m_start;
+    qint64 m_startMs;
     qint64 m_elapsed = 0;
     quint64 m_seq = 0;
     std::vector<std::unique_ptr<Entry>> m_entries;

@@ -2,7 +2,10 @@
 # make bench: both programs measured side by side with a bare Qt window (toolbin/reference) on the
 # same display in the same run, each figure with the reference's, the ratio and the command.
 # usage: scripts/bench.sh BUILD_DIR [SECONDS]   (SECONDS: length of each steady measurement, 60)
-# BENCH_ONLY=lunch,asleep (any of start lunch bath asleep asleep2 game sim) takes those figures alone.
+# BENCH_ONLY=lunch,asleep (any of start lunch bath asleep asleep2 game sim, and lunch-instr bath-instr
+# asleep-instr) takes those figures alone.
+# The *-instr figures count the instructions both sides run in user space (valgrind's callgrind),
+# which do not swing with the machine's load as CPU time does; they need valgrind.
 set -u
 BUILD=$(cd "$1" && pwd)
 SPAN=${2:-60}
@@ -124,6 +127,45 @@ side_by_side() {
     M_RSS_REF=$(awk -v k="${M_RSS_REF:-0}" 'BEGIN {printf "%.1f", k / 1024}')
 }
 
+# The instructions counted in a callgrind file's dump asked for: its first part (.1); what ran after
+# it went to the file itself at the exit.
+cg_total() { awk '/^(summary|totals):/ {print $2; exit}' "$1.1" 2>/dev/null; }
+
+# side_by_side_instr NAME CMD...: CMD and the reference under callgrind, counting from 5 s after both
+# first painted, for SPAN seconds; sets M_INSTR_PET and M_INSTR_REF (millions of instructions a
+# minute, every thread, user space). Valgrind runs them many times slower, so each waits for its
+# own first paint rather than a fixed time.
+side_by_side_instr() {
+    local name=$1 pid ref p
+    shift
+    M_INSTR_PET= M_INSTR_REF=
+    command -v valgrind >/dev/null && command -v callgrind_control >/dev/null || return 0
+    echo "$name: $SPAN s of instructions beside the reference (callgrind)…" >&2
+    local vg=(valgrind --tool=callgrind --instr-atstart=no)
+    in_home "$(fresh_home "$name")" "${vg[@]}" --callgrind-out-file="$SCRATCH/$name.pet.cg" "$@" \
+        >"$SCRATCH/$name.pet.out" 2>/dev/null &
+    pid=$!
+    in_home "$(fresh_home "ref-$name")" "${vg[@]}" --callgrind-out-file="$SCRATCH/$name.ref.cg" \
+        "$REF" "${REF_ARGS[@]}" $REFPIC >"$SCRATCH/$name.ref.out" 2>/dev/null &
+    ref=$!
+    for _ in $(seq 600); do
+        grep -qs first-paint "$SCRATCH/$name.pet.out" && grep -qs first-paint "$SCRATCH/$name.ref.out" && break
+        sleep 0.1
+    done
+    sleep 5
+    for p in $pid $ref; do
+        callgrind_control -i on $p >/dev/null 2>&1
+        callgrind_control -z $p >/dev/null 2>&1
+    done
+    sleep "$SPAN"
+    callgrind_control -d $pid >/dev/null 2>&1
+    callgrind_control -d $ref >/dev/null 2>&1
+    kill $pid $ref 2>/dev/null
+    wait $pid $ref 2>/dev/null
+    M_INSTR_PET=$(awk -v n="$(cg_total "$SCRATCH/$name.pet.cg")" -v s="$SPAN" 'BEGIN {if (n != "") printf "%.2f", n / 1e6 * 60 / s}')
+    M_INSTR_REF=$(awk -v n="$(cg_total "$SCRATCH/$name.ref.cg")" -v s="$SPAN" 'BEGIN {if (n != "") printf "%.2f", n / 1e6 * 60 / s}')
+}
+
 ROWS=$SCRATCH/rows
 : >"$ROWS"
 # row FIGURE PROGRAM REFERENCE TARGET COMMAND: one line of the table; the ratio is worked out here.
@@ -156,6 +198,18 @@ if want asleep; then
 side_by_side asleep "$BIN/lunetta" "${AT_NIGHT[@]}"
 row "CPU asleep" "$M_CPU_PET ms/min" "$M_CPU_REF ms/min" "≤1.0×" "lunetta ${AT_NIGHT[*]}; schedstat"
 row "wake-ups asleep" "$M_WAKE_PET /s" "$M_WAKE_REF /s" "" "same; voluntary switches"
+fi
+if want lunch-instr; then
+side_by_side_instr lunch-instr "$BIN/lunetta" "${AT_LUNCH[@]}"
+row "instructions at lunch" "$M_INSTR_PET M/min" "$M_INSTR_REF M/min" "" "same, under callgrind; user-space instructions of every thread"
+fi
+if want bath-instr; then
+side_by_side_instr bath-instr "$BIN/lunetta" "${AT_BATH[@]}"
+row "instructions in the bath" "$M_INSTR_PET M/min" "$M_INSTR_REF M/min" "" "lunetta ${AT_BATH[*]}, under callgrind"
+fi
+if want asleep-instr; then
+side_by_side_instr asleep-instr "$BIN/lunetta" "${AT_NIGHT[@]}"
+row "instructions asleep" "$M_INSTR_PET M/min" "$M_INSTR_REF M/min" "" "lunetta ${AT_NIGHT[*]}, under callgrind"
 fi
 # The sleeping pet breathes: a new frame every two seconds. Beside a reference that repaints its
 # picture as often, what is left is the pet's own cost.

@@ -87,7 +87,7 @@ void Engine::sleepUntilNeeded()
     countSecondsSlept();
     const Runtime &rt = m_ctx.rt;
     const qint64 until = t.untilNextFiring(m_clockTimer);
-    int quiet = m_ctx.day.quietSeconds(m_ctx.clock.now(), until);
+    int quiet = m_ctx.day.quietSeconds(m_ctx.clock.nowMs(), until);
     if (rt.activityLength > 0)
         quiet = std::min(quiet, std::max(0, rt.activityLength - rt.activitySeconds));
     t.passOver(m_clockTimer, quiet);

@@ -67,6 +67,12 @@ const DayClock::MinuteView &DayClock::minuteView(const QDateTime &now)
     return m_view;
 }
 
+QDateTime DayClock::instant(qint64 ms) const
+{
+    const QDateTime now = m_clock.now();
+    return now.addMSecs(ms - now.toMSecsSinceEpoch());
+}
+
 void DayClock::takeGermanHour()
 {
     const MinuteView &v = minuteView(m_clock.now());
@@ -167,12 +173,12 @@ void DayClock::countMinute(const QDateTime &now)
     }
 }
 
-int DayClock::quietSeconds(const QDateTime &now, qint64 untilNext)
+int DayClock::quietSeconds(qint64 nowMs, qint64 untilNext)
 {
     // Within the minute already worked out the instant's place in it is all that is needed;
     // reckoning a date and time in the zone again would cost more than all the rest.
-    const qint64 nextMs = now.toMSecsSinceEpoch() + untilNext;
-    const MinuteView &v = nextMs / 60000 == m_view.key && nextMs >= 0 ? m_view : minuteView(now.addMSecs(untilNext));
+    const qint64 nextMs = nowMs + untilNext;
+    const MinuteView &v = nextMs / 60000 == m_view.key && nextMs >= 0 ? m_view : minuteView(instant(nextMs));
     if (v.key != m_labelKey || m_rt.hour != (m_memory.m.option1 ? v.germanHour : v.localHour)
         || m_rt.hoursAheadOfGermany != v.timelag)
         return 0;

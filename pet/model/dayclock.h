@@ -50,10 +50,10 @@ public:
     void countMinute(const QDateTime &now);
     // After each second: the labels when their minute changed, and the hour the pet lives by.
     void followClock(const QDateTime &now);
-    // How many seconds, from the one falling untilNext milliseconds after now on, only count as
-    // far as the day goes: the second after them does the minute's work, turns the labels or
-    // changes the hour.
-    int quietSeconds(const QDateTime &now, qint64 untilNext);
+    // How many seconds, from the one falling untilNext milliseconds after nowMs (the clock's
+    // instant in milliseconds since the epoch) on, only count as far as the day goes: the second
+    // after them does the minute's work, turns the labels or changes the hour.
+    int quietSeconds(qint64 nowMs, qint64 untilNext);
     // Whether the next second counted completes a minute.
     bool minuteDue() const;
     // The user goes out: the minutes away count from now.
@@ -70,6 +70,8 @@ private:
         int timelag = 0;
     };
     const MinuteView &minuteView(const QDateTime &now);
+    // The clock's date and time at the instant ms (milliseconds since the epoch).
+    QDateTime instant(qint64 ms) const;
     void labels(const QDateTime &now);
 
     Clock &m_clock;

@@ -106,6 +106,7 @@ void PetView::refresh()
     // A new frame of the same strip repaints where it differs from the one drawn; the props
     // over it are drawn again where they overlap that.
     QRegion dirty;
+    bool propsMoved = false;
     const qreal ratio = devicePixelRatio();
     if (m_scene.frame() != m_frame) {
         dirty = PictureStore::instance().frameChange(m_strip, m_frame, m_scene.frame(), ratio);
@@ -119,7 +120,10 @@ void PetView::refresh()
         dirty += propRect(Prop(i), drawn, ratio);
         dirty += propRect(Prop(i), now, ratio);
         drawn = now;
+        propsMoved = true;
     }
+    if (propsMoved)
+        dirty = PictureStore::fewerRects(dirty);
     if (!dirty.isEmpty())
         update(dirty);
 }

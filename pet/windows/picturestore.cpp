@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <vector>
 
 PictureStore &PictureStore::instance()
 {
@@ -110,7 +111,7 @@ QRegion PictureStore::frameChange(const QString &strip, int from, int to, qreal 
     if (known != m_changes.constEnd())
         return *known;
 
-    const QRegion changed = changedSquares(all.toImage(), a, b, int(all.devicePixelRatio()));
+    const QRegion changed = fewerRects(changedSquares(all.toImage(), a, b, int(all.devicePixelRatio())));
     m_changes.insert(key, changed);
     return changed;
 }
@@ -152,4 +153,32 @@ QRegion PictureStore::changedSquares(const QImage &pixels, const QRect &a, const
         }
     }
     return changed;
+}
+
+QRegion PictureStore::fewerRects(const QRegion &region, int waste)
+{
+    if (region.rectCount() < 2)
+        return region;
+    std::vector<QRect> rects(region.begin(), region.end());
+    auto area = [](const QRect &r) { return r.isEmpty() ? 0LL : qint64(r.width()) * r.height(); };
+    // The region's own rectangles do not overlap; joined ones may cover others, which then go.
+    for (bool joined = true; joined;) {
+        joined = false;
+        for (size_t i = 0; i < rects.size() && !joined; ++i) {
+            for (size_t j = i + 1; j < rects.size(); ++j) {
+                const QRect around = rects[i] | rects[j];
+                const qint64 covered = area(rects[i]) + area(rects[j]) - area(rects[i] & rects[j]);
+                if (area(around) - covered > waste)
+                    continue;
+                rects[i] = around;
+                rects.erase(rects.begin() + qsizetype(j));
+                joined = true;
+                break;
+            }
+        }
+    }
+    QRegion fewer;
+    for (const QRect &r : rects)
+        fewer += r;
+    return fewer;
 }

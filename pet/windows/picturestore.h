@@ -34,6 +34,11 @@ public:
     // The squares in which the parts a and b (the same size, in pixels of the picture, which is
     // `scale` times the window's units) of the picture differ, in window units from a's top-left.
     static QRegion changedSquares(const QImage &pixels, const QRect &a, const QRect &b, int scale);
+    // The region in fewer rectangles: two of them become the rectangle around both while that
+    // covers at most `waste` units outside the region. Every rectangle of a repaint costs about as
+    // much in the painter and on its way to the screen as a few hundred units more of one.
+    static QRegion fewerRects(const QRegion &region, int waste = kMergeWaste);
+    static constexpr int kMergeWaste = 300;
     static constexpr QRect kFrameArea{0, 0, 150, 220};
     static constexpr int kChangeSquare = 10;
     // On a screen whose ratio is not a whole number (1.5, say) the 2x pictures are shrunk to fit,

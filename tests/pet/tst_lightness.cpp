@@ -164,6 +164,7 @@ private slots:
     void petPictureRepaintsOnlyWhatChanged();
     void newFramesRepaintOnlyWhereTheyDiffer();
     void changedSquaresCoverEveryChangedPixel();
+    void nearRectanglesJoinWithoutMuchMore();
 };
 
 // The tick sleeps through the seconds in which it would only count and counts them when it wakes
@@ -367,6 +368,42 @@ void TestLightness::changedSquaresCoverEveryChangedPixel()
     small.fill(Qt::white);
     small.setPixel(15 + 14, 6, qRgb(0, 0, 0));
     QCOMPARE(PictureStore::changedSquares(small, QRect(0, 0, 15, 7), QRect(15, 0, 15, 7), 1), QRegion(10, 0, 5, 7));
+}
+
+// Fewer rectangles for a repaint. Guards that nothing asked for is left out and that joining stays
+// cheap: a bubble's old and new places (three bands as a region) become one rectangle, squares
+// one square apart join, but squares far apart stay apart rather than repaint what lies between.
+void TestLightness::nearRectanglesJoinWithoutMuchMore()
+{
+    auto area = [](const QRegion &r) {
+        qint64 a = 0;
+        for (const QRect &x : r)
+            a += qint64(x.width()) * x.height();
+        return a;
+    };
+    const QRegion bubble = QRegion(8, 120, 24, 23) + QRegion(11, 115, 24, 23);
+    QCOMPARE(bubble.rectCount(), 3);
+    QCOMPARE(PictureStore::fewerRects(bubble), QRegion(8, 115, 27, 28));
+
+    const QRegion near = QRegion(100, 30, 30, 10) + QRegion(100, 40, 40, 20) + QRegion(120, 60, 10, 10);
+    const QRegion joined = PictureStore::fewerRects(near);
+    QCOMPARE(joined.rectCount(), 1);
+    QVERIFY(joined.contains(near.boundingRect()));
+
+    const QRegion apart = QRegion(0, 0, 10, 10) + QRegion(140, 210, 10, 10) + QRegion(0, 130, 150, 10);
+    const QRegion kept = PictureStore::fewerRects(apart);
+    QCOMPARE(kept, apart);
+    QCOMPARE(PictureStore::fewerRects(QRegion()), QRegion());
+
+    // However many join, everything asked for is covered and the extra stays within the bound
+    // for each join.
+    QRegion squares;
+    for (int i = 0; i < 12; ++i)
+        squares += QRect((i * 37) % 140, (i * 53) % 210, 10, 10);
+    const QRegion fewer = PictureStore::fewerRects(squares);
+    QVERIFY((squares - fewer).isEmpty());
+    QVERIFY(fewer.rectCount() <= squares.rectCount());
+    QVERIFY(area(fewer) - area(squares) <= qint64(squares.rectCount() - 1) * PictureStore::kMergeWaste);
 }
 
 QTEST_MAIN(TestLightness)
