@@ -12,7 +12,10 @@ export LC_ALL=C.UTF-8
 own_x || { echo "no X server could be started"; exit 1; }
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 PET_TITLE='^ピモといっしょ$'
-TODAY=46363 # 7 December 2026 (the day of --at below, before noon)
+TODAY=46363 # 7 December 2026, the day of --at below
+# The pets start at three in the morning, asleep: nothing they do then moves the friendship the
+# checks read (awake at ten, the pet may ask a question at once, which costs 10 until answered).
+AT=2026-12-07T03:00
 failures=0
 fail() { echo "FAIL [$CASE]: $*"; failures=$((failures + 1)); }
 ok() { echo "ok   [$CASE]: $*"; }
@@ -41,7 +44,7 @@ wait_window() { # NAME-REGEX PID -> window id of that process
 }
 
 start_pet() {
-    "$BIN/lunetta" --at 2026-12-07T10:00 "$@" >"$SCRATCH/pet.log" 2>&1 &
+    "$BIN/lunetta" --at $AT "$@" >"$SCRATCH/pet.log" 2>&1 &
     PID=$!
     WIN=$(wait_window "$PET_TITLE" $PID) || { fail "the pet window did not open"; cat "$SCRATCH/pet.log"; return 1; }
 }
@@ -104,7 +107,7 @@ XPID=$!
 for _ in $(seq 100); do [ -s "$SCRATCH/display" ] && break; sleep 0.1; done
 OWN=:$(head -1 "$SCRATCH/display")
 if [ "$OWN" != : ] && kill -0 $XPID 2>/dev/null; then
-    DISPLAY=$OWN "$BIN/lunetta" --at 2026-12-07T10:00 >"$SCRATCH/pet.log" 2>&1 &
+    DISPLAY=$OWN "$BIN/lunetta" --at $AT >"$SCRATCH/pet.log" 2>&1 &
     PID=$!
     DISPLAY=$OWN wait_window "$PET_TITLE" $PID >/dev/null || fail "no window on the private display"
     sed -i '/^Totaltime=/d; /^mleft=/d' "$CONF"
@@ -191,6 +194,9 @@ if command -v openbox >/dev/null; then
         timeout 10 "$BIN/lunetta" >/dev/null 2>&1 || fail "second start did not end"
         for _ in $(seq 30); do xwininfo -id "$WIN" | grep -q IsViewable && break; sleep 0.1; done
         xwininfo -id "$WIN" | grep -q IsViewable && ok "the minimised pet is back" || fail "the pet stayed minimised"
+        # The manager maps the window back first and hands it the keyboard after: on a busy
+        # machine that can come a moment later.
+        for _ in $(seq 30); do [ "$(xdotool getactivewindow 2>/dev/null)" = "$WIN" ] && break; sleep 0.1; done
         [ "$(xdotool getactivewindow 2>/dev/null)" = "$WIN" ] && ok "and in front" || fail "not the active window"
         kill $PID; ended $PID
     fi
