@@ -15,6 +15,15 @@ if(X11_FOUND)
   target_include_directories(xwmstate PRIVATE ${X11_INCLUDE_DIR})
 endif()
 if(X11_FOUND AND XVFB_RUN AND XDOTOOL AND IMPORT)
+  # The pet's picture put together in the X server, against the painter's, at 1x and at 2x.
+  add_test(NAME pet.tst_servercanvas-x
+    COMMAND ${XVFB_RUN} -a -s "-screen 0 1280x800x24 -noreset" $<TARGET_FILE:tst_servercanvas>)
+  set_tests_properties(pet.tst_servercanvas-x PROPERTIES TIMEOUT 300
+    ENVIRONMENT "QT_QPA_PLATFORM=xcb;LC_ALL=C.UTF-8")
+  add_test(NAME pet.tst_servercanvas-x2
+    COMMAND ${XVFB_RUN} -a -s "-screen 0 2560x1600x24 -noreset" $<TARGET_FILE:tst_servercanvas>)
+  set_tests_properties(pet.tst_servercanvas-x2 PROPERTIES TIMEOUT 300
+    ENVIRONMENT "QT_QPA_PLATFORM=xcb;LC_ALL=C.UTF-8;QT_SCALE_FACTOR=2")
   add_test(NAME e2e.journeys
     COMMAND ${XVFB_RUN} -a -s "-screen 0 1280x800x24 -noreset"
             ${CMAKE_CURRENT_SOURCE_DIR}/e2e/journeys.sh ${TOBBERLY_BIN_DIR} ${CMAKE_BINARY_DIR}/testbin

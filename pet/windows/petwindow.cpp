@@ -34,31 +34,145 @@ PetView::PetView(const Scene &scene, QWidget *parent) : QWidget(parent), m_scene
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCursor(Qt::PointingHandCursor);
+    // On X the picture is put together in the server, on a window of its own that Qt leaves to
+    // us; the labels and buttons beside it stay painted as one window by Qt.
+    if (QGuiApplication::platformName() == QLatin1String("xcb") && !qEnvironmentVariableIsSet("TOBBERLY_PAINT_IN_PROGRAM")) {
+        QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
+        setAttribute(Qt::WA_NativeWindow);
+        setAttribute(Qt::WA_PaintOnScreen);
+        setAttribute(Qt::WA_NoSystemBackground);
+    }
+}
+
+PetView::~PetView() = default;
+
+QPaintEngine *PetView::paintEngine() const
+{
+    return testAttribute(Qt::WA_PaintOnScreen) ? nullptr : QWidget::paintEngine();
+}
+
+bool PetView::serverCanvasReady()
+{
+    const qreal ratio = devicePixelRatio();
+    const bool wholeScale = ratio == std::floor(ratio) && int(ratio) <= 2;
+    if (!m_canvasTried && testAttribute(Qt::WA_PaintOnScreen)) {
+        m_canvasTried = true;
+        m_canvas = ServerCanvas::open(winId());
+    }
+    if (m_canvas && !wholeScale) {
+        // Moved to a screen of a ratio between whole ones: pictures are shrunk smoothly there,
+        // which only the painter does.
+        m_canvas.reset();
+    }
+    if (!m_canvas) {
+        if (testAttribute(Qt::WA_PaintOnScreen))
+            paintInProgram();
+        return false;
+    }
+    if (m_canvas->window() != internalWinId())
+        m_canvas->setWindow(internalWinId());
+    if (m_composedRatio != ratio) {
+        m_composedRatio = ratio;
+        m_canvas->setSize(size() * int(ratio));
+        composeInServer(rect());
+    }
+    return true;
+}
+
+void PetView::paintInProgram()
+{
+    setAttribute(Qt::WA_PaintOnScreen, false);
+    m_composedRatio = 0;
+    update();
+}
+
+void PetView::composeInServer(const QRegion &area)
+{
+    PictureStore &pictures = PictureStore::instance();
+    const int s = int(m_composedRatio);
+    const QColor background(0xf4, 0xee, 0xe2);
+    // Each picture at the screen's ratio: a 1x picture standing in for a missing 2x one is
+    // enlarged pixel for pixel, as the painter does.
+    auto atRatio = [&](const QPixmap &pic) -> const QPixmap & {
+        if (pic.isNull() || int(pic.devicePixelRatio()) == s)
+            return pic;
+        auto it = m_enlarged.find(pic.cacheKey());
+        if (it == m_enlarged.end()) {
+            QPixmap enlarged = pic.scaled(pic.size() * s / int(pic.devicePixelRatio()));
+            enlarged.setDevicePixelRatio(s);
+            it = m_enlarged.insert(pic.cacheKey(), enlarged);
+        }
+        return *it;
+    };
+    const QPixmap &all = atRatio(pictures.strip(m_scene.strip(), s));
+    const QRect frame = PictureStore::frameRect(all, m_scene.frame());
+    if (all.cacheKey() != m_heldStrip) {
+        if (m_heldStrip) {
+            m_canvas->forget(m_heldStrip);
+            m_enlarged.removeIf([this](const auto &e) { return e.value().cacheKey() == m_heldStrip; });
+        }
+        m_heldStrip = all.cacheKey();
+    }
+    for (const QRect &r : area) {
+        QRegion bare(r);
+        if (!frame.isNull()) {
+            const QRect part = r & PictureStore::kFrameArea;
+            if (!part.isEmpty())
+                m_canvas->draw(all, QRect(frame.topLeft() + part.topLeft() * s, part.size() * s), part.topLeft() * s);
+            bare -= PictureStore::kFrameArea;
+        }
+        for (const QRect &b : bare)
+            m_canvas->fill(QRect(b.topLeft() * s, b.size() * s), background);
+        for (int i = 0; i < int(Prop::Count); ++i) {
+            const PropState &st = m_scene.prop(Prop(i));
+            if (!st.visible)
+                continue;
+            const QPixmap &pic = atRatio(pictures.picture(propPictureName(Prop(i), st.picture), s));
+            const QRect placed = QRect(QPoint(st.x, st.y), pic.deviceIndependentSize().toSize()) & r;
+            if (!pic.isNull() && !placed.isEmpty())
+                m_canvas->draw(pic, QRect((placed.topLeft() - QPoint(st.x, st.y)) * s, placed.size() * s),
+                               placed.topLeft() * s);
+        }
+    }
+    QRegion shown;
+    for (const QRect &r : area)
+        shown += QRect(r.topLeft() * s, r.size() * s);
+    m_canvas->show(shown);
 }
 
 void PetView::paintEvent(QPaintEvent *e)
 {
     // The benchmark asks when the pet is first on the screen.
     static bool reported = !qEnvironmentVariableIsSet("TOBBERLY_REPORT_FIRST_PAINT");
+    QPoint offset;
+    // A grab of the view (redirected to a picture of its own) is painted as the painter does.
+    if (testAttribute(Qt::WA_PaintOnScreen) && !redirected(&offset) && serverCanvasReady()) {
+        QRegion shown;
+        const int s = int(m_composedRatio);
+        for (const QRect &r : e->region())
+            shown += QRect(r.topLeft() * s, r.size() * s);
+        m_canvas->show(shown);
+    } else if (!testAttribute(Qt::WA_PaintOnScreen) || redirected(&offset)) {
+        QPainter p(this);
+        PictureStore::smoothWhenShrunk(p);
+        // At a whole ratio each part asked for is drawn alone, clipped to its rectangle: pixel for
+        // pixel, and by the painter's quick ways, which a clip of many rectangles would rule out.
+        // Shrunk smoothly a part would blend its edges otherwise than the whole frame does, so there
+        // the whole is drawn, clipped to all that was asked for.
+        const qreal ratio = devicePixelRatio();
+        if (ratio != std::floor(ratio)) {
+            paintPart(p, rect(), ratio);
+        } else {
+            for (const QRect &r : e->region()) {
+                p.setClipRect(r);
+                paintPart(p, r, ratio);
+            }
+        }
+    }
     if (!reported) {
         reported = true;
         std::printf("first-paint %lld\n", (long long)QDateTime::currentMSecsSinceEpoch());
         std::fflush(stdout);
-    }
-    QPainter p(this);
-    PictureStore::smoothWhenShrunk(p);
-    // At a whole ratio each part asked for is drawn alone, clipped to its rectangle: pixel for
-    // pixel, and by the painter's quick ways, which a clip of many rectangles would rule out.
-    // Shrunk smoothly a part would blend its edges otherwise than the whole frame does, so there
-    // the whole is drawn, clipped to all that was asked for.
-    const qreal ratio = devicePixelRatio();
-    if (ratio != std::floor(ratio)) {
-        paintPart(p, rect(), ratio);
-        return;
-    }
-    for (const QRect &r : e->region()) {
-        p.setClipRect(r);
-        paintPart(p, r, ratio);
     }
 }
 
@@ -100,7 +214,10 @@ void PetView::refresh()
         m_frame = m_scene.frame();
         for (int i = 0; i < int(Prop::Count); ++i)
             m_props[size_t(i)] = m_scene.prop(Prop(i));
-        update();
+        if (m_canvas && m_composedRatio != 0 && m_composedRatio == devicePixelRatio())
+            composeInServer(rect());
+        else
+            update();
         return;
     }
     // A new frame of the same strip repaints where it differs from the one drawn; the props
@@ -124,7 +241,11 @@ void PetView::refresh()
     }
     if (propsMoved)
         dirty = PictureStore::fewerRects(dirty);
-    if (!dirty.isEmpty())
+    if (dirty.isEmpty())
+        return;
+    if (m_canvas && m_composedRatio != 0 && m_composedRatio == devicePixelRatio())
+        composeInServer(dirty);
+    else
         update(dirty);
 }
 

@@ -3,10 +3,13 @@
 #pragma once
 
 #include "pet/model/scene.h"
+#include "pet/windows/servercanvas.h"
 
+#include <QHash>
 #include <QLabel>
 #include <QWidget>
 #include <array>
+#include <memory>
 
 class Pet;
 class PetView;
@@ -55,11 +58,17 @@ class PetView : public QWidget
     Q_OBJECT
 public:
     explicit PetView(const Scene &scene, QWidget *parent = nullptr);
+    ~PetView() override;
     QSize sizeHint() const override { return {154, 224}; }
     // Asks for a repaint of what the scene changed since the last call: the whole picture for a
     // new strip, where the new frame differs from the last for a new frame of the same strip, the
     // old and new places of a prop that moved, nothing when all is as drawn.
     void refresh();
+    // Whether the picture is put together in the X server (see ServerCanvas) rather than painted
+    // here; decided when the view is first shown.
+    bool drawsInServer() const { return m_canvas != nullptr; }
+    int picturesHeldInServer() const { return m_canvas ? m_canvas->picturesHeld() : 0; }
+    QPaintEngine *paintEngine() const override;
 
 signals:
     void clicked();
@@ -72,11 +81,20 @@ private:
     // The frame, the bare margin and the props within `part`, for a device of this ratio.
     void paintPart(QPainter &p, const QRect &part, qreal ratio);
     QRect propRect(Prop p, const PropState &s, qreal ratio) const;
+    // The server's way: `area` (window units) put together anew and shown.
+    bool serverCanvasReady();
+    void composeInServer(const QRegion &area);
+    void paintInProgram();
     const Scene &m_scene;
     // What the last refresh asked to be drawn.
     QString m_strip;
     int m_frame = -1;
     std::array<PropState, size_t(Prop::Count)> m_props{};
+    std::unique_ptr<ServerCanvas> m_canvas;
+    bool m_canvasTried = false;
+    qreal m_composedRatio = 0; // the ratio the server's picture was put together at; 0: not yet
+    qint64 m_heldStrip = 0;    // the strip the server holds
+    QHash<qint64, QPixmap> m_enlarged; // 1x pictures standing in for missing 2x ones, enlarged
 };
 
 // A 36 x 36 picture button with its normal, pressed and unavailable pictures.

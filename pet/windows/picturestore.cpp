@@ -53,6 +53,11 @@ const QPixmap &PictureStore::stripPixmap(const QString &strip, int scale)
     return m_stripPixmap;
 }
 
+const QPixmap &PictureStore::strip(const QString &name, qreal deviceRatio)
+{
+    return stripPixmap(name, scaledpicture::scaleFor(deviceRatio));
+}
+
 QRect PictureStore::frameRect(const QPixmap &strip, int n)
 {
     if (strip.isNull() || n < 0 || n > 218)

@@ -22,6 +22,10 @@ public:
     // The frame n (150 x 220 at x = 150 n) of strip gif/pimmo<name>.gif. Only the strip in use
     // is kept: a day shows dozens of strips and keeping them all would only grow the memory.
     QPixmap frame(const QString &strip, int n, qreal deviceRatio);
+    // The whole strip gif/pimmo<name>.gif as shown at this ratio, and where frame n lies in it (in
+    // the strip's own pixels; empty when there is no frame n).
+    const QPixmap &strip(const QString &name, qreal deviceRatio);
+    static QRect frameRect(const QPixmap &strip, int n);
     // Draws the part `area` (window units, the frame's top-left at 0, 0) of frame n of the strip
     // at its place, in the size that suits the painter's device; false when there is no frame n.
     bool drawFrame(QPainter &p, const QString &strip, int n, const QRect &area = kFrameArea);
@@ -58,7 +62,6 @@ private:
     QHash<QString, QPixmap> m_cache; // by name, "@2x" added for the 2x ones
     QSet<QString> m_warned;
     const QPixmap &stripPixmap(const QString &strip, int scale);
-    static QRect frameRect(const QPixmap &strip, int n);
     QString m_strip;
     int m_stripScale = 1;
     QPixmap m_stripPixmap;

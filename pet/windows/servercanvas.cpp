@@ -1,0 +1,226 @@
+#include "pet/windows/servercanvas.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QtGlobal>
+
+#if defined(TOBBERLY_SERVER_CANVAS) && QT_CONFIG(xcb)
+#include <QtGui/qguiapplication_platform.h>
+#include <xcb/xcb.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+xcb_connection_t *connectionOf(void *c) { return static_cast<xcb_connection_t *>(c); }
+
+// The visual of `window` when its pixels are 24-bit words of 0xRRGGBB, as Qt's RGB32 pictures are
+// laid out in memory on this machine.
+bool pixelsAreRgb32(const xcb_setup_t *setup, xcb_visualid_t visual, quint8 depth)
+{
+    if (Q_BYTE_ORDER != Q_LITTLE_ENDIAN || setup->image_byte_order != XCB_IMAGE_ORDER_LSB_FIRST || depth != 24)
+        return false;
+    bool wordPixels = false;
+    for (auto f = xcb_setup_pixmap_formats_iterator(setup); f.rem; xcb_format_next(&f))
+        if (f.data->depth == depth)
+            wordPixels = f.data->bits_per_pixel == 32 && f.data->scanline_pad == 32;
+    if (!wordPixels)
+        return false;
+    for (auto s = xcb_setup_roots_iterator(setup); s.rem; xcb_screen_next(&s))
+        for (auto d = xcb_screen_allowed_depths_iterator(s.data); d.rem; xcb_depth_next(&d))
+            for (auto v = xcb_depth_visuals_iterator(d.data); v.rem; xcb_visualtype_next(&v))
+                if (v.data->visual_id == visual)
+                    return v.data->_class == XCB_VISUAL_CLASS_TRUE_COLOR && v.data->red_mask == 0xff0000
+                           && v.data->green_mask == 0xff00 && v.data->blue_mask == 0xff;
+    return false;
+}
+} // namespace
+
+std::unique_ptr<ServerCanvas> ServerCanvas::open(quintptr window)
+{
+    if (qEnvironmentVariableIsSet("TOBBERLY_PAINT_IN_PROGRAM") || !window)
+        return nullptr;
+    auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    xcb_connection_t *c = x11 ? x11->connection() : nullptr;
+    if (!c || xcb_connection_has_error(c))
+        return nullptr;
+    const xcb_setup_t *setup = xcb_get_setup(c);
+    // Two answers once, when the pet's window is made; nothing later waits for the server.
+    std::unique_ptr<xcb_get_geometry_reply_t, decltype(&std::free)> geometry(
+        xcb_get_geometry_reply(c, xcb_get_geometry(c, xcb_window_t(window)), nullptr), &std::free);
+    std::unique_ptr<xcb_get_window_attributes_reply_t, decltype(&std::free)> attributes(
+        xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, xcb_window_t(window)), nullptr), &std::free);
+    if (!geometry || !attributes || !pixelsAreRgb32(setup, attributes->visual, geometry->depth))
+        return nullptr;
+    // Masks are sent one bit a pixel, each row a whole number of the server's units.
+    const bool leastFirst = setup->bitmap_format_bit_order == XCB_IMAGE_ORDER_LSB_FIRST;
+    if (leastFirst != (setup->image_byte_order == XCB_IMAGE_ORDER_LSB_FIRST) && setup->bitmap_format_scanline_unit != 8)
+        return nullptr;
+
+    std::unique_ptr<ServerCanvas> canvas(new ServerCanvas);
+    canvas->m_connection = c;
+    canvas->m_window = quint32(window);
+    canvas->m_root = geometry->root;
+    canvas->m_depth = geometry->depth;
+    canvas->m_bitsLeastFirst = leastFirst;
+    canvas->m_bitmapPad = std::max<int>(8, setup->bitmap_format_scanline_pad);
+    // A request is at most the server's limit; 256 KB keeps each write to the connection small.
+    canvas->m_maxRequestBytes = std::min<quint32>(quint32(setup->maximum_request_length) * 4, 1u << 18) - 64;
+
+    // No copy may ask the server to report what it could not copy: every such report would wake
+    // the program.
+    const quint32 noExposures[] = {0};
+    canvas->m_plainGc = xcb_generate_id(c);
+    xcb_create_gc(c, canvas->m_plainGc, xcb_drawable_t(window), XCB_GC_GRAPHICS_EXPOSURES, noExposures);
+    canvas->m_maskedGc = xcb_generate_id(c);
+    xcb_create_gc(c, canvas->m_maskedGc, xcb_drawable_t(window), XCB_GC_GRAPHICS_EXPOSURES, noExposures);
+    return canvas;
+}
+
+ServerCanvas::~ServerCanvas()
+{
+    // The server frees all of it anyway when the program's connection closes.
+    if (!qGuiApp)
+        return;
+    xcb_connection_t *c = connectionOf(m_connection);
+    for (const Held &h : std::as_const(m_pictures)) {
+        xcb_free_pixmap(c, h.pixels);
+        if (h.mask)
+            xcb_free_pixmap(c, h.mask);
+    }
+    if (m_back)
+        xcb_free_pixmap(c, m_back);
+    xcb_free_gc(c, m_plainGc);
+    xcb_free_gc(c, m_maskedGc);
+    if (m_maskGc)
+        xcb_free_gc(c, m_maskGc);
+    xcb_flush(c);
+}
+
+void ServerCanvas::setSize(QSize deviceSize)
+{
+    if (deviceSize == m_size || deviceSize.isEmpty())
+        return;
+    xcb_connection_t *c = connectionOf(m_connection);
+    if (m_back)
+        xcb_free_pixmap(c, m_back);
+    m_back = xcb_generate_id(c);
+    xcb_create_pixmap(c, m_depth, m_back, m_root, quint16(deviceSize.width()), quint16(deviceSize.height()));
+    m_size = deviceSize;
+}
+
+const ServerCanvas::Held &ServerCanvas::upload(const QPixmap &picture)
+{
+    const auto known = m_pictures.constFind(picture.cacheKey());
+    if (known != m_pictures.constEnd())
+        return *known;
+    xcb_connection_t *c = connectionOf(m_connection);
+    Held held;
+    const QImage image = picture.toImage();
+    const int w = image.width(), h = image.height();
+
+    const QImage pixels = image.convertToFormat(QImage::Format_RGB32);
+    held.pixels = xcb_generate_id(c);
+    xcb_create_pixmap(c, m_depth, held.pixels, m_root, quint16(w), quint16(h));
+    const int rowBytes = int(pixels.bytesPerLine());
+    const int rowsAtOnce = std::max(1, int(m_maxRequestBytes) / rowBytes);
+    for (int y = 0; y < h; y += rowsAtOnce) {
+        const int rows = std::min(rowsAtOnce, h - y);
+        xcb_put_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, held.pixels, m_plainGc, quint16(w), quint16(rows), 0,
+                      qint16(y), 0, m_depth, quint32(rows * rowBytes), pixels.constScanLine(y));
+    }
+
+    if (image.hasAlphaChannel()) {
+        // One bit a pixel: set where the picture is seen.
+        const int padBits = m_bitmapPad;
+        const int maskRowBytes = (w + padBits - 1) / padBits * padBits / 8;
+        std::vector<quint8> bits(size_t(maskRowBytes) * size_t(h), 0);
+        const QImage alpha = image.convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < h; ++y) {
+            const QRgb *row = reinterpret_cast<const QRgb *>(alpha.constScanLine(y));
+            quint8 *out = bits.data() + size_t(y) * size_t(maskRowBytes);
+            for (int x = 0; x < w; ++x)
+                if (qAlpha(row[x]) >= 128)
+                    out[x / 8] |= quint8(m_bitsLeastFirst ? 1u << (x % 8) : 0x80u >> (x % 8));
+        }
+        held.mask = xcb_generate_id(c);
+        xcb_create_pixmap(c, 1, held.mask, m_root, quint16(w), quint16(h));
+        if (!m_maskGc) {
+            const quint32 noExposures[] = {0};
+            m_maskGc = xcb_generate_id(c);
+            xcb_create_gc(c, m_maskGc, held.mask, XCB_GC_GRAPHICS_EXPOSURES, noExposures);
+        }
+        const int maskRows = std::max(1, int(m_maxRequestBytes) / maskRowBytes);
+        for (int y = 0; y < h; y += maskRows) {
+            const int rows = std::min(maskRows, h - y);
+            xcb_put_image(c, XCB_IMAGE_FORMAT_XY_PIXMAP, held.mask, m_maskGc, quint16(w), quint16(rows), 0,
+                          qint16(y), 0, 1, quint32(rows * maskRowBytes), bits.data() + size_t(y) * size_t(maskRowBytes));
+        }
+    }
+    return *m_pictures.insert(picture.cacheKey(), held);
+}
+
+void ServerCanvas::draw(const QPixmap &picture, const QRect &source, QPoint to)
+{
+    if (picture.isNull() || source.isEmpty() || !m_back)
+        return;
+    const Held &h = upload(picture);
+    xcb_connection_t *c = connectionOf(m_connection);
+    xcb_gcontext_t gc = m_plainGc;
+    if (h.mask) {
+        // The mask lies under the whole picture, whose corner is where the part's corner goes
+        // less the part's place in it.
+        const quint32 values[] = {quint32(to.x() - source.x()), quint32(to.y() - source.y()), h.mask};
+        xcb_change_gc(c, m_maskedGc, XCB_GC_CLIP_ORIGIN_X | XCB_GC_CLIP_ORIGIN_Y | XCB_GC_CLIP_MASK, values);
+        gc = m_maskedGc;
+    }
+    xcb_copy_area(c, h.pixels, m_back, gc, qint16(source.x()), qint16(source.y()), qint16(to.x()), qint16(to.y()),
+                  quint16(source.width()), quint16(source.height()));
+}
+
+void ServerCanvas::fill(const QRect &area, QColor colour)
+{
+    if (area.isEmpty() || !m_back)
+        return;
+    xcb_connection_t *c = connectionOf(m_connection);
+    const quint32 pixel[] = {colour.rgb() & 0xffffffu};
+    xcb_change_gc(c, m_plainGc, XCB_GC_FOREGROUND, pixel);
+    const xcb_rectangle_t r{qint16(area.x()), qint16(area.y()), quint16(area.width()), quint16(area.height())};
+    xcb_poly_fill_rectangle(c, m_back, m_plainGc, 1, &r);
+}
+
+void ServerCanvas::show(const QRegion &area)
+{
+    if (!m_back || !m_window)
+        return;
+    xcb_connection_t *c = connectionOf(m_connection);
+    for (const QRect &r : area)
+        xcb_copy_area(c, m_back, m_window, m_plainGc, qint16(r.x()), qint16(r.y()), qint16(r.x()), qint16(r.y()),
+                      quint16(r.width()), quint16(r.height()));
+    xcb_flush(c);
+}
+
+void ServerCanvas::forget(qint64 pictureKey)
+{
+    const auto it = m_pictures.find(pictureKey);
+    if (it == m_pictures.end())
+        return;
+    xcb_connection_t *c = connectionOf(m_connection);
+    xcb_free_pixmap(c, it->pixels);
+    if (it->mask)
+        xcb_free_pixmap(c, it->mask);
+    m_pictures.erase(it);
+}
+
+#else // no X here: the view paints in the program
+
+std::unique_ptr<ServerCanvas> ServerCanvas::open(quintptr) { return nullptr; }
+ServerCanvas::~ServerCanvas() = default;
+void ServerCanvas::setSize(QSize) {}
+void ServerCanvas::draw(const QPixmap &, const QRect &, QPoint) {}
+void ServerCanvas::fill(const QRect &, QColor) {}
+void ServerCanvas::show(const QRegion &) {}
+void ServerCanvas::forget(qint64) {}
+
+#endif
