@@ -16,6 +16,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QScopedValueRollback>
+#include <QWindow>
 
 namespace {
 const char *const kButtonNames[] = {"about", "hobby", "present", "option", "leave", "end"};
@@ -114,15 +115,14 @@ void PetView::composeInServer(const QRegion &area)
         m_heldStrip = all.cacheKey();
     }
     for (const QRect &r : area) {
-        QRegion bare(r);
-        if (!frame.isNull()) {
-            const QRect part = r & PictureStore::kFrameArea;
-            if (!part.isEmpty())
-                m_canvas->draw(all, QRect(frame.topLeft() + part.topLeft() * s, part.size() * s), part.topLeft() * s);
-            bare -= PictureStore::kFrameArea;
+        const QRect part = frame.isNull() ? QRect() : r & PictureStore::kFrameArea;
+        if (!part.isEmpty())
+            m_canvas->draw(all, QRect(frame.topLeft() + part.topLeft() * s, part.size() * s), part.topLeft() * s);
+        if (part != r) {
+            const QRegion bare = frame.isNull() ? QRegion(r) : QRegion(r) - PictureStore::kFrameArea;
+            for (const QRect &b : bare)
+                m_canvas->fill(QRect(b.topLeft() * s, b.size() * s), background);
         }
-        for (const QRect &b : bare)
-            m_canvas->fill(QRect(b.topLeft() * s, b.size() * s), background);
         for (int i = 0; i < int(Prop::Count); ++i) {
             const PropState &st = m_scene.prop(Prop(i));
             if (!st.visible)
@@ -134,10 +134,7 @@ void PetView::composeInServer(const QRegion &area)
                                placed.topLeft() * s);
         }
     }
-    QRegion shown;
-    for (const QRect &r : area)
-        shown += QRect(r.topLeft() * s, r.size() * s);
-    m_canvas->show(shown);
+    m_canvas->show(area, s);
 }
 
 void PetView::paintEvent(QPaintEvent *e)
@@ -145,14 +142,13 @@ void PetView::paintEvent(QPaintEvent *e)
     // The benchmark asks when the pet is first on the screen.
     static bool reported = !qEnvironmentVariableIsSet("TOBBERLY_REPORT_FIRST_PAINT");
     QPoint offset;
+    bool shown = true;
     // A grab of the view (redirected to a picture of its own) is painted as the painter does.
-    if (testAttribute(Qt::WA_PaintOnScreen) && !redirected(&offset) && serverCanvasReady()) {
-        QRegion shown;
-        const int s = int(m_composedRatio);
-        for (const QRect &r : e->region())
-            shown += QRect(r.topLeft() * s, r.size() * s);
-        m_canvas->show(shown);
-    } else if (!testAttribute(Qt::WA_PaintOnScreen) || redirected(&offset)) {
+    if (testAttribute(Qt::WA_PaintOnScreen) && !redirected(&offset)) {
+        shown = serverCanvasReady();
+        if (shown)
+            m_canvas->show(e->region(), int(m_composedRatio));
+    } else {
         QPainter p(this);
         PictureStore::smoothWhenShrunk(p);
         // At a whole ratio each part asked for is drawn alone, clipped to its rectangle: pixel for
@@ -169,7 +165,7 @@ void PetView::paintEvent(QPaintEvent *e)
             }
         }
     }
-    if (!reported) {
+    if (!reported && shown) {
         reported = true;
         std::printf("first-paint %lld\n", (long long)QDateTime::currentMSecsSinceEpoch());
         std::fflush(stdout);
@@ -214,9 +210,9 @@ void PetView::refresh()
         m_frame = m_scene.frame();
         for (int i = 0; i < int(Prop::Count); ++i)
             m_props[size_t(i)] = m_scene.prop(Prop(i));
-        if (m_canvas && m_composedRatio != 0 && m_composedRatio == devicePixelRatio())
+        if (composesNow())
             composeInServer(rect());
-        else
+        else if (!m_canvas)
             update();
         return;
     }
@@ -243,10 +239,26 @@ void PetView::refresh()
         dirty = PictureStore::fewerRects(dirty);
     if (dirty.isEmpty())
         return;
-    if (m_canvas && m_composedRatio != 0 && m_composedRatio == devicePixelRatio())
+    if (composesNow())
         composeInServer(dirty);
-    else
+    else if (!m_canvas)
         update(dirty);
+}
+
+bool PetView::composesNow()
+{
+    if (!m_canvas || m_composedRatio == 0)
+        return false;
+    // Unseen (the pet minimised, on another desktop) nothing is sent: the picture is put together
+    // whole when the server shows the window again.
+    const QWindow *shown = window()->windowHandle();
+    if (m_composedRatio != devicePixelRatio() || !shown || !shown->isExposed()) {
+        m_composedRatio = 0;
+        if (!shown || shown->isExposed())
+            update();
+        return false;
+    }
+    return true;
 }
 
 void PetView::mouseReleaseEvent(QMouseEvent *e)

@@ -83,6 +83,8 @@ private:
     QRect propRect(Prop p, const PropState &s, qreal ratio) const;
     // The server's way: `area` (window units) put together anew and shown.
     bool serverCanvasReady();
+    // Whether a change is put together in the server at once (else at the next expose).
+    bool composesNow();
     void composeInServer(const QRegion &area);
     void paintInProgram();
     const Scene &m_scene;

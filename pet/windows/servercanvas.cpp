@@ -190,14 +190,15 @@ void ServerCanvas::fill(const QRect &area, QColor colour)
     xcb_poly_fill_rectangle(c, m_back, m_plainGc, 1, &r);
 }
 
-void ServerCanvas::show(const QRegion &area)
+void ServerCanvas::show(const QRegion &area, int scale)
 {
     if (!m_back || !m_window)
         return;
     xcb_connection_t *c = connectionOf(m_connection);
     for (const QRect &r : area)
-        xcb_copy_area(c, m_back, m_window, m_plainGc, qint16(r.x()), qint16(r.y()), qint16(r.x()), qint16(r.y()),
-                      quint16(r.width()), quint16(r.height()));
+        xcb_copy_area(c, m_back, m_window, m_plainGc, qint16(r.x() * scale), qint16(r.y() * scale),
+                      qint16(r.x() * scale), qint16(r.y() * scale), quint16(r.width() * scale),
+                      quint16(r.height() * scale));
     xcb_flush(c);
 }
 
@@ -220,7 +221,7 @@ ServerCanvas::~ServerCanvas() = default;
 void ServerCanvas::setSize(QSize) {}
 void ServerCanvas::draw(const QPixmap &, const QRect &, QPoint) {}
 void ServerCanvas::fill(const QRect &, QColor) {}
-void ServerCanvas::show(const QRegion &) {}
+void ServerCanvas::show(const QRegion &, int) {}
 void ServerCanvas::forget(qint64) {}
 
 #endif

@@ -34,8 +34,9 @@ public:
     // its transparent pixels left as they are.
     void draw(const QPixmap &picture, const QRect &source, QPoint to);
     void fill(const QRect &area, QColor colour);
-    // Shows `area` of the picture on the window and sends everything waiting to the server.
-    void show(const QRegion &area);
+    // Shows `area` of the picture on the window and sends everything waiting to the server; the
+    // area is in units of `scale` device pixels.
+    void show(const QRegion &area, int scale = 1);
     // The server lets go of its copy of the picture with this QPixmap::cacheKey() (a strip no
     // longer shown).
     void forget(qint64 pictureKey);

@@ -134,8 +134,8 @@ void TestServerCanvas::serverPictureIsThePaintersPicture()
     QCOMPARE(ShownPicture::pixels(two.server.view.grab().toImage()), two.painted->fullPaint());
 }
 
-// Guards against a blank or stale pet after another window lay over it: the server shows its
-// picture again where it was uncovered, and a frame shown while covered is there too.
+// Guards against a blank or stale pet after another window lay over it or it was hidden: the
+// server shows its picture again where it was uncovered, with a frame shown meanwhile.
 void TestServerCanvas::coveredPictureComesBack()
 {
     TwoPictures two;
@@ -152,7 +152,18 @@ void TestServerCanvas::coveredPictureComesBack()
     two.show(QStringLiteral("18"), 2);
     cover.hide();
     two.settle();
-    QVERIFY(two.same());
+    QVERIFY2(two.same(), "uncovered");
+
+    // Unseen, nothing is sent; shown again, the pet is as it is now, not as it was.
+    two.server.host.hide();
+    two.painted->host.hide();
+    two.settle();
+    two.show(QStringLiteral("7"), 1);
+    two.server.host.show();
+    two.painted->host.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&two.server.host) && QTest::qWaitForWindowExposed(two.painted->host.windowHandle()));
+    two.settle();
+    QVERIFY2(two.same(), "shown again");
 }
 
 // Guards against a 1x picture sent at its own size on a 2x screen (a quarter of the pet shown):
