@@ -114,27 +114,29 @@ void PetView::composeInServer(const QRegion &area)
         }
         m_heldStrip = all.cacheKey();
     }
-    for (const QRect &r : area) {
-        const QRect part = frame.isNull() ? QRect() : r & PictureStore::kFrameArea;
-        if (!part.isEmpty())
-            m_canvas->draw(all, QRect(frame.topLeft() + part.topLeft() * s, part.size() * s), part.topLeft() * s);
-        if (part != r) {
-            const QRegion bare = frame.isNull() ? QRegion(r) : QRegion(r) - PictureStore::kFrameArea;
-            for (const QRect &b : bare)
-                m_canvas->fill(QRect(b.topLeft() * s, b.size() * s), background);
-        }
-        for (int i = 0; i < int(Prop::Count); ++i) {
-            const PropState &st = m_scene.prop(Prop(i));
-            if (!st.visible)
-                continue;
-            const QPixmap &pic = atRatio(pictures.picture(propPictureName(Prop(i), st.picture), s));
-            const QRect placed = QRect(QPoint(st.x, st.y), pic.deviceIndependentSize().toSize()) & r;
-            if (!pic.isNull() && !placed.isEmpty())
-                m_canvas->draw(pic, QRect((placed.topLeft() - QPoint(st.x, st.y)) * s, placed.size() * s),
-                               placed.topLeft() * s);
-        }
+    // The frame and the props are drawn over the rectangle around the change, the server keeping
+    // each copy within the change itself.
+    const QRect box = area.boundingRect();
+    m_canvas->limitTo(area, s);
+    const QRect part = frame.isNull() ? QRect() : box & PictureStore::kFrameArea;
+    if (!part.isEmpty())
+        m_canvas->draw(all, QRect(frame.topLeft() + part.topLeft() * s, part.size() * s), part.topLeft() * s);
+    if (part != box) {
+        const QRegion bare = frame.isNull() ? QRegion(box) : QRegion(box) - PictureStore::kFrameArea;
+        for (const QRect &b : bare)
+            m_canvas->fill(QRect(b.topLeft() * s, b.size() * s), background);
     }
-    m_canvas->show(area, s);
+    for (int i = 0; i < int(Prop::Count); ++i) {
+        const PropState &st = m_scene.prop(Prop(i));
+        if (!st.visible)
+            continue;
+        const QPixmap &pic = atRatio(pictures.picture(propPictureName(Prop(i), st.picture), s));
+        const QRect placed = QRect(QPoint(st.x, st.y), pic.deviceIndependentSize().toSize()) & box;
+        if (!pic.isNull() && !placed.isEmpty())
+            m_canvas->draw(pic, QRect((placed.topLeft() - QPoint(st.x, st.y)) * s, placed.size() * s),
+                           placed.topLeft() * s);
+    }
+    m_canvas->show();
 }
 
 void PetView::paintEvent(QPaintEvent *e)
@@ -146,8 +148,10 @@ void PetView::paintEvent(QPaintEvent *e)
     // A grab of the view (redirected to a picture of its own) is painted as the painter does.
     if (testAttribute(Qt::WA_PaintOnScreen) && !redirected(&offset)) {
         shown = serverCanvasReady();
-        if (shown)
-            m_canvas->show(e->region(), int(m_composedRatio));
+        if (shown) {
+            m_canvas->limitTo(e->region(), int(m_composedRatio));
+            m_canvas->show();
+        }
     } else {
         QPainter p(this);
         PictureStore::smoothWhenShrunk(p);

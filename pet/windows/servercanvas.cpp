@@ -73,6 +73,8 @@ std::unique_ptr<ServerCanvas> ServerCanvas::open(quintptr window)
     const quint32 noExposures[] = {0};
     canvas->m_plainGc = xcb_generate_id(c);
     xcb_create_gc(c, canvas->m_plainGc, xcb_drawable_t(window), XCB_GC_GRAPHICS_EXPOSURES, noExposures);
+    canvas->m_limitedGc = xcb_generate_id(c);
+    xcb_create_gc(c, canvas->m_limitedGc, xcb_drawable_t(window), XCB_GC_GRAPHICS_EXPOSURES, noExposures);
     canvas->m_maskedGc = xcb_generate_id(c);
     xcb_create_gc(c, canvas->m_maskedGc, xcb_drawable_t(window), XCB_GC_GRAPHICS_EXPOSURES, noExposures);
     return canvas;
@@ -92,6 +94,7 @@ ServerCanvas::~ServerCanvas()
     if (m_back)
         xcb_free_pixmap(c, m_back);
     xcb_free_gc(c, m_plainGc);
+    xcb_free_gc(c, m_limitedGc);
     xcb_free_gc(c, m_maskedGc);
     if (m_maskGc)
         xcb_free_gc(c, m_maskGc);
@@ -161,13 +164,26 @@ const ServerCanvas::Held &ServerCanvas::upload(const QPixmap &picture)
     return *m_pictures.insert(picture.cacheKey(), held);
 }
 
+void ServerCanvas::limitTo(const QRegion &area, int scale)
+{
+    std::vector<xcb_rectangle_t> rects;
+    rects.reserve(size_t(area.rectCount()));
+    for (const QRect &r : area)
+        rects.push_back({qint16(r.x() * scale), qint16(r.y() * scale), quint16(r.width() * scale),
+                         quint16(r.height() * scale)});
+    const QRect box = area.boundingRect();
+    m_limitBox = QRect(box.topLeft() * scale, box.size() * scale);
+    xcb_set_clip_rectangles(connectionOf(m_connection), XCB_CLIP_ORDERING_UNSORTED, m_limitedGc, 0, 0,
+                            quint32(rects.size()), rects.data());
+}
+
 void ServerCanvas::draw(const QPixmap &picture, const QRect &source, QPoint to)
 {
     if (picture.isNull() || source.isEmpty() || !m_back)
         return;
     const Held &h = upload(picture);
     xcb_connection_t *c = connectionOf(m_connection);
-    xcb_gcontext_t gc = m_plainGc;
+    xcb_gcontext_t gc = m_limitedGc;
     if (h.mask) {
         // The mask lies under the whole picture, whose corner is where the part's corner goes
         // less the part's place in it.
@@ -185,20 +201,19 @@ void ServerCanvas::fill(const QRect &area, QColor colour)
         return;
     xcb_connection_t *c = connectionOf(m_connection);
     const quint32 pixel[] = {colour.rgb() & 0xffffffu};
-    xcb_change_gc(c, m_plainGc, XCB_GC_FOREGROUND, pixel);
+    xcb_change_gc(c, m_limitedGc, XCB_GC_FOREGROUND, pixel);
     const xcb_rectangle_t r{qint16(area.x()), qint16(area.y()), quint16(area.width()), quint16(area.height())};
-    xcb_poly_fill_rectangle(c, m_back, m_plainGc, 1, &r);
+    xcb_poly_fill_rectangle(c, m_back, m_limitedGc, 1, &r);
 }
 
-void ServerCanvas::show(const QRegion &area, int scale)
+void ServerCanvas::show()
 {
-    if (!m_back || !m_window)
+    if (!m_back || !m_window || m_limitBox.isEmpty())
         return;
     xcb_connection_t *c = connectionOf(m_connection);
-    for (const QRect &r : area)
-        xcb_copy_area(c, m_back, m_window, m_plainGc, qint16(r.x() * scale), qint16(r.y() * scale),
-                      qint16(r.x() * scale), qint16(r.y() * scale), quint16(r.width() * scale),
-                      quint16(r.height() * scale));
+    const QRect &b = m_limitBox;
+    xcb_copy_area(c, m_back, m_window, m_limitedGc, qint16(b.x()), qint16(b.y()), qint16(b.x()), qint16(b.y()),
+                  quint16(b.width()), quint16(b.height()));
     xcb_flush(c);
 }
 
@@ -221,7 +236,8 @@ ServerCanvas::~ServerCanvas() = default;
 void ServerCanvas::setSize(QSize) {}
 void ServerCanvas::draw(const QPixmap &, const QRect &, QPoint) {}
 void ServerCanvas::fill(const QRect &, QColor) {}
-void ServerCanvas::show(const QRegion &, int) {}
+void ServerCanvas::limitTo(const QRegion &, int) {}
+void ServerCanvas::show() {}
 void ServerCanvas::forget(qint64) {}
 
 #endif

@@ -30,13 +30,18 @@ public:
     void setSize(QSize deviceSize);
     QSize size() const { return m_size; }
 
-    // Into the picture being put together (device pixels): part `source` of `picture` at `to`,
-    // its transparent pixels left as they are.
+    // What the next draws, fills and show() touch, in units of `scale` device pixels: one request
+    // however many rectangles it has, so that a change of many small parts costs as few requests
+    // as one of a single part.
+    void limitTo(const QRegion &area, int scale);
+    // Into the picture being put together (device pixels): part `source` of `picture` at `to`.
+    // An opaque picture is drawn within the limit only; one with transparent parts is drawn
+    // through its own mask over all of `source`, which leaves the picture as it was wherever
+    // the same picture already lay at the same place.
     void draw(const QPixmap &picture, const QRect &source, QPoint to);
     void fill(const QRect &area, QColor colour);
-    // Shows `area` of the picture on the window and sends everything waiting to the server; the
-    // area is in units of `scale` device pixels.
-    void show(const QRegion &area, int scale = 1);
+    // Shows what lies within the limit on the window and sends everything waiting to the server.
+    void show();
     // The server lets go of its copy of the picture with this QPixmap::cacheKey() (a strip no
     // longer shown).
     void forget(qint64 pictureKey);
@@ -58,10 +63,12 @@ private:
     bool m_bitsLeastFirst = true;
     int m_bitmapPad = 32;
     quint32 m_maxRequestBytes = 0;
-    quint32 m_plainGc = 0;
-    quint32 m_maskedGc = 0;
+    quint32 m_plainGc = 0;   // sends pictures
+    quint32 m_limitedGc = 0; // draws within the limit
+    quint32 m_maskedGc = 0;  // draws through a picture's mask
     quint32 m_maskGc = 0; // for depth-1 pixmaps
     quint32 m_back = 0;
     QSize m_size;
+    QRect m_limitBox; // around the limit, in device pixels
     QHash<qint64, Held> m_pictures; // by QPixmap::cacheKey()
 };
