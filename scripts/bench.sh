@@ -129,7 +129,7 @@ side_by_side() {
 
 # The instructions counted in a callgrind file's dump asked for: its first part (.1); what ran after
 # it went to the file itself at the exit.
-cg_total() { awk '/^(summary|totals):/ {print $2; exit}' "$1.1" 2>/dev/null; }
+cg_total() { awk '/^totals:/ {print $2; exit}' "$1.1" 2>/dev/null; }
 
 # side_by_side_instr NAME CMD...: CMD and the reference under callgrind, counting from 5 s after both
 # first painted, for SPAN seconds; sets M_INSTR_PET and M_INSTR_REF (millions of instructions a

@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -215,7 +216,7 @@ void PetView::refresh()
         for (int i = 0; i < int(Prop::Count); ++i)
             m_props[size_t(i)] = m_scene.prop(Prop(i));
         if (composesNow())
-            composeInServer(rect());
+            composeLater(rect());
         else if (!m_canvas)
             update();
         return;
@@ -239,14 +240,32 @@ void PetView::refresh()
         drawn = now;
         propsMoved = true;
     }
-    if (propsMoved)
+    // Painted here, each rectangle costs about as much as a few hundred pixels more of another;
+    // the server takes all the rectangles of a change in one request.
+    if (propsMoved && !m_canvas)
         dirty = PictureStore::fewerRects(dirty);
     if (dirty.isEmpty())
         return;
     if (composesNow())
-        composeInServer(dirty);
+        composeLater(dirty);
     else if (!m_canvas)
         update(dirty);
+}
+
+void PetView::composeLater(const QRegion &area)
+{
+    // A step may move the frame and several props one after another: they go to the server
+    // together, once the step is over, as a repaint would.
+    if (m_pending.isEmpty())
+        QMetaObject::invokeMethod(this, &PetView::composePending, Qt::QueuedConnection);
+    m_pending += area;
+}
+
+void PetView::composePending()
+{
+    const QRegion area = std::exchange(m_pending, QRegion());
+    if (!area.isEmpty() && composesNow())
+        composeInServer(area);
 }
 
 bool PetView::composesNow()

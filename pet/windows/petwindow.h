@@ -85,6 +85,8 @@ private:
     bool serverCanvasReady();
     // Whether a change is put together in the server at once (else at the next expose).
     bool composesNow();
+    void composeLater(const QRegion &area);
+    void composePending();
     void composeInServer(const QRegion &area);
     void paintInProgram();
     const Scene &m_scene;
@@ -96,6 +98,7 @@ private:
     bool m_canvasTried = false;
     qreal m_composedRatio = 0; // the ratio the server's picture was put together at; 0: not yet
     qint64 m_heldStrip = 0;    // the strip the server holds
+    QRegion m_pending; // changed since the last picture was put together
     QHash<qint64, QPixmap> m_enlarged; // 1x pictures standing in for missing 2x ones, enlarged
 };
 
