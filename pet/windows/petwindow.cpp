@@ -210,18 +210,30 @@ QRect PetView::propRect(Prop p, const PropState &s, qreal ratio) const
 
 void PetView::refresh()
 {
+    if (m_canvas) {
+        // A step may change the frame and move several props one after another: the server's
+        // picture is put together once, from all of it, when the step is over, as a repaint is.
+        if (!m_composeQueued) {
+            m_composeQueued = true;
+            QMetaObject::invokeMethod(this, &PetView::composePending, Qt::QueuedConnection);
+        }
+        return;
+    }
+    const QRegion dirty = takeChanges();
+    if (!dirty.isEmpty())
+        update(dirty);
+}
+
+QRegion PetView::takeChanges()
+{
     if (m_scene.strip() != m_strip) {
         m_strip = m_scene.strip();
         m_frame = m_scene.frame();
         for (int i = 0; i < int(Prop::Count); ++i)
             m_props[size_t(i)] = m_scene.prop(Prop(i));
-        if (composesNow())
-            composeLater(rect());
-        else if (!m_canvas)
-            update();
-        return;
+        return rect();
     }
-    // A new frame of the same strip repaints where it differs from the one drawn; the props
+    // A new frame of the same strip is drawn where it differs from the one drawn; the props
     // over it are drawn again where they overlap that.
     QRegion dirty;
     bool propsMoved = false;
@@ -235,8 +247,15 @@ void PetView::refresh()
         PropState &drawn = m_props[size_t(i)];
         if (now.visible == drawn.visible && now.x == drawn.x && now.y == drawn.y && now.picture == drawn.picture)
             continue;
-        dirty += propRect(Prop(i), drawn, ratio);
-        dirty += propRect(Prop(i), now, ratio);
+        const QRect was = propRect(Prop(i), drawn, ratio), is = propRect(Prop(i), now, ratio);
+        // A bubble rising a few pixels: for the server one rectangle around both places costs
+        // less than working out their union, and it draws them in one request either way.
+        if (m_canvas && was.intersects(is)) {
+            dirty += was | is;
+        } else {
+            dirty += was;
+            dirty += is;
+        }
         drawn = now;
         propsMoved = true;
     }
@@ -244,28 +263,7 @@ void PetView::refresh()
     // the server takes all the rectangles of a change in one request.
     if (propsMoved && !m_canvas)
         dirty = PictureStore::fewerRects(dirty);
-    if (dirty.isEmpty())
-        return;
-    if (composesNow())
-        composeLater(dirty);
-    else if (!m_canvas)
-        update(dirty);
-}
-
-void PetView::composeLater(const QRegion &area)
-{
-    // A step may move the frame and several props one after another: they go to the server
-    // together, once the step is over, as a repaint would.
-    if (m_pending.isEmpty())
-        QMetaObject::invokeMethod(this, &PetView::composePending, Qt::QueuedConnection);
-    m_pending += area;
-}
-
-void PetView::composePending()
-{
-    const QRegion area = std::exchange(m_pending, QRegion());
-    if (!area.isEmpty() && composesNow())
-        composeInServer(area);
+    return dirty;
 }
 
 bool PetView::composesNow()
@@ -282,6 +280,14 @@ bool PetView::composesNow()
         return false;
     }
     return true;
+}
+
+void PetView::composePending()
+{
+    m_composeQueued = false;
+    const QRegion area = takeChanges();
+    if (!area.isEmpty() && composesNow())
+        composeInServer(area);
 }
 
 void PetView::mouseReleaseEvent(QMouseEvent *e)

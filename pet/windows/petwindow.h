@@ -60,7 +60,7 @@ public:
     explicit PetView(const Scene &scene, QWidget *parent = nullptr);
     ~PetView() override;
     QSize sizeHint() const override { return {154, 224}; }
-    // Asks for a repaint of what the scene changed since the last call: the whole picture for a
+    // Asks for a repaint of what the scene changed since the last drawing: the whole picture for a
     // new strip, where the new frame differs from the last for a new frame of the same strip, the
     // old and new places of a prop that moved, nothing when all is as drawn.
     void refresh();
@@ -85,8 +85,10 @@ private:
     bool serverCanvasReady();
     // Whether a change is put together in the server at once (else at the next expose).
     bool composesNow();
-    void composeLater(const QRegion &area);
     void composePending();
+    // What changed since the last drawing, which then counts as drawn: the whole picture for a
+    // new strip, else the squares where the frame differs and the old and new places of props.
+    QRegion takeChanges();
     void composeInServer(const QRegion &area);
     void paintInProgram();
     const Scene &m_scene;
@@ -98,7 +100,7 @@ private:
     bool m_canvasTried = false;
     qreal m_composedRatio = 0; // the ratio the server's picture was put together at; 0: not yet
     qint64 m_heldStrip = 0;    // the strip the server holds
-    QRegion m_pending; // changed since the last picture was put together
+    bool m_composeQueued = false;
     QHash<qint64, QPixmap> m_enlarged; // 1x pictures standing in for missing 2x ones, enlarged
 };
 
