@@ -15,24 +15,28 @@
 namespace {
 xcb_connection_t *connectionOf(void *c) { return static_cast<xcb_connection_t *>(c); }
 
-// The visual of `window` when its pixels are 24-bit words of 0xRRGGBB, as Qt's RGB32 pictures are
-// laid out in memory on this machine.
-bool pixelsAreRgb32(const xcb_setup_t *setup, xcb_visualid_t visual, quint8 depth)
+// Where the window's visual is among the server's: its screen's root and its depth, when its
+// pixels are 24-bit words of 0xRRGGBB, as Qt's RGB32 pictures are laid out in memory here.
+bool rgb32Visual(const xcb_setup_t *setup, xcb_visualid_t visual, xcb_window_t *root, quint8 *depth)
 {
-    if (Q_BYTE_ORDER != Q_LITTLE_ENDIAN || setup->image_byte_order != XCB_IMAGE_ORDER_LSB_FIRST || depth != 24)
+    if (Q_BYTE_ORDER != Q_LITTLE_ENDIAN || setup->image_byte_order != XCB_IMAGE_ORDER_LSB_FIRST)
         return false;
     bool wordPixels = false;
     for (auto f = xcb_setup_pixmap_formats_iterator(setup); f.rem; xcb_format_next(&f))
-        if (f.data->depth == depth)
+        if (f.data->depth == 24)
             wordPixels = f.data->bits_per_pixel == 32 && f.data->scanline_pad == 32;
     if (!wordPixels)
         return false;
     for (auto s = xcb_setup_roots_iterator(setup); s.rem; xcb_screen_next(&s))
         for (auto d = xcb_screen_allowed_depths_iterator(s.data); d.rem; xcb_depth_next(&d))
             for (auto v = xcb_depth_visuals_iterator(d.data); v.rem; xcb_visualtype_next(&v))
-                if (v.data->visual_id == visual)
-                    return v.data->_class == XCB_VISUAL_CLASS_TRUE_COLOR && v.data->red_mask == 0xff0000
-                           && v.data->green_mask == 0xff00 && v.data->blue_mask == 0xff;
+                if (v.data->visual_id == visual) {
+                    *root = s.data->root;
+                    *depth = d.data->depth;
+                    return d.data->depth == 24 && v.data->_class == XCB_VISUAL_CLASS_TRUE_COLOR
+                           && v.data->red_mask == 0xff0000 && v.data->green_mask == 0xff00
+                           && v.data->blue_mask == 0xff;
+                }
     return false;
 }
 } // namespace
@@ -46,12 +50,12 @@ std::unique_ptr<ServerCanvas> ServerCanvas::open(quintptr window)
     if (!c || xcb_connection_has_error(c))
         return nullptr;
     const xcb_setup_t *setup = xcb_get_setup(c);
-    // Two answers once, when the pet's window is made; nothing later waits for the server.
-    std::unique_ptr<xcb_get_geometry_reply_t, decltype(&std::free)> geometry(
-        xcb_get_geometry_reply(c, xcb_get_geometry(c, xcb_window_t(window)), nullptr), &std::free);
+    // One answer, once, when the pet's window is first shown; nothing later waits for the server.
     std::unique_ptr<xcb_get_window_attributes_reply_t, decltype(&std::free)> attributes(
         xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, xcb_window_t(window)), nullptr), &std::free);
-    if (!geometry || !attributes || !pixelsAreRgb32(setup, attributes->visual, geometry->depth))
+    xcb_window_t root = 0;
+    quint8 depth = 0;
+    if (!attributes || !rgb32Visual(setup, attributes->visual, &root, &depth))
         return nullptr;
     // Masks are sent one bit a pixel, each row a whole number of the server's units.
     const bool leastFirst = setup->bitmap_format_bit_order == XCB_IMAGE_ORDER_LSB_FIRST;
@@ -61,8 +65,8 @@ std::unique_ptr<ServerCanvas> ServerCanvas::open(quintptr window)
     std::unique_ptr<ServerCanvas> canvas(new ServerCanvas);
     canvas->m_connection = c;
     canvas->m_window = quint32(window);
-    canvas->m_root = geometry->root;
-    canvas->m_depth = geometry->depth;
+    canvas->m_root = root;
+    canvas->m_depth = depth;
     canvas->m_bitsLeastFirst = leastFirst;
     canvas->m_bitmapPad = std::max<int>(8, setup->bitmap_format_scanline_pad);
     // A request is at most the server's limit; 256 KB keeps each write to the connection small.
