@@ -278,6 +278,9 @@ bool PetView::composesNow()
             update();
         return false;
     }
+    // A native window made anew (the window system asked for it) has a new id.
+    if (m_canvas->window() != internalWinId())
+        m_canvas->setWindow(internalWinId());
     return true;
 }
 
