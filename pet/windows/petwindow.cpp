@@ -71,8 +71,6 @@ bool PetView::serverCanvasReady()
             paintInProgram();
         return false;
     }
-    if (m_canvas->window() != internalWinId())
-        m_canvas->setWindow(internalWinId());
     if (m_composedRatio != ratio) {
         m_composedRatio = ratio;
         m_canvas->setSize(size() * int(ratio));
@@ -278,9 +276,6 @@ bool PetView::composesNow()
             update();
         return false;
     }
-    // A native window made anew (the window system asked for it) has a new id.
-    if (m_canvas->window() != internalWinId())
-        m_canvas->setWindow(internalWinId());
     return true;
 }
 
@@ -290,6 +285,14 @@ void PetView::composePending()
     const QRegion area = takeChanges();
     if (!area.isEmpty() && composesNow())
         composeInServer(area);
+}
+
+bool PetView::event(QEvent *e)
+{
+    // A native window made anew has a new id; the pictures in the server stay.
+    if (e->type() == QEvent::WinIdChange && m_canvas)
+        m_canvas->setWindow(internalWinId());
+    return QWidget::event(e);
 }
 
 void PetView::mouseReleaseEvent(QMouseEvent *e)

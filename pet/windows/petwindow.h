@@ -74,6 +74,7 @@ signals:
     void clicked();
 
 protected:
+    bool event(QEvent *e) override;
     void paintEvent(QPaintEvent *e) override;
     void mouseReleaseEvent(QMouseEvent *e) override;
 
@@ -81,7 +82,8 @@ private:
     // The frame, the bare margin and the props within `part`, for a device of this ratio.
     void paintPart(QPainter &p, const QRect &part, qreal ratio);
     QRect propRect(Prop p, const PropState &s, qreal ratio) const;
-    // The server's way: `area` (window units) put together anew and shown.
+    // Opens the server's canvas at the first paint and puts the whole picture together when it
+    // is new or the ratio changed; false when the view paints in the program instead.
     bool serverCanvasReady();
     // Whether a change is put together in the server at once (else at the next expose).
     bool composesNow();
@@ -89,10 +91,11 @@ private:
     // What changed since the last drawing, which then counts as drawn: the whole picture for a
     // new strip, else the squares where the frame differs and the old and new places of props.
     QRegion takeChanges();
+    // The server's way: `area` (window units) put together anew and shown.
     void composeInServer(const QRegion &area);
     void paintInProgram();
     const Scene &m_scene;
-    // What the last refresh asked to be drawn.
+    // What was last drawn, or asked to be.
     QString m_strip;
     int m_frame = -1;
     std::array<PropState, size_t(Prop::Count)> m_props{};

@@ -43,7 +43,7 @@ bool rgb32Visual(const xcb_setup_t *setup, xcb_visualid_t visual, xcb_window_t *
 
 std::unique_ptr<ServerCanvas> ServerCanvas::open(quintptr window)
 {
-    if (qEnvironmentVariableIsSet("TOBBERLY_PAINT_IN_PROGRAM") || !window)
+    if (!window)
         return nullptr;
     auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     xcb_connection_t *c = x11 ? x11->connection() : nullptr;
@@ -74,13 +74,15 @@ std::unique_ptr<ServerCanvas> ServerCanvas::open(quintptr window)
 
     // No copy may ask the server to report what it could not copy: every such report would wake
     // the program.
-    const quint32 noExposures[] = {0};
-    canvas->m_plainGc = xcb_generate_id(c);
-    xcb_create_gc(c, canvas->m_plainGc, xcb_drawable_t(window), XCB_GC_GRAPHICS_EXPOSURES, noExposures);
-    canvas->m_limitedGc = xcb_generate_id(c);
-    xcb_create_gc(c, canvas->m_limitedGc, xcb_drawable_t(window), XCB_GC_GRAPHICS_EXPOSURES, noExposures);
-    canvas->m_maskedGc = xcb_generate_id(c);
-    xcb_create_gc(c, canvas->m_maskedGc, xcb_drawable_t(window), XCB_GC_GRAPHICS_EXPOSURES, noExposures);
+    auto quietGc = [c, window] {
+        const quint32 noExposures[] = {0};
+        const xcb_gcontext_t gc = xcb_generate_id(c);
+        xcb_create_gc(c, gc, xcb_drawable_t(window), XCB_GC_GRAPHICS_EXPOSURES, noExposures);
+        return gc;
+    };
+    canvas->m_plainGc = quietGc();
+    canvas->m_limitedGc = quietGc();
+    canvas->m_maskedGc = quietGc();
     return canvas;
 }
 

@@ -25,7 +25,6 @@ public:
     // The window to show on: a native window may be made again (its id changes), the pictures
     // in the server stay.
     void setWindow(quintptr window) { m_window = quint32(window); }
-    quintptr window() const { return m_window; }
     // The picture being put together, in device pixels; its content is undefined until drawn.
     void setSize(QSize deviceSize);
     QSize size() const { return m_size; }
