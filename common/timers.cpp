@@ -1,5 +1,7 @@
 #include "timers.h"
 
+#include "stepend.h"
+
 #include <QTimeZone>
 #include <QTimer>
 #include <algorithm>
@@ -40,7 +42,10 @@ int QtTimers::create(Handler handler)
         } else {
             raw->anchor = now();
         }
+        const stepend::Step step;
+        const Entry *outer = std::exchange(m_firing, raw);
         raw->handler();
+        m_firing = outer;
     });
     m_entries.push_back(std::move(e));
     return int(m_entries.size()) - 1;
@@ -95,6 +100,17 @@ void QtTimers::schedule(Entry &e)
     // A wait of many periods must end on its period, not a few percent off.
     e.timer->setTimerType(Qt::PreciseTimer);
     e.timer->start(int(std::llround(double(wait) / m_speed)));
+}
+
+void QtTimers::start(int id, int ms)
+{
+    Entry &e = *m_entries.at(id);
+    // Started anew with its own interval by its own handler: the timer has just fired and already
+    // counts that interval again from its firing, which is where a restart would count it from.
+    if (&e == m_firing && e.enabled && !e.singleShot && !e.steered && e.interval == std::max(0, ms)
+        && e.interval > 0 && e.timer->isActive())
+        return;
+    Timers::start(id, ms);
 }
 
 void QtTimers::passOver(int id, int n)

@@ -37,7 +37,7 @@ public:
     virtual qint64 untilNextFiring(int id) const = 0;
 
     // Disable, set the interval, enable: the next firing comes ms from now.
-    void start(int id, int ms)
+    virtual void start(int id, int ms)
     {
         setEnabled(id, false);
         setInterval(id, ms);
@@ -62,6 +62,7 @@ public:
     void passOver(int id, int n) override;
     int takePassedOver(int id) override;
     qint64 untilNextFiring(int id) const override;
+    void start(int id, int ms) override;
 
 private:
     struct Entry;
@@ -73,6 +74,7 @@ private:
     double m_speed;
     QElapsedTimer m_elapsed;
     std::vector<std::unique_ptr<Entry>> m_entries;
+    const Entry *m_firing = nullptr; // the timer whose handler runs now
 };
 
 class VirtualTime : public Timers, public Clock

@@ -164,13 +164,7 @@ bool Engine::disturbSleep()
     return true;
 }
 
-void Engine::setStepInterval(int ms)
-{
-    Timers &t = m_ctx.timers;
-    t.setEnabled(m_stepTimer, false);
-    t.setInterval(m_stepTimer, ms);
-    t.setEnabled(m_stepTimer, true);
-}
+void Engine::setStepInterval(int ms) { m_ctx.timers.start(m_stepTimer, ms); }
 
 int Engine::stepInterval() const { return m_ctx.timers.interval(m_stepTimer); }
 

@@ -1,5 +1,6 @@
 #include "pet/windows/petwindow.h"
 
+#include "common/stepend.h"
 #include "desktop/desktopwindow.h"
 #include "pet/core/interaction.h"
 #include "pet/core/pet.h"
@@ -209,19 +210,19 @@ void PetView::refresh()
 {
     if (m_canvas) {
         // A step may change the frame and move several props one after another: the server's
-        // picture is put together once, from all of it, when the step is over, as a repaint is.
+        // picture is put together once, from all of it, when the step is over.
         if (!m_composeQueued) {
             m_composeQueued = true;
-            QMetaObject::invokeMethod(this, &PetView::composePending, Qt::QueuedConnection);
+            stepend::call(this, [this] { composePending(); });
         }
         return;
     }
-    const QRegion dirty = takeChanges();
+    const QRegion dirty = takeChanges(devicePixelRatio());
     if (!dirty.isEmpty())
         update(dirty);
 }
 
-QRegion PetView::takeChanges()
+QRegion PetView::takeChanges(qreal ratio)
 {
     if (m_scene.strip() != m_strip) {
         m_strip = m_scene.strip();
@@ -234,7 +235,6 @@ QRegion PetView::takeChanges()
     // over it are drawn again where they overlap that.
     QRegion dirty;
     bool propsMoved = false;
-    const qreal ratio = devicePixelRatio();
     if (m_scene.frame() != m_frame) {
         dirty = PictureStore::instance().frameChange(m_strip, m_frame, m_scene.frame(), ratio);
         m_frame = m_scene.frame();
@@ -263,14 +263,14 @@ QRegion PetView::takeChanges()
     return dirty;
 }
 
-bool PetView::composesNow()
+bool PetView::composesNow(qreal ratio)
 {
     if (!m_canvas || m_composedRatio == 0)
         return false;
     // Unseen (the pet minimised, on another desktop) nothing is sent: the picture is put together
     // whole when the server shows the window again.
     const QWindow *shown = window()->windowHandle();
-    if (m_composedRatio != devicePixelRatio() || !shown || !shown->isExposed()) {
+    if (m_composedRatio != ratio || !shown || !shown->isExposed()) {
         m_composedRatio = 0;
         if (!shown || shown->isExposed())
             update();
@@ -282,8 +282,9 @@ bool PetView::composesNow()
 void PetView::composePending()
 {
     m_composeQueued = false;
-    const QRegion area = takeChanges();
-    if (!area.isEmpty() && composesNow())
+    const qreal ratio = devicePixelRatio();
+    const QRegion area = takeChanges(ratio);
+    if (!area.isEmpty() && composesNow(ratio))
         composeInServer(area);
 }
 

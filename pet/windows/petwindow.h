@@ -85,12 +85,14 @@ private:
     // Opens the server's canvas at the first paint and puts the whole picture together when it
     // is new or the ratio changed; false when the view paints in the program instead.
     bool serverCanvasReady();
-    // Whether a change is put together in the server at once (else at the next expose).
-    bool composesNow();
+    // Whether a change is put together in the server at once (else at the next expose); ratio is
+    // the view's device pixel ratio now.
+    bool composesNow(qreal ratio);
     void composePending();
     // What changed since the last drawing, which then counts as drawn: the whole picture for a
-    // new strip, else the squares where the frame differs and the old and new places of props.
-    QRegion takeChanges();
+    // new strip, else the squares where the frame differs and the old and new places of props, at
+    // the view's device pixel ratio now.
+    QRegion takeChanges(qreal ratio);
     // The server's way: `area` (window units) put together anew and shown.
     void composeInServer(const QRegion &area);
     void paintInProgram();

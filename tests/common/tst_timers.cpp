@@ -1,4 +1,6 @@
-// Virtual time, on which the tests and the simulation run every timer of the programs.
+// Virtual time, on which the tests and the simulation run every timer of the programs; the window
+// timers of the real programs, and the work put off to the end of their steps.
+#include "common/stepend.h"
 #include "common/timers.h"
 
 #include <QTimeZone>
@@ -122,6 +124,63 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(calls, 1, 5000);
         QCOMPARE(passed, 4);
         QCOMPARE(t.untilNextFiring(id), qint64(-1));
+    }
+
+    // A handler that starts its own timer again with the same interval keeps it running on its
+    // rhythm; another interval starts it anew.
+    void windowTimerStartedByItsOwnHandler()
+    {
+        QtTimers t(50.0);
+        int calls = 0;
+        int id = -1;
+        id = t.create([&] {
+            ++calls;
+            t.start(id, calls < 3 ? 1000 : 2000);
+            QVERIFY(t.isEnabled(id));
+            QCOMPARE(t.interval(id), calls < 3 ? 1000 : 2000);
+            QVERIFY(t.untilNextFiring(id) <= t.interval(id));
+            if (calls == 4)
+                t.stop(id);
+        });
+        t.start(id, 1000);
+        QTRY_COMPARE_WITH_TIMEOUT(calls, 4, 5000);
+        QCOMPARE(t.untilNextFiring(id), qint64(-1));
+    }
+
+    // Work put off to the end of a timer's step runs as the handler returns, before anything the
+    // event loop holds; outside a step it waits for the event loop, and is dropped with its receiver.
+    void workAtTheEndOfAStep()
+    {
+        QtTimers t(50.0);
+        QObject receiver;
+        QStringList log;
+        int id = -1;
+        id = t.create([&] {
+            QMetaObject::invokeMethod(&receiver, [&] { log << "queued"; }, Qt::QueuedConnection);
+            stepend::call(&receiver, [&] {
+                log << "step end";
+                // Asked for while the step's work runs: still within the step.
+                stepend::call(&receiver, [&] { log << "step end again"; });
+            });
+            QVERIFY(stepend::inStep());
+            log << "handler";
+        });
+        t.setSingleShot(id, true);
+        t.start(id, 100);
+        QTRY_COMPARE_WITH_TIMEOUT(log.size(), 4, 5000);
+        QCOMPARE(log, (QStringList{"handler", "step end", "step end again", "queued"}));
+
+        log.clear();
+        QVERIFY(!stepend::inStep());
+        stepend::call(&receiver, [&] { log << "later"; });
+        QVERIFY(log.isEmpty());
+        QTRY_COMPARE(log, QStringList{"later"});
+
+        auto *gone = new QObject;
+        stepend::call(gone, [&] { log << "gone"; });
+        delete gone;
+        QCoreApplication::processEvents();
+        QCOMPARE(log, QStringList{"later"});
     }
 };
 
