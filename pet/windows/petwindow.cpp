@@ -130,7 +130,7 @@ void PetView::composeInServer(const QRegion &area)
         const PropState &st = m_scene.prop(Prop(i));
         if (!st.visible)
             continue;
-        const QPixmap &pic = atRatio(pictures.picture(propPictureName(Prop(i), st.picture), s));
+        const QPixmap &pic = atRatio(pictures.propPicture(Prop(i), st.picture, s));
         const QRect placed = QRect(QPoint(st.x, st.y), pic.deviceIndependentSize().toSize()) & box;
         if (!pic.isNull() && !placed.isEmpty())
             m_canvas->draw(pic, QRect((placed.topLeft() - QPoint(st.x, st.y)) * s, placed.size() * s),
@@ -192,7 +192,7 @@ void PetView::paintPart(QPainter &p, const QRect &part, qreal ratio)
         const PropState &s = m_scene.prop(Prop(i));
         if (!s.visible)
             continue;
-        const QPixmap &pic = pictures.picture(propPictureName(Prop(i), s.picture), ratio);
+        const QPixmap &pic = pictures.propPicture(Prop(i), s.picture, ratio);
         if (!pic.isNull() && part.intersects(QRect(QPoint(s.x, s.y), pic.deviceIndependentSize().toSize())))
             p.drawPixmap(s.x, s.y, pic);
     }
@@ -202,7 +202,7 @@ QRect PetView::propRect(Prop p, const PropState &s, qreal ratio) const
 {
     if (!s.visible)
         return QRect();
-    const QPixmap &pic = PictureStore::instance().picture(propPictureName(p, s.picture), ratio);
+    const QPixmap &pic = PictureStore::instance().propPicture(p, s.picture, ratio);
     return QRect(QPoint(s.x, s.y), pic.deviceIndependentSize().toSize());
 }
 
@@ -388,6 +388,10 @@ PetWindow::PetWindow(Pet &pet, QWidget *parent)
     values.setColor(QPalette::WindowText, QColor(0x8a, 0x3b, 0x12));
     m_level->setPalette(values);
     m_total->setPalette(values);
+    // The labels whose text changes fill their own ground, the window's colour, so that a new
+    // text is drawn alone, without the window and the frame beneath it painted again first.
+    for (QLabel *l : {m_date, m_time, m_german, m_level, m_total})
+        l->setAutoFillBackground(true);
 
     const QPoint places[] = {{162, 136}, {204, 136}, {246, 136}, {162, 178}, {204, 178}, {246, 178}};
     const Button order[] = {Button::About, Button::Hobby, Button::Present,

@@ -40,6 +40,16 @@ const QPixmap &PictureStore::picture(const QString &name, qreal deviceRatio)
     return *m_cache.insert(key, read(name, scale));
 }
 
+const QPixmap &PictureStore::propPicture(Prop prop, int n, qreal deviceRatio)
+{
+    const int scale = scaledpicture::scaleFor(deviceRatio);
+    const quint64 key = (quint64(prop) << 40) | (quint64(quint32(n)) << 8) | quint64(scale);
+    auto it = m_props.constFind(key);
+    if (it != m_props.constEnd())
+        return *it;
+    return *m_props.insert(key, picture(propPictureName(prop, n), deviceRatio));
+}
+
 const QPixmap &PictureStore::stripPixmap(const QString &strip, int scale)
 {
     if (strip != m_strip || scale != m_stripScale) {

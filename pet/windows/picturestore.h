@@ -5,6 +5,8 @@
 // one is missing or broken. On an ordinary screen no 2x file is ever read.
 #pragma once
 
+#include "pet/model/scene.h"
+
 #include <QHash>
 #include <QPainter>
 #include <QImage>
@@ -19,6 +21,8 @@ public:
     static PictureStore &instance();
     // gif/<name>.gif, for a device with the given pixel ratio (a widget's devicePixelRatio()).
     const QPixmap &picture(const QString &name, qreal deviceRatio);
+    // The picture a prop shows (propPictureName), found without spelling its name at each step.
+    const QPixmap &propPicture(Prop prop, int picture, qreal deviceRatio);
     // The frame n (150 x 220 at x = 150 n) of strip gif/pimmo<name>.gif. Only the strip in use
     // is kept: a day shows dozens of strips and keeping them all would only grow the memory.
     QPixmap frame(const QString &strip, int n, qreal deviceRatio);
@@ -52,6 +56,7 @@ public:
     void clear()
     {
         m_cache.clear();
+        m_props.clear();
         m_strip.clear();
         m_stripPixmap = QPixmap();
         m_changes.clear();
@@ -60,6 +65,7 @@ public:
 private:
     QPixmap read(const QString &name, int scale);
     QHash<QString, QPixmap> m_cache; // by name, "@2x" added for the 2x ones
+    QHash<quint64, QPixmap> m_props; // the props' pictures, by prop, picture and scale
     QSet<QString> m_warned;
     const QPixmap &stripPixmap(const QString &strip, int scale);
     QString m_strip;
