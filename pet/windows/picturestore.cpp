@@ -138,11 +138,14 @@ QRegion PictureStore::changedSquares(const QImage &pixels, const QRect &a, const
         return whole;
     const int bytes = pixels.depth() / 8;
     const int square = kChangeSquare * scale;
+    const uchar *const bits = pixels.constBits();
+    const qsizetype stride = pixels.bytesPerLine();
+    const uchar *const cornerA = bits + a.y() * stride + a.x() * bytes;
+    const uchar *const cornerB = bits + b.y() * stride + b.x() * bytes;
     auto differs = [&](int x, int y, int w, int h) {
-        for (int row = y; row < y + h; ++row) {
-            const uchar *pa = pixels.constScanLine(a.y() + row) + (a.x() + x) * bytes;
-            const uchar *pb = pixels.constScanLine(b.y() + row) + (b.x() + x) * bytes;
-            if (std::memcmp(pa, pb, size_t(w * bytes)) != 0)
+        const qsizetype start = y * stride + x * bytes;
+        for (int row = 0; row < h; ++row) {
+            if (std::memcmp(cornerA + start + row * stride, cornerB + start + row * stride, size_t(w * bytes)) != 0)
                 return true;
         }
         return false;
