@@ -107,8 +107,8 @@ void QtTimers::start(int id, int ms)
     Entry &e = *m_entries.at(id);
     // Started anew with its own interval by its own handler: the timer has just fired and already
     // counts that interval again from its firing, which is where a restart would count it from.
-    if (&e == m_firing && e.enabled && !e.singleShot && !e.steered && e.interval == std::max(0, ms)
-        && e.interval > 0 && e.timer->isActive())
+    if (&e == m_firing && ms > 0 && e.interval == ms && e.enabled && !e.singleShot && !e.steered
+        && e.timer->isActive())
         return;
     Timers::start(id, ms);
 }

@@ -11,7 +11,6 @@
 #include <QGuiApplication>
 #include <cmath>
 #include <cstdio>
-#include <utility>
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QMouseEvent>
