@@ -56,6 +56,56 @@ QString defaultPath()
                      QStringLiteral("Tobberly"))
         .fileName();
 }
+
+#ifndef Q_OS_WIN
+// Text QSettings writes as it stands, with neither quotes nor escapes: letters, digits and '-'.
+bool plain(const QString &text, bool dash)
+{
+    if (text.isEmpty())
+        return false;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (!((u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || (dash && u == '-')))
+            return false;
+    }
+    return true;
+}
+
+// The file QSettings would write with these values changed, worked out on bytes QSettings
+// itself wrote: it writes each key on a line of its own, so a key already in the section keeps
+// its line and only the value after '=' changes. Empty when a key is not in the section yet or a
+// value would need quotes or escapes: then QSettings writes the file.
+QByteArray withValuesReplaced(QByteArray file, const QHash<QString, QString> &changes)
+{
+    const QByteArray head = '[' + kGroup.toLatin1() + "]\n";
+    qsizetype begin = file.startsWith(head) ? 0 : file.indexOf('\n' + head);
+    if (begin < 0)
+        return {};
+    begin = file.indexOf('\n', begin + 1) + 1;
+    qsizetype end = file.indexOf("\n[", begin - 1);
+    end = end < 0 ? file.size() : end + 1;
+    for (auto it = changes.cbegin(); it != changes.cend(); ++it) {
+        if (!plain(it.key(), false) || !plain(it.value(), true))
+            return {};
+        const QByteArray line = it.key().toLatin1() + '=';
+        qsizetype at = begin;
+        while (at >= end || !QByteArrayView(file).sliced(at).startsWith(line)) {
+            const qsizetype next = file.indexOf('\n', at);
+            if (at >= end || next < 0)
+                return {};
+            at = next + 1;
+        }
+        const qsizetype from = at + line.size();
+        const qsizetype to = file.indexOf('\n', from);
+        if (to < 0 || to >= end)
+            return {};
+        const QByteArray value = it.value().toLatin1();
+        file.replace(from, to - from, value);
+        end += value.size() - (to - from);
+    }
+    return file;
+}
+#endif
 } // namespace
 
 // The file's bytes parsed and changed by Qt's own INI reader and writer, on a private copy, so
@@ -72,10 +122,14 @@ struct QtSettingsStore::PrivateCopy {
     ~PrivateCopy() { QFile::remove(path); }
     PrivateCopy(const PrivateCopy &) = delete;
     PrivateCopy &operator=(const PrivateCopy &) = delete;
-    QByteArray bytes() const
+    // False when the copy cannot be read back: an empty file would stand for it otherwise.
+    bool readBack(QByteArray &bytes) const
     {
         QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        if (!f.open(QIODevice::ReadOnly))
+            return false;
+        bytes = f.readAll();
+        return f.error() == QFileDevice::NoError;
     }
     QString path;
     bool valid = false;
@@ -83,7 +137,7 @@ struct QtSettingsStore::PrivateCopy {
 
 #ifndef Q_OS_WIN
 
-QtSettingsStore::QtSettingsStore() : m_path(defaultPath())
+QtSettingsStore::QtSettingsStore() : m_path(defaultPath()), m_folder(QFileInfo(m_path).path())
 {
     QFile f(m_path);
     if (f.exists() && !f.open(QIODevice::ReadOnly)) {
@@ -100,11 +154,15 @@ void QtSettingsStore::reload()
     QFile f(m_path);
     if (!f.exists()) {
         m_values.clear();
+        m_written.clear();
         return;
     }
     if (!f.open(QIODevice::ReadOnly))
         return; // keep what we have; the warning was given when it first failed
-    const std::unique_ptr<PrivateCopy> copy = privateCopy(f.readAll());
+    const QByteArray bytes = f.readAll();
+    if (bytes != m_written)
+        m_written.clear();
+    const std::unique_ptr<PrivateCopy> copy = privateCopy(bytes);
     if (!copy)
         return;
     QSettings s(copy->path, QSettings::IniFormat);
@@ -119,7 +177,7 @@ void QtSettingsStore::reload()
 
 bool QtSettingsStore::change(Change what, const QString &key, const QString &value)
 {
-    if (!QDir().mkpath(QFileInfo(m_path).path()))
+    if (!QFileInfo::exists(m_folder) && !QDir().mkpath(m_folder))
         return false;
     // The lock QSettings takes around its own writes: the other program waits for ours, we for its.
     // The lock is tried every few milliseconds: the lock file's own back-off (a tenth of a second,
@@ -141,10 +199,37 @@ bool QtSettingsStore::change(Change what, const QString &key, const QString &val
         before = f.readAll();
         f.close();
     }
+    // Unchanged since our last write, the file's bytes are QSettings's own: a value of a key it
+    // holds already is changed in place.
+    QByteArray bytes;
+    QHash<QString, QString> after;
+    if (what != Change::Clear && !m_written.isEmpty() && before == m_written) {
+        QHash<QString, QString> changes = m_unsaved;
+        if (what == Change::Set)
+            changes.insert(key, value);
+        bytes = withValuesReplaced(before, changes);
+        if (!bytes.isEmpty()) {
+            after = m_values;
+            after.insert(changes);
+        }
+    }
+    m_written.clear();
+    if (bytes.isEmpty() && !rewrite(what, key, value, before, bytes, after))
+        return false;
+    QSaveFile out(m_path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
+        return false;
+    m_values = after;
+    m_written = bytes;
+    return true;
+}
+
+bool QtSettingsStore::rewrite(Change what, const QString &key, const QString &value, const QByteArray &before,
+                              QByteArray &bytes, QHash<QString, QString> &after)
+{
     const std::unique_ptr<PrivateCopy> copy = privateCopy(before);
     if (!copy)
         return false;
-    QHash<QString, QString> after;
     {
         QSettings s(copy->path, QSettings::IniFormat);
         if (what == Change::Clear) {
@@ -164,12 +249,7 @@ bool QtSettingsStore::change(Change what, const QString &key, const QString &val
         }
         after = sectionOf(s);
     }
-    const QByteArray bytes = copy->bytes();
-    QSaveFile out(m_path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
-        return false;
-    m_values = after;
-    return true;
+    return copy->readBack(bytes);
 }
 
 QString QtSettingsStore::read(const QString &key, const QString &def) const

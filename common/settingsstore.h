@@ -79,12 +79,17 @@ protected:
 private:
     enum class Change { Set, Clear, Flush };
     bool change(Change what, const QString &key, const QString &value);
+    // The file's new bytes and section from QSettings, which reads `before` and makes the change.
+    bool rewrite(Change what, const QString &key, const QString &value, const QByteArray &before,
+                 QByteArray &bytes, QHash<QString, QString> &after);
     void noteWrite(bool ok);
     struct PrivateCopy;
     std::unique_ptr<PrivateCopy> privateCopy(const QByteArray &bytes);
     int m_held = 0;
 
     QString m_path;
+    QString m_folder;
+    QByteArray m_written; // the file as our last write left it; empty when unknown
     QHash<QString, QString> m_values; // the section as last read or written
     QHash<QString, QString> m_unsaved; // written but not yet in the file
     bool m_lastWriteOk = true;

@@ -15,10 +15,12 @@
 
 #include <QDir>
 #include <QProcess>
+#include <QSettings>
 #include <QThread>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cstdio>
+#include <random>
 #include <sys/prctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -98,6 +100,7 @@ private slots:
     void friendshipFromTheGamePackIsTakenOver();
     void writesOfABatchReachTheFileTogetherWhenItEnds();
     void aBatchThatCannotBeWrittenIsKeptForTheNextWrite();
+    void everyWriteLeavesTheFileQSettingsWouldWrite();
 
 private:
     QString confDir() const { return m_config.path() + u"/Tobberly"_s; }
@@ -293,6 +296,58 @@ void TestStoreWrites::aBatchThatCannotBeWrittenIsKeptForTheNextWrite()
     QCOMPARE(stored(u"Precount"_s), u"7"_s);
     QCOMPARE(stored(u"Totaltime"_s), u"8"_s);
     QCOMPARE(stored(u"Loveval"_s), u"51"_s);
+}
+
+// A write that only changes the value of a key the file holds changes it in place, on the bytes
+// QSettings wrote the time before; every other write goes through QSettings. Either way the file
+// must come out as QSettings itself would write it, whatever the file holds: each write here is
+// compared with QSettings's own change of the file as it was before it, over a mix of plain
+// numbers (changed in place), new keys, text that needs quotes or escapes, batches, and another
+// program's writes in between.
+void TestStoreWrites::everyWriteLeavesTheFileQSettingsWouldWrite()
+{
+    writeFile(confFile(), "[General]\nx=1\n[setting]\nLoveval=50\nName=\"a, b\"\nJa=\xe3\x83\x94\xe3\x83\xa2\n"
+                          "Empty=\nAt=@@x\nTotaltime = 12\n[zzz]\nPrecount=9\n");
+    const QStringList keys = {u"Loveval"_s, u"Precount"_s, u"Totaltime"_s, u"Item1"_s, u"Name"_s,
+                              u"Ja"_s, u"Empty"_s, u"At"_s, u"x"_s, u"Key with space"_s, u"ピモ"_s};
+    const QStringList odd = {u"a, b"_s, u" lead"_s, u"ピモ"_s, QString(), u"@x"_s, u"1=2"_s,
+                             u";"_s, u"\"q\""_s, u"a\\b"_s, u"True"_s, u"-7"_s, u"x-y"_s};
+    std::mt19937 rnd(7);
+    const auto pick = [&rnd](int n) { return int(rnd() % unsigned(n)); };
+    QTemporaryDir scratch;
+    QVERIFY(scratch.isValid());
+    QtSettingsStore store;
+    for (int i = 0; i < 400; ++i) {
+        // Mostly numbers for keys already written, as the pet's minutes are.
+        QHash<QString, QString> changes;
+        for (int n = pick(4) == 0 ? 2 : 1; n > 0; --n)
+            changes.insert(keys[pick(i % 7 == 0 ? keys.size() : 4)],
+                           pick(5) == 0 ? odd[pick(odd.size())] : QString::number(pick(100000) - 50));
+        const QByteArray before = readFile(confFile());
+        const QString copy = scratch.path() + u"/%1.conf"_s.arg(i);
+        writeFile(copy, before);
+        {
+            QSettings expected(copy, QSettings::IniFormat);
+            for (auto it = changes.cbegin(); it != changes.cend(); ++it)
+                expected.setValue(u"setting/"_s + it.key(), it.value());
+        }
+        {
+            const SettingsStore::Batch batch(store);
+            for (auto it = changes.cbegin(); it != changes.cend(); ++it)
+                store.write(it.key(), it.value());
+        }
+        QVERIFY(store.lastWriteOk());
+        QCOMPARE(readFile(confFile()), readFile(copy));
+        const QtSettingsStore fresh;
+        QCOMPARE(store.keys().size(), fresh.keys().size());
+        for (const QString &k : fresh.keys())
+            QCOMPARE(store.read(k, u"(none)"_s), fresh.read(k, {}));
+        if (i % 50 == 25) {
+            // Another program writes meanwhile.
+            QtSettingsStore other;
+            other.write(u"winno11"_s, QString::number(i));
+        }
+    }
 }
 
 int main(int argc, char **argv)
