@@ -73,9 +73,12 @@ QString fromInt(qint64 v) { return QString::number(v); }
 QString zeroFilled(qint64 v, int digits)
 {
     // The magnitude is filled on its own, so the sign never takes the place of a digit.
+    // Once a minute for the label: plain digits, none of the locale's formatting.
     const quint64 magnitude = v < 0 ? quint64(0) - quint64(v) : quint64(v);
-    const QString number = QStringLiteral("%1").arg(magnitude, digits, 10, QLatin1Char('0'));
-    return v < 0 ? QLatin1Char('-') + number : number;
+    QString number = QString::number(magnitude);
+    if (number.size() < digits)
+        number.prepend(QString(digits - number.size(), u'0'));
+    return v < 0 ? u'-' + number : number;
 }
 
 QString fromBool(bool v) { return v ? QStringLiteral("True") : QStringLiteral("False"); }

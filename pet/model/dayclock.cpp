@@ -29,6 +29,17 @@ const Festival kFestivals[] = {
 };
 } // namespace
 
+namespace {
+// "9:05": the hour as it is, the minute in two digits.
+QString clockText(const QTime &t)
+{
+    QString text = QString::number(t.hour()) + u':';
+    if (t.minute() < 10)
+        text += u'0';
+    return text + QString::number(t.minute());
+}
+} // namespace
+
 QDateTime DayClock::germanTime(const QDateTime &local)
 {
     static const QTimeZone berlin("Europe/Berlin");
@@ -107,15 +118,15 @@ void DayClock::labels(const QDateTime &now)
 {
     m_labelKey = minuteView(now).key;
     const QDate d = now.date();
-    m_scene.setLabel(Label::Date, QStringLiteral("%1月%2日 (%3)").arg(d.month()).arg(d.day())
-                                      .arg(QString::fromUtf8(kWeekdays[d.dayOfWeek()])));
-    const QTime t = now.time();
-    m_scene.setLabel(Label::Time, QStringLiteral("%1:%2").arg(t.hour()).arg(t.minute(), 2, 10, QLatin1Char('0')));
+    // Plain digits, none of the locale's formatting: this runs every minute.
+    m_scene.setLabel(Label::Date, QString::number(d.month()) + u'月' + QString::number(d.day()) + QStringLiteral("日 (")
+                                      + QString::fromUtf8(kWeekdays[d.dayOfWeek()]) + u')');
+    m_scene.setLabel(Label::Time, clockText(now.time()));
 
     // Germany's clock from the real time-zone rules; "Gestern" while its date lags behind ours.
     const QDateTime g = germanTime(now);
     m_scene.setSummerMarkVisible(true);
-    const QString hm = QStringLiteral("%1:%2").arg(g.time().hour()).arg(g.time().minute(), 2, 10, QLatin1Char('0'));
+    const QString hm = clockText(g.time());
     if (g.date() < d) {
         m_scene.setLabel(Label::GermanTime, QStringLiteral("Gestern ") + hm);
         m_scene.setGermanTimeToolTip(kGermanYesterdayTip);

@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QGuiApplication>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <QCoreApplication>
@@ -29,6 +30,20 @@ QLabel *label(QWidget *parent, const QString &text, int x, int y, int w, int h,
     l->setGeometry(x, y, w, h);
     l->setAlignment(align);
     return l;
+}
+// The clocks and the minutes change every minute. Text of digits alone, which the font draws
+// the same whether shaped or not, skips the shaping; other text ("Gestern", whose letters the
+// font spaces by pairs) is shaped.
+void setTextOfDigits(QLabel *l, const QString &text)
+{
+    const bool digits = std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.isDigit() || c == u':'; });
+    const QFont::StyleStrategy strategy = digits ? QFont::PreferNoShaping : QFont::PreferDefault;
+    if (l->font().styleStrategy() != strategy) {
+        QFont f = l->font();
+        f.setStyleStrategy(strategy);
+        l->setFont(f);
+    }
+    l->setText(text);
 }
 } // namespace
 
@@ -389,8 +404,11 @@ PetWindow::PetWindow(Pet &pet, QWidget *parent)
     m_total->setPalette(values);
     // The labels whose text changes fill their own ground, the window's colour, so that a new
     // text is drawn alone, without the window and the frame beneath it painted again first.
-    for (QLabel *l : {m_date, m_time, m_german, m_level, m_total})
+    // They hold plain text: Qt need not look each new text over for markup.
+    for (QLabel *l : {m_date, m_time, m_german, m_level, m_total}) {
         l->setAutoFillBackground(true);
+        l->setTextFormat(Qt::PlainText);
+    }
 
     const QPoint places[] = {{162, 136}, {204, 136}, {246, 136}, {162, 178}, {204, 178}, {246, 178}};
     const Button order[] = {Button::About, Button::Hobby, Button::Present,
@@ -501,12 +519,13 @@ void PetWindow::refreshLabels()
 {
     const Scene &s = m_pet.scene();
     m_date->setText(s.label(Label::Date));
-    m_time->setText(s.label(Label::Time));
-    m_german->setText(s.label(Label::GermanTime));
-    m_german->setToolTip(s.germanTimeToolTip());
+    setTextOfDigits(m_time, s.label(Label::Time));
+    setTextOfDigits(m_german, s.label(Label::GermanTime));
+    if (m_german->toolTip() != s.germanTimeToolTip())
+        m_german->setToolTip(s.germanTimeToolTip());
     m_st->setVisible(s.summerMarkVisible());
     m_level->setText(s.label(Label::Level));
-    m_total->setText(s.label(Label::TotalTime));
+    setTextOfDigits(m_total, s.label(Label::TotalTime));
 }
 
 void PetWindow::onButton(Button b)

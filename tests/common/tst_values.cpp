@@ -3,6 +3,7 @@
 #include "common/values.h"
 
 #include <QTimeZone>
+#include <limits>
 
 #include <QtTest>
 
@@ -45,6 +46,16 @@ private slots:
         QCOMPARE(values::fromBool(true), QStringLiteral("True"));
     }
     // Counters that could run past 16 bits must stop at the top, never wrap or crash.
+    // The minutes-together label: seven digits at least, the sign before the filling.
+    void numbersFilledWithZeros()
+    {
+        QCOMPARE(values::zeroFilled(0, 7), QStringLiteral("0000000"));
+        QCOMPARE(values::zeroFilled(42, 7), QStringLiteral("0000042"));
+        QCOMPARE(values::zeroFilled(-12, 7), QStringLiteral("-0000012"));
+        QCOMPARE(values::zeroFilled(123456789, 7), QStringLiteral("123456789"));
+        QCOMPARE(values::zeroFilled(std::numeric_limits<qint64>::min(), 7), QStringLiteral("-9223372036854775808"));
+    }
+
     void sixteenBitSumsSaturate()
     {
         QCOMPARE(values::add16(32767, 1), qint16(32767));

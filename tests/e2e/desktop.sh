@@ -351,7 +351,8 @@ rm -f "$TYPED"
 # to their program's main window and carry the pet's icon.
 fresh "$WM-fixed-size"
 seed_conf Firstflag=1 Loveval=50
-if start_pet --at 2026-12-07T12:50; then
+# At lunch: a question the pet asked by chance meanwhile would leave the buttons unavailable.
+if start_pet --at 2026-12-07T12:50 --event 18; then
     carries_icon "$PETWIN" "the pet window"
     click 180 196
     if OPT=$(wait_window '^設定$' 5); then

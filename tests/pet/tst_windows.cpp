@@ -59,6 +59,42 @@ private slots:
         QCOMPARE(w.view()->toolTip(), QStringLiteral("たまにクリックしてね！"));
     }
 
+    // The clocks and the minutes skip the font's shaping while they hold digits alone. Guards
+    // that no label looks otherwise for it: each label as the window draws it, at a time when
+    // Germany's clock says "Gestern" and one when it does not, is pixel for pixel a label drawn
+    // with the font shaped.
+    void labelsLookAsShaped()
+    {
+        for (const QDateTime &at : {tokyo(2026, 7, 15, 10, 15), tokyo(2026, 7, 15, 1, 59), tokyo(2026, 12, 31, 23, 7)}) {
+            PetFixture f(at, PetFixture::Seeded);
+            f.returning();
+            f.store.write(QStringLiteral("Totaltime"), QStringLiteral("1234567"));
+            PetWindow w(*f.pet);
+            f.pet->start();
+            f.time.advance(1000);
+            w.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&w));
+            int digitsOnly = 0;
+            for (QLabel *l : w.findChildren<QLabel *>()) {
+                if (!l->isVisibleTo(&w) || l->text().isEmpty())
+                    continue;
+                QLabel shaped(l->text(), &w);
+                QFont font = w.font();
+                font.setStyleStrategy(QFont::PreferDefault);
+                shaped.setFont(font);
+                shaped.setGeometry(l->geometry());
+                shaped.setAlignment(l->alignment());
+                shaped.setPalette(l->palette());
+                shaped.setAutoFillBackground(l->autoFillBackground());
+                shaped.setFrameShape(l->frameShape());
+                QCOMPARE(l->grab().toImage(), shaped.grab().toImage());
+                if (l->font().styleStrategy() & QFont::PreferNoShaping)
+                    ++digitsOnly;
+            }
+            QCOMPARE(digitsOnly, f.scene().label(Label::GermanTime).startsWith(u'G') ? 2 : 3);
+        }
+    }
+
     // A click on the white margin of the speech window leaves it open; a click on the text
     // closes it.
     void speechWindowClosesOnlyOnItsText()
