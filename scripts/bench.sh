@@ -39,12 +39,14 @@ REFPIC=$SCRATCH/picture.gif
 convert "$BIN/gif/pimmo18.gif[0]" -crop 150x220+0+0 +repage "$REFPIC" 2>/dev/null || REFPIC=
 
 # Each program gets a store and a home of its own, a pet that has met the user before with a
-# middling friendship (no opening lines), and no absence since its last run.
+# middling friendship (no opening lines), the minutes they have spent together and the minutes
+# towards the next present counted, as every run after the first finds them, and no absence since
+# its last run.
 fresh_home() {
     local dir=$SCRATCH/$1
     rm -rf "$dir"
     mkdir -p "$dir/config/Tobberly" "$dir/data" "$dir/home"
-    printf '[setting]\nFirstflag=1\nLoveval=50\n' >"$dir/config/Tobberly/Tobberly.conf"
+    printf '[setting]\nFirstflag=1\nLoveval=50\nPrecount=10\nTotaltime=1000\n' >"$dir/config/Tobberly/Tobberly.conf"
     echo "$dir"
 }
 in_home() { # DIR CMD...: becomes CMD with DIR's store and home (run it in the background or a subshell)

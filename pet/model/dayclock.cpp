@@ -73,6 +73,7 @@ const DayClock::MinuteView &DayClock::minuteView(const QDateTime &now)
         m_view.localHour = now.time().hour();
         m_view.germanHour = g.time().hour();
         m_view.germanMinute = g.time().minute();
+        m_view.germanYesterday = g.date() < now.date();
         m_view.timelag = (now.offsetFromUtc() - g.offsetFromUtc()) / 3600;
     }
     return m_view;
@@ -116,7 +117,8 @@ void DayClock::refreshLabels() { labels(m_clock.now()); }
 
 void DayClock::labels(const QDateTime &now)
 {
-    m_labelKey = minuteView(now).key;
+    const MinuteView &v = minuteView(now);
+    m_labelKey = v.key;
     const QDate d = now.date();
     // Plain digits, none of the locale's formatting: this runs every minute.
     m_scene.setLabel(Label::Date, QString::number(d.month()) + u'月' + QString::number(d.day()) + QStringLiteral("日 (")
@@ -124,10 +126,9 @@ void DayClock::labels(const QDateTime &now)
     m_scene.setLabel(Label::Time, clockText(now.time()));
 
     // Germany's clock from the real time-zone rules; "Gestern" while its date lags behind ours.
-    const QDateTime g = germanTime(now);
     m_scene.setSummerMarkVisible(true);
-    const QString hm = clockText(g.time());
-    if (g.date() < d) {
+    const QString hm = clockText(QTime(v.germanHour, v.germanMinute));
+    if (v.germanYesterday) {
         m_scene.setLabel(Label::GermanTime, QStringLiteral("Gestern ") + hm);
         m_scene.setGermanTimeToolTip(kGermanYesterdayTip);
     } else {

@@ -67,6 +67,7 @@ private:
         int localHour = 0;
         int germanHour = 0;
         int germanMinute = 0;
+        bool germanYesterday = false; // Germany's date lags behind ours
         int timelag = 0;
     };
     const MinuteView &minuteView(const QDateTime &now);
