@@ -27,7 +27,10 @@ QLabel *label(QWidget *parent, const QString &text, int x, int y, int w, int h,
               Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
 {
     auto *l = new QLabel(text, parent);
-    l->setGeometry(x, y, w, h);
+    // Of fixed size, a label given a new text does not ask its window to lay out its children
+    // again (the window has no layout; the request would only wake the event loop once more).
+    l->setFixedSize(w, h);
+    l->move(x, y);
     l->setAlignment(align);
     return l;
 }
@@ -511,7 +514,8 @@ void PetWindow::refreshButtons()
         PictureButton *b = m_buttons[size_t(i)];
         b->setEnabled(s.enabled);
         b->setLook(s.look);
-        b->setToolTip(s.toolTip);
+        if (b->toolTip() != s.toolTip)
+            b->setToolTip(s.toolTip);
     }
 }
 
