@@ -89,11 +89,14 @@ QByteArray withValuesReplaced(QByteArray file, const QHash<QString, QString> &ch
             return {};
         const QByteArray line = it.key().toLatin1() + '=';
         qsizetype at = begin;
-        while (at >= end || !QByteArrayView(file).sliced(at).startsWith(line)) {
-            const qsizetype next = file.indexOf('\n', at);
-            if (at >= end || next < 0)
+        for (;;) {
+            if (at >= end)
                 return {};
-            at = next + 1;
+            if (QByteArrayView(file).sliced(at).startsWith(line))
+                break;
+            at = file.indexOf('\n', at) + 1;
+            if (at == 0)
+                return {};
         }
         const qsizetype from = at + line.size();
         const qsizetype to = file.indexOf('\n', from);

@@ -27,9 +27,7 @@ const Festival kFestivals[] = {
     {9, 15, 17, Activity::MoonViewing, 18, true}, // in the evening
     {12, 23, 25, Activity::Christmas, 0, false},
 };
-} // namespace
 
-namespace {
 // "9:05": the hour as it is, the minute in two digits.
 QString clockText(const QTime &t)
 {

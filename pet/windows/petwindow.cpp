@@ -35,12 +35,12 @@ QLabel *label(QWidget *parent, const QString &text, int x, int y, int w, int h,
     return l;
 }
 // The clocks and the minutes change every minute. Text of digits alone, which the font draws
-// the same whether shaped or not, skips the shaping; other text ("Gestern", whose letters the
-// font spaces by pairs) is shaped.
-void setTextOfDigits(QLabel *l, const QString &text)
+// the same whether shaped or not, skips the shaping once `unshaped` allows it; other text
+// ("Gestern", whose letters the font spaces by pairs) is shaped.
+void setTextOfDigits(QLabel *l, const QString &text, bool unshaped)
 {
     const bool digits = std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.isDigit() || c == u':'; });
-    const QFont::StyleStrategy strategy = digits ? QFont::PreferNoShaping : QFont::PreferDefault;
+    const QFont::StyleStrategy strategy = unshaped && digits ? QFont::PreferNoShaping : QFont::PreferDefault;
     if (l->font().styleStrategy() != strategy) {
         QFont f = l->font();
         f.setStyleStrategy(strategy);
@@ -413,6 +413,13 @@ PetWindow::PetWindow(Pet &pet, QWidget *parent)
         l->setTextFormat(Qt::PlainText);
     }
 
+    // The unshaped font is a font engine of its own, which the start need not load: the labels
+    // are drawn shaped until the first picture is up.
+    desktop::afterFirstPaint(this, [this] {
+        m_digitsUnshaped = true;
+        refreshLabels();
+    });
+
     const QPoint places[] = {{162, 136}, {204, 136}, {246, 136}, {162, 178}, {204, 178}, {246, 178}};
     const Button order[] = {Button::About, Button::Hobby, Button::Present,
                             Button::Option, Button::Leave, Button::End};
@@ -523,13 +530,13 @@ void PetWindow::refreshLabels()
 {
     const Scene &s = m_pet.scene();
     m_date->setText(s.label(Label::Date));
-    setTextOfDigits(m_time, s.label(Label::Time));
-    setTextOfDigits(m_german, s.label(Label::GermanTime));
+    setTextOfDigits(m_time, s.label(Label::Time), m_digitsUnshaped);
+    setTextOfDigits(m_german, s.label(Label::GermanTime), m_digitsUnshaped);
     if (m_german->toolTip() != s.germanTimeToolTip())
         m_german->setToolTip(s.germanTimeToolTip());
     m_st->setVisible(s.summerMarkVisible());
     m_level->setText(s.label(Label::Level));
-    setTextOfDigits(m_total, s.label(Label::TotalTime));
+    setTextOfDigits(m_total, s.label(Label::TotalTime), m_digitsUnshaped);
 }
 
 void PetWindow::onButton(Button b)

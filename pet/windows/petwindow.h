@@ -50,6 +50,7 @@ private:
     QLabel *m_date, *m_time, *m_german, *m_st, *m_level, *m_total;
     bool m_closing = false;
     bool m_userClick = false;
+    bool m_digitsUnshaped = false;
 };
 
 // The picture box of the pet: one frame of the current strip and the props over it.

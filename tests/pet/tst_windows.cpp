@@ -74,6 +74,13 @@ private slots:
             f.time.advance(1000);
             w.show();
             QVERIFY(QTest::qWaitForWindowExposed(&w));
+            // Shaped until the first picture is up.
+            QLabel *clock = nullptr;
+            for (QLabel *l : w.findChildren<QLabel *>())
+                if (l->text() == f.scene().label(Label::Time))
+                    clock = l;
+            QVERIFY(clock);
+            QTRY_VERIFY(clock->font().styleStrategy() & QFont::PreferNoShaping);
             int digitsOnly = 0;
             for (QLabel *l : w.findChildren<QLabel *>()) {
                 if (!l->isVisibleTo(&w) || l->text().isEmpty())
