@@ -34,6 +34,12 @@ QLabel *label(QWidget *parent, const QString &text, int x, int y, int w, int h,
     l->setAlignment(align);
     return l;
 }
+// A tooltip set again, even to the same text, sends the widget an event: set only a new one.
+void setNewToolTip(QWidget *w, const QString &tip)
+{
+    if (w->toolTip() != tip)
+        w->setToolTip(tip);
+}
 // The clocks and the minutes change every minute. Text of digits alone, which the font draws
 // the same whether shaped or not, skips the shaping once `unshaped` allows it; other text
 // ("Gestern", whose letters the font spaces by pairs) is shaped.
@@ -494,8 +500,7 @@ void PetWindow::raiseForDialog(bool activate)
 void PetWindow::sceneChanged(int parts)
 {
     if (parts & (Scene::PetPicture | Scene::Props)) {
-        if (m_view->toolTip() != m_pet.scene().petToolTip())
-            m_view->setToolTip(m_pet.scene().petToolTip());
+        setNewToolTip(m_view, m_pet.scene().petToolTip());
         m_view->refresh();
     }
     if (parts & Scene::Buttons)
@@ -521,8 +526,7 @@ void PetWindow::refreshButtons()
         PictureButton *b = m_buttons[size_t(i)];
         b->setEnabled(s.enabled);
         b->setLook(s.look);
-        if (b->toolTip() != s.toolTip)
-            b->setToolTip(s.toolTip);
+        setNewToolTip(b, s.toolTip);
     }
 }
 
@@ -532,8 +536,7 @@ void PetWindow::refreshLabels()
     m_date->setText(s.label(Label::Date));
     setTextOfDigits(m_time, s.label(Label::Time), m_digitsUnshaped);
     setTextOfDigits(m_german, s.label(Label::GermanTime), m_digitsUnshaped);
-    if (m_german->toolTip() != s.germanTimeToolTip())
-        m_german->setToolTip(s.germanTimeToolTip());
+    setNewToolTip(m_german, s.germanTimeToolTip());
     m_st->setVisible(s.summerMarkVisible());
     m_level->setText(s.label(Label::Level));
     setTextOfDigits(m_total, s.label(Label::TotalTime), m_digitsUnshaped);
