@@ -1,16 +1,14 @@
 #include "settingsstore.h"
 
 #include "logging.h"
+#include "writelock.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QSaveFile>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QThread>
 
 namespace {
 const QString kGroup = QStringLiteral("setting");
@@ -183,16 +181,9 @@ bool QtSettingsStore::change(Change what, const QString &key, const QString &val
     if (!QFileInfo::exists(m_folder) && !QDir().mkpath(m_folder))
         return false;
     // The lock QSettings takes around its own writes: the other program waits for ours, we for its.
-    // The lock is tried every few milliseconds: the lock file's own back-off (a tenth of a second,
-    // doubling) lets a program that writes often take the lock again and again before us.
-    QLockFile lock(m_path + QStringLiteral(".lock"));
-    QElapsedTimer waited;
-    waited.start();
-    while (!lock.tryLock(0)) {
-        if (lock.error() != QLockFile::LockFailedError || waited.elapsed() > kLockWaitMs)
-            return false;
-        QThread::msleep(2);
-    }
+    WriteLock lock(m_path + QStringLiteral(".lock"), m_lockContents);
+    if (!lock.take(kLockWaitMs))
+        return false;
     QByteArray before;
     QFile f(m_path);
     if (f.exists()) {

@@ -90,6 +90,7 @@ private:
     QString m_path;
     QString m_folder;
     QByteArray m_written; // the file as our last write left it; empty when unknown
+    QByteArray m_lockContents; // what QLockFile writes into the lock file; empty until learned
     QHash<QString, QString> m_values; // the section as last read or written
     QHash<QString, QString> m_unsaved; // written but not yet in the file
     bool m_lastWriteOk = true;

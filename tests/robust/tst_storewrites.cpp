@@ -10,6 +10,7 @@
 #include "robustfixture.h"
 #include "warnings.h"
 
+#include "common/writelock.h"
 #include "pet/core/gamelaunch.h"
 #include "testfiles.h"
 
@@ -101,6 +102,7 @@ private slots:
     void writesOfABatchReachTheFileTogetherWhenItEnds();
     void aBatchThatCannotBeWrittenIsKeptForTheNextWrite();
     void everyWriteLeavesTheFileQSettingsWouldWrite();
+    void theWriteLockIsQLockFilesOwnWithoutItsDiskFlush();
 
 private:
     QString confDir() const { return m_config.path() + u"/Tobberly"_s; }
@@ -348,6 +350,77 @@ void TestStoreWrites::everyWriteLeavesTheFileQSettingsWouldWrite()
             other.write(u"winno11"_s, QString::number(i));
         }
     }
+}
+
+// The store makes its lock file itself once it has learned from QLockFile what goes in it (QLockFile
+// flushes the disk for it each time). That lock must stay one QLockFile, and so QSettings and the
+// other program, respects: the same bytes, a QLockFile cannot take it meanwhile nor judge it left
+// behind, it is gone when let go; and the store still waits for a QLockFile's lock and takes over
+// one a killed program left.
+void TestStoreWrites::theWriteLockIsQLockFilesOwnWithoutItsDiskFlush()
+{
+    const QString path = confFile() + u".lock"_s;
+    QByteArray qtContents;
+    {
+        QLockFile reference(confDir() + u"/reference.lock"_s);
+        QVERIFY(reference.tryLock(0));
+        qtContents = readFile(confDir() + u"/reference.lock"_s);
+    }
+    QVERIFY(qtContents.startsWith(QByteArray::number(QCoreApplication::applicationPid()) + '\n'));
+
+    QByteArray learned;
+    {
+        WriteLock first(path, learned);
+        QVERIFY(first.take(1000));
+        QVERIFY(!first.madeDirectly());
+    }
+    QCOMPARE(learned, qtContents);
+    QVERIFY(!QFile::exists(path));
+    for (int round = 0; round < 3; ++round) {
+        {
+            WriteLock lock(path, learned);
+            QVERIFY(lock.take(1000));
+            QVERIFY(lock.madeDirectly());
+            QCOMPARE(readFile(path), qtContents);
+            QLockFile other(path);
+            other.setStaleLockTime(1);
+            // Older than that, the lock is judged left behind; only its being held, as QLockFile holds
+            // its own, keeps it from being taken away.
+            QThread::msleep(5);
+            QVERIFY(!other.tryLock(0));
+            QCOMPARE(other.error(), QLockFile::LockFailedError);
+            QVERIFY(QFile::exists(path));
+        }
+        QVERIFY(!QFile::exists(path));
+    }
+
+    {
+        QLockFile held(path);
+        QVERIFY(held.tryLock(0));
+        WriteLock waiting(path, learned);
+        QVERIFY(!waiting.take(50));
+    }
+    QVERIFY(!QFile::exists(path));
+
+    // A lock left behind: unreadable, an hour old.
+    writeFile(path, "?");
+    {
+        QFile left(path);
+        QVERIFY(left.open(QIODevice::ReadWrite));
+        QVERIFY(left.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+    }
+    {
+        WriteLock lock(path, learned);
+        QVERIFY(lock.take(1000));
+        QCOMPARE(readFile(path), qtContents);
+    }
+    QVERIFY(!QFile::exists(path));
+    QtSettingsStore store;
+    store.write(u"Loveval"_s, u"70"_s);
+    store.write(u"Loveval"_s, u"71"_s);
+    QVERIFY(store.lastWriteOk());
+    QCOMPARE(stored(u"Loveval"_s), u"71"_s);
+    QVERIFY(!QFile::exists(path));
 }
 
 int main(int argc, char **argv)
