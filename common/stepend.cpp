@@ -1,5 +1,6 @@
 #include "stepend.h"
 
+#include <QAbstractEventDispatcher>
 #include <QMetaObject>
 #include <utility>
 
@@ -11,6 +12,39 @@ struct Pending {
 // Steps belong to the thread whose event loop runs the timers.
 thread_local int depth = 0;
 thread_local std::vector<Pending> pending;
+thread_local bool roundEndConnected = false;
+
+void runPending()
+{
+    // Work asked for by work run here waits no longer: it is run in the same round.
+    for (size_t i = 0; i < pending.size(); ++i) {
+        Pending p = std::move(pending[i]);
+        if (p.receiver)
+            p.fn();
+    }
+    pending.clear();
+}
+
+// Whether the work waits for the end of the event loop's round: the dispatcher says it is awake
+// once a round's timers have all fired (and, where it says so at the start of a round instead, at
+// the start of the next one, before it waits).
+bool leftToRoundEnd()
+{
+    if (roundEndConnected)
+        return true;
+    QAbstractEventDispatcher *loop = QAbstractEventDispatcher::instance();
+    if (!loop)
+        return false;
+    roundEndConnected = true;
+    QObject::connect(loop, &QAbstractEventDispatcher::awake, loop, [] {
+        if (depth == 0 && !pending.empty()) {
+            ++depth; // what it asks for in turn is still the step's work
+            runPending();
+            --depth;
+        }
+    });
+    return true;
+}
 } // namespace
 
 namespace stepend {
@@ -32,13 +66,8 @@ Step::Step() { ++depth; }
 
 Step::~Step()
 {
-    // Work asked for by work run here waits no longer: it is run in the same round.
-    for (size_t i = 0; i < pending.size(); ++i) {
-        Pending p = std::move(pending[i]);
-        if (p.receiver)
-            p.fn();
-    }
-    pending.clear();
+    if (depth > 1 || pending.empty() || !leftToRoundEnd())
+        runPending();
     --depth;
 }
 

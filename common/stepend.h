@@ -1,7 +1,9 @@
 // Work put off to the end of the step under way. A timer's handler is a step: what it asks for is
-// done when the handler returns, before the program sleeps again, with no trip through the event
-// queue (which would wake the event loop once more). Asked outside a step (a click, a test), it is
-// done from the event loop as soon as that is free, as a queued call is.
+// done once the round of the event loop that fired it is over, before the program sleeps again,
+// with no trip through the event queue (which would wake the event loop once more); timers due
+// together (a bubble's move and the pet's next pose) fire in one round, and what their steps ask
+// for is done once. Asked outside a step (a click, a test), it is done from the event loop as soon
+// as that is free, as a queued call is.
 #pragma once
 
 #include <QObject>
@@ -15,8 +17,8 @@ namespace stepend {
 void call(QObject *receiver, std::function<void()> fn);
 
 // Marks a step: QtTimers opens one around each handler it calls. Whatever was asked during it runs
-// when it closes, also what an inner step left (there is none in practice: handlers do not open
-// event loops of their own).
+// at the end of the event loop's round, or as the step closes where no event loop runs; also what
+// an inner step left (there is none in practice: handlers do not open event loops of their own).
 class Step
 {
 public:

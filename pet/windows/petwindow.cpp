@@ -256,8 +256,7 @@ QRegion PetView::takeChanges(qreal ratio)
     }
     // A new frame of the same strip is drawn where it differs from the one drawn; the props
     // over it are drawn again where they overlap that.
-    QRegion dirty;
-    bool propsMoved = false;
+    QRegion dirty, props;
     if (m_scene.frame() != m_frame) {
         dirty = PictureStore::instance().frameChange(m_strip, m_frame, m_scene.frame(), ratio);
         m_frame = m_scene.frame();
@@ -271,19 +270,20 @@ QRegion PetView::takeChanges(qreal ratio)
         // A bubble rising a few pixels: for the server one rectangle around both places costs
         // less than working out their union, and it draws them in one request either way.
         if (m_canvas && was.intersects(is)) {
-            dirty += was | is;
+            props += was | is;
         } else {
-            dirty += was;
-            dirty += is;
+            props += was;
+            props += is;
         }
         drawn = now;
-        propsMoved = true;
     }
+    if (props.isEmpty())
+        return dirty;
+    // The props' few rectangles join a frame's many at once: each joining walks them all.
+    dirty = dirty.isEmpty() ? props : dirty.united(props);
     // Painted here, each rectangle costs about as much as a few hundred pixels more of another;
     // the server takes all the rectangles of a change in one request.
-    if (propsMoved && !m_canvas)
-        dirty = PictureStore::fewerRects(dirty);
-    return dirty;
+    return m_canvas ? dirty : PictureStore::fewerRects(dirty);
 }
 
 bool PetView::composesNow(qreal ratio)

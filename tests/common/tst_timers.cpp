@@ -3,7 +3,9 @@
 #include "common/stepend.h"
 #include "common/timers.h"
 
+#include <QThread>
 #include <QTimeZone>
+#include <utility>
 #include <QtTest>
 
 class TestTimers : public QObject
@@ -181,6 +183,37 @@ private slots:
         delete gone;
         QCoreApplication::processEvents();
         QCOMPARE(log, QStringList{"later"});
+    }
+
+    // Timers due together fire in one round of the event loop (the bath's bubbles and the pet's
+    // next pose): what their steps ask to be drawn is put together once, after the last of them,
+    // not once after each.
+    void workOfTimersDueTogetherIsDoneOnce()
+    {
+        QtTimers t;
+        QObject receiver;
+        QStringList log;
+        bool asked = false;
+        const auto step = [&](const char *name) {
+            log << name;
+            if (!std::exchange(asked, true))
+                stepend::call(&receiver, [&] {
+                    log << "drawn";
+                    asked = false;
+                });
+        };
+        const int a = t.create([&] { step("a"); });
+        const int b = t.create([&] { step("b"); });
+        for (int id : {a, b}) {
+            t.setSingleShot(id, true);
+            t.start(id, 20);
+        }
+        QThread::msleep(60); // both are due before the event loop next looks
+        QEventLoop loop;
+        QTimer::singleShot(300, &loop, &QEventLoop::quit);
+        loop.exec();
+        QCOMPARE(log.size(), 3);
+        QCOMPARE(log.last(), QStringLiteral("drawn"));
     }
 };
 
