@@ -12,7 +12,9 @@ struct Pending {
 // Steps belong to the thread whose event loop runs the timers.
 thread_local int depth = 0;
 thread_local std::vector<Pending> pending;
-thread_local bool roundEndConnected = false;
+// The event dispatcher told to run the work at the end of its rounds (one a thread, made anew
+// only with a new application).
+thread_local QPointer<QAbstractEventDispatcher> roundEndsOf;
 
 void runPending()
 {
@@ -30,12 +32,12 @@ void runPending()
 // the start of the next one, before it waits).
 bool leftToRoundEnd()
 {
-    if (roundEndConnected)
-        return true;
     QAbstractEventDispatcher *loop = QAbstractEventDispatcher::instance();
     if (!loop)
         return false;
-    roundEndConnected = true;
+    if (roundEndsOf == loop)
+        return true;
+    roundEndsOf = loop;
     QObject::connect(loop, &QAbstractEventDispatcher::awake, loop, [] {
         if (depth == 0 && !pending.empty()) {
             ++depth; // what it asks for in turn is still the step's work
