@@ -316,7 +316,9 @@ done
 # pet; the user goes back to typing while it stays open and the pet goes on with its day.
 JOURNEY=$WM-present
 seed_conf Firstflag=1 Loveval=50 Totaltime=200
-if [ -n "${XT:-}" ] && start_pet --at 2026-12-07T10:20; then
+# At lunch: an activity chosen by chance may speak at once, and its speech window lies over the
+# present button.
+if [ -n "${XT:-}" ] && start_pet --at 2026-12-07T10:20 --event 18; then
     xdotool mousemove $((PX + 264 * S)) $((PY + 154 * S))
     under=$(xdotool getmouselocation --shell 2>/dev/null | sed -n 's/^WINDOW=//p')
     click 264 154
