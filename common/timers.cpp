@@ -146,6 +146,22 @@ qint64 QtTimers::untilNextFiring(int id) const
     return std::max<qint64>(0, next - t);
 }
 
+qint64 QtTimers::untilOtherCall(int id) const
+{
+    const Entry *self = m_entries.at(id).get();
+    qint64 best = -1;
+    for (const auto &e : m_entries) {
+        if (e.get() == self || !e->enabled || e->interval <= 0)
+            continue;
+        // The anchor is the last firing (or the start): the next call comes an interval after it,
+        // after the firings still to pass over.
+        const qint64 next = e->anchor + qint64(e->steered ? e->toPassOver + 1 : 1) * e->interval;
+        if (best < 0 || next < best)
+            best = next;
+    }
+    return best < 0 ? -1 : std::max<qint64>(0, best - now());
+}
+
 void QtTimers::setInterval(int id, int ms)
 {
     Entry &e = *m_entries.at(id);
@@ -229,6 +245,20 @@ qint64 VirtualTime::untilNextFiring(int id) const
 {
     const Entry &e = *m_entries.at(id);
     return e.enabled && e.interval > 0 ? e.due - m_elapsed : -1;
+}
+
+qint64 VirtualTime::untilOtherCall(int id) const
+{
+    const Entry *self = m_entries.at(id).get();
+    qint64 best = -1;
+    for (const auto &e : m_entries) {
+        if (e.get() == self || !e->enabled || e->interval <= 0)
+            continue;
+        const qint64 next = e->due + (e->singleShot ? 0 : qint64(e->toPassOver) * e->interval);
+        if (best < 0 || next < best)
+            best = next;
+    }
+    return best < 0 ? -1 : best - m_elapsed;
 }
 
 void VirtualTime::rebase()

@@ -35,6 +35,9 @@ public:
     virtual int takePassedOver(int id) = 0;
     // Milliseconds until the timer's next firing, passed over or not; -1 when it is not running.
     virtual qint64 untilNextFiring(int id) const = 0;
+    // Milliseconds until the next call of a handler of a running timer other than id (firings
+    // passed over do not count); -1 when no other timer runs.
+    virtual qint64 untilOtherCall(int id) const = 0;
 
     // Disable, set the interval, enable: the next firing comes ms from now.
     virtual void start(int id, int ms)
@@ -62,6 +65,7 @@ public:
     void passOver(int id, int n) override;
     int takePassedOver(int id) override;
     qint64 untilNextFiring(int id) const override;
+    qint64 untilOtherCall(int id) const override;
     void start(int id, int ms) override;
 
 private:
@@ -91,6 +95,7 @@ public:
     void passOver(int id, int n) override;
     int takePassedOver(int id) override;
     qint64 untilNextFiring(int id) const override;
+    qint64 untilOtherCall(int id) const override;
 
     QDateTime now() const override { return m_start.addMSecs(m_elapsed); }
     qint64 nowMs() const override { return m_startMs + m_elapsed; }

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <limits>
 #include <optional>
 
 Engine::Engine(PetContext &ctx, Stage &stage) : m_ctx(ctx), m_stage(stage)
@@ -127,6 +128,7 @@ void Engine::minuteSteps(const QDateTime &now)
 void Engine::startActivity(Activity a)
 {
     m_ctx.rt.step = 0;
+    m_ctx.rt.chanceDrawAhead = 0;
     m_ctx.rt.activity = number(a);
     if (m_ctx.trace)
         m_ctx.trace->eventStarted(number(a));
@@ -164,9 +166,37 @@ bool Engine::disturbSleep()
     return true;
 }
 
-void Engine::setStepInterval(int ms) { m_ctx.timers.start(m_stepTimer, ms); }
+void Engine::setStepInterval(int ms)
+{
+    m_ctx.rt.chanceDrawAhead = 0;
+    m_ctx.timers.start(m_stepTimer, ms);
+}
+
+int Engine::stepsBeforeOtherWork() const
+{
+    const Timers &t = m_ctx.timers;
+    const qint64 other = t.untilOtherCall(m_stepTimer);
+    const qint64 first = t.untilNextFiring(m_stepTimer);
+    const int interval = t.interval(m_stepTimer);
+    if (other < 0)
+        return -1;
+    if (first < 0 || interval <= 0 || first >= other)
+        return 0;
+    return int(std::min<qint64>((other - first - 1) / interval + 1, std::numeric_limits<int>::max()));
+}
+
+void Engine::passOverSteps(int n)
+{
+    if (n <= 0)
+        return;
+    Timers &t = m_ctx.timers;
+    t.takePassedOver(m_stepTimer); // nobody counts the steps passed over
+    t.passOver(m_stepTimer, n);
+}
 
 int Engine::stepInterval() const { return m_ctx.timers.interval(m_stepTimer); }
+
+qint64 Engine::untilNextStep() const { return m_ctx.timers.untilNextFiring(m_stepTimer); }
 
 bool Engine::switchByChance(int r, Activity a)
 {

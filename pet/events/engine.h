@@ -31,7 +31,11 @@ public:
     void playStep() override;
     bool disturbSleep() override;
     void setStepInterval(int ms) override;
+    void passOverSteps(int n) override;
+    int stepsBeforeOtherWork() const override;
     int stepInterval() const;
+    // Milliseconds until the step timer's next firing, passed over or not (-1: none is set).
+    qint64 untilNextStep() const;
     bool switchByChance(int r, Activity a) override;
     qint32 nightLength();
     void maybeDeliverPresent();

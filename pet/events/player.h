@@ -34,6 +34,12 @@ public:
     virtual void showFrame(int n) = 0;
     // The time until the next step, in milliseconds.
     virtual void setStepInterval(int ms) = 0;
+    // The next n steps are not played: they would show what is shown already. The one after them
+    // comes on the steps' rhythm as before. Setting an interval or starting an activity ends it.
+    virtual void passOverSteps(int n) = 0;
+    // How many of the next steps come before any other timer's work (which may draw as well);
+    // -1: no other timer runs.
+    virtual int stepsBeforeOtherWork() const = 0;
     virtual void startAnimation(Anim a) = 0;
     // The two bath bubbles at their places, wobbling.
     virtual void startBubbles(int x1, int y1, int x2, int y2) = 0;

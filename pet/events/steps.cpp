@@ -1,5 +1,8 @@
 #include "steps.h"
 
+#include <algorithm>
+#include <utility>
+
 
 namespace steps {
 
@@ -27,6 +30,62 @@ void openingLines(Player &e, Lines lines)
 }
 
 namespace {
+// A pose the pet keeps for many steps in a row wakes the program at each of them for nothing the
+// user sees. So when a visit of a rest (or of a held pose) stays in it, the visits after it make
+// their draws at once, in the order they would have made them, until one of them moves on; the
+// step timer passes over the visits that stay and wakes on its rhythm for the one after. A visit
+// whose draw for a switch by chance comes up 1 is played when it comes, with that draw kept for
+// it, since whether the pet switches then depends on what is going on at that moment.
+constexpr int kMostVisitsAhead = 60; // a bound, should chance never move on
+
+// The draw for a switch by chance: the one made ahead for this visit, or a new one.
+int chanceDraw(Player &e, int n)
+{
+    if (const qint16 kept = std::exchange(e.rt().chanceDrawAhead, qint16(0)); kept > 0)
+        return kept;
+    return e.draw(n);
+}
+
+// Draws the visits after this one (which stays at step `here`): visit(e) makes one visit's draws
+// and gives the step it moves to. rt.step gets the step after the last visit passed over.
+template <typename Visit>
+void passOverStays(Player &e, qint16 here, int chanceN, Visit visit)
+{
+    Runtime &rt = e.rt();
+    // Only as far as no other timer's work comes first: every draw is then made in the order it
+    // would have been made at each visit.
+    const int room = e.stepsBeforeOtherWork();
+    const int most = room < 0 ? kMostVisitsAhead : std::min(room, kMostVisitsAhead);
+    for (int ahead = 1; ahead <= most; ++ahead) {
+        if (chanceN > 0) {
+            const int c = e.draw(chanceN);
+            if (c == 1) {
+                rt.chanceDrawAhead = qint16(c);
+                e.passOverSteps(ahead - 1);
+                return;
+            }
+        }
+        const qint16 next = visit(e);
+        if (next != here) {
+            rt.step = next;
+            e.passOverSteps(ahead);
+            return;
+        }
+    }
+    e.passOverSteps(most);
+}
+
+// The step a rest of table t moves to after a draw r.
+qint16 afterRest(const GestureTable &t, int r, qint16 rest, qint16 chooser)
+{
+    for (size_t i = 0; i < t.gestures.size(); ++i) {
+        const Gesture &g = t.gestures[i];
+        if (r >= g.lo && r <= g.hi)
+            return g.frame < 0 ? chooser : qint16(rest + 1 + int(i));
+    }
+    return rest;
+}
+
 // One rest step of a gesture table whose rest step is `rest` and whose gesture steps follow it.
 void restStep(Player &e, const GestureTable &t, qint16 rest, qint16 chooser)
 {
@@ -34,18 +93,14 @@ void restStep(Player &e, const GestureTable &t, qint16 rest, qint16 chooser)
     e.showFrame(t.restFrame);
     if (t.restClearsClick)
         rt.stirred = 0;
-    if (t.chanceN > 0 && e.switchByChance(e.draw(t.chanceN), t.chanceEvent))
+    if (t.chanceN > 0 && e.switchByChance(chanceDraw(e, t.chanceN), t.chanceEvent))
         return;
     e.setStepInterval(t.restMs);
-    const int r = e.draw(t.drawN);
-    for (size_t i = 0; i < t.gestures.size(); ++i) {
-        const Gesture &g = t.gestures[i];
-        if (r >= g.lo && r <= g.hi) {
-            rt.step = g.frame < 0 ? chooser : qint16(rest + 1 + int(i));
-            return;
-        }
-    }
-    rt.step = rest;
+    rt.step = afterRest(t, e.draw(t.drawN), rest, chooser);
+    // A rest that clears a stir must come back to clear the next one.
+    if (rt.step == rest && !t.restClearsClick)
+        passOverStays(e, rest, t.chanceN,
+                      [&](Player &p) { return afterRest(t, p.draw(t.drawN), rest, chooser); });
 }
 
 void gestureStep(Player &e, const GestureTable &t, qint16 rest)
@@ -137,6 +192,15 @@ void postures(Player &e, const GestureTable &first, const GestureTable &second, 
 
 void heldPose(Player &e, int restMs, int shortMs, int poseMs, int chanceN, Activity chanceEvent)
 {
+    // A visit of the rest (step 1) or of the pose (step 3): draw 1..3, and only on 1 a draw 1..10
+    // for a short gesture (1-7) or the other one of the two (8-10); otherwise it stays.
+    const auto visitOf = [](qint16 here, qint16 gesture, qint16 other) {
+        return [=](Player &p) -> qint16 {
+            if (p.draw(3) == 1)
+                return p.draw(10) <= 7 ? gesture : other;
+            return here;
+        };
+    };
     Runtime &rt = e.rt();
     switch (rt.step) {
     case 2: // a short gesture
@@ -147,8 +211,10 @@ void heldPose(Player &e, int restMs, int shortMs, int poseMs, int chanceN, Activ
     case 3: { // the held pose
         e.showFrame(2);
         e.setStepInterval(poseMs);
-        if (e.draw(3) == 1)
-            rt.step = e.draw(10) <= 7 ? 4 : 1;
+        const auto visit = visitOf(3, 4, 1);
+        rt.step = visit(e);
+        if (rt.step == 3)
+            passOverStays(e, 3, 0, visit);
         return;
     }
     case 4: // a short gesture of the pose
@@ -156,15 +222,17 @@ void heldPose(Player &e, int restMs, int shortMs, int poseMs, int chanceN, Activ
         e.setStepInterval(shortMs);
         rt.step = 1;
         return;
-    default: // the rest
+    default: { // the rest
         e.showFrame(0);
-        if (chanceN > 0 && e.switchByChance(e.draw(chanceN), chanceEvent))
+        if (chanceN > 0 && e.switchByChance(chanceDraw(e, chanceN), chanceEvent))
             return;
         e.setStepInterval(restMs);
-        rt.step = 1;
-        if (e.draw(3) == 1)
-            rt.step = e.draw(10) <= 7 ? 2 : 3;
+        const auto visit = visitOf(1, 2, 3);
+        rt.step = visit(e);
+        if (rt.step == 1)
+            passOverStays(e, 1, chanceN, visit);
         return;
+    }
     }
 }
 
@@ -173,13 +241,18 @@ void drift(Player &e, int chanceN, Activity chanceEvent)
     Runtime &rt = e.rt();
     if (rt.step == 2) {
         e.showFrame(1);
-        if (chanceN > 0 && e.switchByChance(e.draw(chanceN), chanceEvent))
+        if (chanceN > 0 && e.switchByChance(chanceDraw(e, chanceN), chanceEvent))
             return;
-        if (e.draw(3) == 1)
-            rt.step = 1;
+        const auto visit = [](Player &p) -> qint16 { return p.draw(3) == 1 ? 1 : 2; };
+        rt.step = visit(e);
+        if (rt.step == 2)
+            passOverStays(e, 2, chanceN, visit);
     } else {
         e.showFrame(0);
-        rt.step = e.draw(3) == 1 ? 2 : 1;
+        const auto visit = [](Player &p) -> qint16 { return p.draw(3) == 1 ? 2 : 1; };
+        rt.step = visit(e);
+        if (rt.step == 1)
+            passOverStays(e, 1, 0, visit);
     }
 }
 

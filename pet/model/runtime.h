@@ -48,6 +48,9 @@ struct Runtime {
     // Engine and the activities' steps: 1 after a first click on the sleeping pet (a second one
     // wakes it); the steps set it back to 0 once the pet has settled again.
     qint16 stirred = 0;
+    // The activities' steps: the draw for a switch by chance that was made ahead for the step
+    // played next, when it came up 1 (0: none; a new interval or activity drops it).
+    qint16 chanceDrawAhead = 0;
     // The day clock: seconds since the last minute's work.
     qint32 secondsIntoMinute = 0;
     // The day clock: 1 on every other minute while the user is away (the running time counts half).

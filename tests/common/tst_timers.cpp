@@ -128,6 +128,35 @@ private slots:
         QCOMPARE(t.untilNextFiring(id), qint64(-1));
     }
 
+    // A step drawn ahead must not pass another timer's work, which may draw too. Guards that the
+    // next call of any other timer counts the firings it passes over, single shots included, in
+    // virtual time and with window timers alike.
+    void untilAnotherTimersCall()
+    {
+        const QDateTime start(QDate(2026, 12, 7), QTime(8, 0), QTimeZone("Asia/Tokyo"));
+        VirtualTime v(start);
+        QtTimers q;
+        for (Timers *t : {static_cast<Timers *>(&v), static_cast<Timers *>(&q)}) {
+            const int a = t->create([] {});
+            const int b = t->create([] {});
+            const int c = t->create([] {});
+            QCOMPARE(t->untilOtherCall(a), qint64(-1));
+            t->start(a, 1000);
+            t->start(b, 700);
+            t->passOver(b, 2);
+            t->setSingleShot(c, true);
+            t->start(c, 1500);
+            auto near = [](qint64 got, qint64 want) { return got <= want && got > want - 100; };
+            QVERIFY2(near(t->untilOtherCall(a), 1500), qPrintable(QString::number(t->untilOtherCall(a))));
+            t->stop(c);
+            QVERIFY2(near(t->untilOtherCall(a), 2100), qPrintable(QString::number(t->untilOtherCall(a))));
+            QVERIFY(near(t->untilOtherCall(b), 1000));
+            t->stop(b);
+            QCOMPARE(t->untilOtherCall(a), qint64(-1));
+            t->stop(a);
+        }
+    }
+
     // A handler that starts its own timer again with the same interval keeps it running on its
     // rhythm; another interval starts it anew.
     void windowTimerStartedByItsOwnHandler()

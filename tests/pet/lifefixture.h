@@ -160,6 +160,9 @@ public:
     }
     // One step of the current event, as the step timer runs it.
     void step() { engine().playStep(); }
+    // On to the step timer's next firing, as the pet's time goes: a visit drawn ahead and passed
+    // over shows what it would have shown.
+    void nextStep() { time.advance(engine().untilNextStep()); }
     void runMinutes(int n) { time.advance(qint64(n) * 60000); }
     bool available(Button b) { return scene().button(b).enabled; }
     QString stored(const QString &key) { return store.read(key, QStringLiteral("<none>")); }

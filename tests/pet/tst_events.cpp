@@ -22,11 +22,15 @@ private slots:
     void sleepingPetStirsOnceThenWakesAndSleepsAgain();
     void bathLinesStopTheBubbles();
     void bubblesWobbleBackToTheirStartEveryFourSeconds();
+    void visitsThatStayAreDrawnAheadAndPassedOver();
+    void aSwitchDrawnAheadIsDecidedWhenItsVisitComes();
     void everyReachableEventHasAProcedureAndAKnownStrip();
 };
 
 // Guards against a step pattern drifting from its table: a wrong length, strip, first frame or
-// pace, or a gesture draw leading to the wrong frame or interval.
+// pace, or a gesture draw leading to the wrong frame or interval. The pet's time runs from one
+// firing of the step timer to the next; visits that stay in a rest are drawn ahead when the one
+// before them is played, so a row whose last visit stays ends with a draw that moves on.
 void EventsTest::stepPatternsFollowTheirTables_data()
 {
     QTest::addColumn<int>("event");
@@ -53,7 +57,7 @@ void EventsTest::stepPatternsFollowTheirTables_data()
         << 14 << QList<int>{} << 60 << "14" << 0 << 500 << QList<int>{1, 0, 1, 2, 3, 2, 3, 0, 1}
         << QList<int>(9, 500);
     QTest::newRow("meal 18 held pose")
-        << 18 << QList<int>{1, 3, 1, 9, 2, 1, 5, 2} << 1200 << "18" << 0 << 100
+        << 18 << QList<int>{1, 3, 1, 9, 2, 1, 5, 2, 1, 3} << 1200 << "18" << 0 << 100
         << QList<int>{0, 1, 0, 2, 2, 3, 0} << QList<int>{1000, 500, 1000, 1000, 1000, 500, 1000};
     QTest::newRow("rest 24 cycles 1000/500/1500")
         << 24 << QList<int>{5, 7} << 777 << "24" << 0 << 1000 << QList<int>{1, 0, 0, 1}
@@ -65,10 +69,10 @@ void EventsTest::stepPatternsFollowTheirTables_data()
         << 643 << QList<int>{} << 100 << "64" << 0 << 100 << QList<int>{0, 1, 2, 3, 0, 1}
         << QList<int>{500, 300, 500, 300, 500, 300};
     QTest::newRow("new year 1001 postures on frames 2 and 3")
-        << 1001 << QList<int>{2, 8, 10, 1, 1} << 777 << "s1" << 2 << 100 << QList<int>{2, 3, 3, 3, 3, 2}
+        << 1001 << QList<int>{2, 8, 10, 1, 1, 7} << 777 << "s1" << 2 << 100 << QList<int>{2, 3, 3, 3, 3, 2}
         << QList<int>{100, 2000, 500, 2000, 2000, 2000};
     QTest::newRow("cookies 494 cool down")
-        << 494 << QList<int>{2, 1, 3} << 600 << "49" << 6 << 100 << QList<int>{6, 6, 7, 6}
+        << 494 << QList<int>{2, 1, 3, 1} << 600 << "49" << 6 << 100 << QList<int>{6, 6, 7, 6}
         << QList<int>{1000, 1000, 200, 1000};
 }
 
@@ -92,7 +96,7 @@ void EventsTest::stepPatternsFollowTheirTables()
     QCOMPARE(l.scene().frame(), firstFrame);
     QCOMPARE(l.engine().stepInterval(), firstMs);
     for (int i = 0; i < frames.size(); ++i) {
-        l.step();
+        l.nextStep();
         QVERIFY2(l.scene().frame() == frames[i], qPrintable(QStringLiteral("step %1 frame %2").arg(i + 1).arg(l.scene().frame())));
         QVERIFY2(l.engine().stepInterval() == intervals[i],
                  qPrintable(QStringLiteral("step %1 interval %2").arg(i + 1).arg(l.engine().stepInterval())));
@@ -329,6 +333,79 @@ void EventsTest::everyReachableEventHasAProcedureAndAKnownStrip()
             for (int started : l.trace.events)
                 QVERIFY2(procs.contains(qint16(started)),
                          qPrintable(QStringLiteral("%1 led to %2 at %3").arg(n).arg(started).arg(when.toString())));
+        }
+    }
+}
+
+
+// A rest's visits that stay change nothing, so the step timer passes over them; guards that their
+// draws are the ones the visits would have made, in that order, and that the pet moves on at the
+// very moment it would have. The minute's work comes in between only after the visits before it.
+void EventsTest::visitsThatStayAreDrawnAheadAndPassedOver()
+{
+    Life l(on(10, 0), {{"Loveval", "50"}});
+    l.rnd.script({2, 2, 1, 3});
+    l.start(qint16(Activity::MealFirst) /* 18 */);
+    QCOMPARE(l.rt().activity, 18);
+    l.time.advance(100); // the first rest: it stays, as do the next two; the third moves on
+    QCOMPARE(l.rnd.scripted.asked(), (QList<int>{3, 3, 3, 10}));
+    QCOMPARE(l.rnd.scripted.remaining(), 0);
+    QCOMPARE(l.engine().stepInterval(), 1000);
+    l.time.advance(2999);
+    QCOMPARE(l.scene().frame(), 0);
+    l.time.advance(1); // the short gesture, three seconds after the first rest
+    QCOMPARE(l.scene().frame(), 1);
+    QCOMPARE(l.engine().stepInterval(), 500);
+    QVERIFY(l.drawsAsScripted());
+
+    // Near the minute: only the visits before the minute's work are drawn ahead.
+    Life m(on(10, 0), {{"Loveval", "50"}, {"Precount", "100"}});
+    m.engine().setClockRunning(true);
+    m.time.advance(60000 - 2600);
+    m.rnd.script({2, 2, 2});
+    m.start(qint16(Activity::MealFirst));
+    m.time.advance(100); // 57.5 s: this rest and those at 58.5 and 59.5 s stay
+    QCOMPARE(m.rnd.scripted.asked(), (QList<int>{3, 3, 3}));
+    QVERIFY(m.drawsAsScripted());
+    m.rnd.script({2, 1, 8}); // the minute's work draws for a present first (and brings none)
+    m.time.advance(2999); // 60.499 s: the minute's draw came before the rest at 60.5 s drew
+    QCOMPARE(m.rnd.scripted.asked(), (QList<int>{3, 3, 3, 50}));
+    m.time.advance(1); // 60.5 s: that rest chooses the pose
+    QCOMPARE(m.rnd.scripted.asked(), (QList<int>{3, 3, 3, 50, 3, 10}));
+    QCOMPARE(m.scene().frame(), 0);
+    m.rnd.script({1, 9}); // the pose's own draws: back to the rest next
+    m.time.advance(1000);
+    QCOMPARE(m.scene().frame(), 2);
+    QVERIFY(m.drawsAsScripted());
+}
+
+// Whether a switch by chance happens depends on what is going on when its visit comes. Guards
+// that a chance draw of 1 made ahead wakes the pet for that visit, which decides then, using that
+// draw; a visit that does not switch draws on as usual.
+void EventsTest::aSwitchDrawnAheadIsDecidedWhenItsVisitComes()
+{
+    for (const bool busy : {false, true}) {
+        Life l(on(10, 0), {{"Loveval", "50"}});
+        l.rnd.script({5, 2, 1}); // the first rest: no switch, stays; the next comes up 1
+        l.start(3);
+        l.time.advance(100);
+        QCOMPARE(l.rnd.scripted.asked(), (QList<int>{200, 3, 200}));
+        if (busy)
+            l.rt().talkState = Talk::Playing;
+        l.rnd.script({2, 5, 1, 9}); // a visit that did not switch draws its rest as usual
+        l.time.advance(1999);
+        QCOMPARE(l.rt().activity, 3);
+        l.time.advance(1);
+        if (!busy) {
+            QCOMPARE(l.rt().activity, 60);
+            QCOMPARE(l.rnd.scripted.asked().mid(0, 3), (QList<int>{200, 3, 200}));
+        } else {
+            QCOMPARE(l.rt().activity, 3);
+            // No new chance draw for the visit that had one: its rest, then the next visit's.
+            QCOMPARE(l.rnd.scripted.asked(), (QList<int>{200, 3, 200, 3, 200, 3, 10}));
+            QCOMPARE(l.scene().frame(), 0);
+            l.time.advance(4000);
+            QCOMPARE(l.scene().frame(), 2);
         }
     }
 }
