@@ -178,9 +178,12 @@ int Engine::stepsBeforeOtherWork() const
     const qint64 other = t.untilOtherCall(m_stepTimer);
     const qint64 first = t.untilNextFiring(m_stepTimer);
     const int interval = t.interval(m_stepTimer);
+    // A step timer that is not running has no steps to pass over.
+    if (first < 0 || interval <= 0)
+        return 0;
     if (other < 0)
         return -1;
-    if (first < 0 || interval <= 0 || first >= other)
+    if (first >= other)
         return 0;
     return int(std::min<qint64>((other - first - 1) / interval + 1, std::numeric_limits<int>::max()));
 }

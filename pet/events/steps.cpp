@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <utility>
 
-
 namespace steps {
 
 void begin(Player &e, qint32 length, const char *strip, int frame, int ms, qint16 next)
