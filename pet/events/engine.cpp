@@ -59,6 +59,13 @@ void Engine::clockFired()
     countSecondsSlept();
     tick();
     sleepUntilNeeded();
+    // The minute's work done, the rest visits that had to wait for it may be drawn now: until the
+    // next visit nothing else comes, so the draws keep their order.
+    if (auto more = std::exchange(m_aheadLater, nullptr)) {
+        const Runtime &rt = m_ctx.rt;
+        if (rt.activity == m_aheadActivity && rt.step == m_aheadStep && rt.chanceDrawAhead == 0)
+            more(*this);
+    }
 }
 
 // Each second slept through counts as the tick would have counted it. Should one of them have
@@ -129,6 +136,7 @@ void Engine::startActivity(Activity a)
 {
     m_ctx.rt.step = 0;
     m_ctx.rt.chanceDrawAhead = 0;
+    m_aheadLater = nullptr;
     m_ctx.rt.activity = number(a);
     if (m_ctx.trace)
         m_ctx.trace->eventStarted(number(a));
@@ -147,6 +155,7 @@ void Engine::playStep()
 {
     // A step may set the activity's length.
     countSecondsSlept();
+    m_aheadLater = nullptr;
     if (EventProc p = eventProcedure(m_ctx.rt.activity))
         p(*this);
     sleepUntilNeeded();
@@ -169,6 +178,7 @@ bool Engine::disturbSleep()
 void Engine::setStepInterval(int ms)
 {
     m_ctx.rt.chanceDrawAhead = 0;
+    m_aheadLater = nullptr;
     m_ctx.timers.start(m_stepTimer, ms);
 }
 
@@ -195,6 +205,13 @@ void Engine::passOverSteps(int n)
     Timers &t = m_ctx.timers;
     t.takePassedOver(m_stepTimer); // nobody counts the steps passed over
     t.passOver(m_stepTimer, n);
+}
+
+void Engine::drawAheadAfterOtherWork(std::function<void(Player &)> more)
+{
+    m_aheadLater = std::move(more);
+    m_aheadActivity = m_ctx.rt.activity;
+    m_aheadStep = m_ctx.rt.step;
 }
 
 int Engine::stepInterval() const { return m_ctx.timers.interval(m_stepTimer); }

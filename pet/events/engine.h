@@ -33,6 +33,7 @@ public:
     void setStepInterval(int ms) override;
     void passOverSteps(int n) override;
     int stepsBeforeOtherWork() const override;
+    void drawAheadAfterOtherWork(std::function<void(Player &)> more) override;
     int stepInterval() const;
     // Milliseconds until the step timer's next firing, passed over or not (-1: none is set).
     qint64 untilNextStep() const;
@@ -79,6 +80,11 @@ private:
     Stage &m_stage;
     int m_clockTimer;
     int m_stepTimer;
+    // The rest visits still to draw once the clock's work is done, and the activity and step
+    // they belong to.
+    std::function<void(Player &)> m_aheadLater;
+    qint16 m_aheadActivity = 0;
+    qint16 m_aheadStep = 0;
     int m_anim[8];
     int m_bubblePhase = 0;
     bool m_waterUp = false;

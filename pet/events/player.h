@@ -9,6 +9,7 @@
 #include "pet/model/stage.h"
 
 #include <array>
+#include <functional>
 
 // The props' animations, each on its own timer.
 enum class Anim { Bubbles, Water, Tv, Computer, Grass, ToyCar, RaceStart, RaceRun };
@@ -40,6 +41,10 @@ public:
     // How many of the next steps come before any other timer's work (which may draw as well);
     // -1: no other timer runs.
     virtual int stepsBeforeOtherWork() const = 0;
+    // The visits drawn ahead stopped short of another timer's work: once the clock's work is
+    // done, `more` draws the next ones (the step and activity being still the same). Playing a
+    // step, setting an interval or starting an activity forgets it.
+    virtual void drawAheadAfterOtherWork(std::function<void(Player &)> more) = 0;
     virtual void startAnimation(Anim a) = 0;
     // The two bath bubbles at their places, wobbling.
     virtual void startBubbles(int x1, int y1, int x2, int y2) = 0;

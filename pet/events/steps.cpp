@@ -46,7 +46,8 @@ int chanceDraw(Player &e, int n)
 }
 
 // Draws the visits after this one (which stays at step `here`): visit(e) makes one visit's draws
-// and gives the step it moves to. rt.step gets the step after the last visit passed over.
+// and gives the step it moves to. rt.step gets the step after the last visit passed over. Stopped
+// by another timer's work, it goes on once the clock's work is done.
 template <typename Visit>
 void passOverStays(Player &e, qint16 here, int chanceN, Visit visit)
 {
@@ -72,6 +73,8 @@ void passOverStays(Player &e, qint16 here, int chanceN, Visit visit)
         }
     }
     e.passOverSteps(most);
+    if (most < kMostVisitsAhead)
+        e.drawAheadAfterOtherWork([here, chanceN, visit](Player &p) { passOverStays(p, here, chanceN, visit); });
 }
 
 // The step a rest of table t moves to after a draw r.
@@ -99,7 +102,7 @@ void restStep(Player &e, const GestureTable &t, qint16 rest, qint16 chooser)
     // A rest that clears a stir must come back to clear the next one.
     if (rt.step == rest && !t.restClearsClick)
         passOverStays(e, rest, t.chanceN,
-                      [&](Player &p) { return afterRest(t, p.draw(t.drawN), rest, chooser); });
+                      [&t, rest, chooser](Player &p) { return afterRest(t, p.draw(t.drawN), rest, chooser); });
 }
 
 void gestureStep(Player &e, const GestureTable &t, qint16 rest)

@@ -358,7 +358,8 @@ void EventsTest::visitsThatStayAreDrawnAheadAndPassedOver()
     QCOMPARE(l.engine().stepInterval(), 500);
     QVERIFY(l.drawsAsScripted());
 
-    // Near the minute: only the visits before the minute's work are drawn ahead.
+    // Near the minute: only the visits before the minute's work are drawn ahead; the rest of
+    // them once that work is done, at the minute itself.
     Life m(on(10, 0), {{"Loveval", "50"}, {"Precount", "100"}});
     m.engine().setClockRunning(true);
     m.time.advance(60000 - 2600);
@@ -367,16 +368,34 @@ void EventsTest::visitsThatStayAreDrawnAheadAndPassedOver()
     m.time.advance(100); // 57.5 s: this rest and those at 58.5 and 59.5 s stay
     QCOMPARE(m.rnd.scripted.asked(), (QList<int>{3, 3, 3}));
     QVERIFY(m.drawsAsScripted());
-    m.rnd.script({2, 1, 8}); // the minute's work draws for a present first (and brings none)
-    m.time.advance(2999); // 60.499 s: the minute's draw came before the rest at 60.5 s drew
-    QCOMPARE(m.rnd.scripted.asked(), (QList<int>{3, 3, 3, 50}));
-    m.time.advance(1); // 60.5 s: that rest chooses the pose
-    QCOMPARE(m.rnd.scripted.asked(), (QList<int>{3, 3, 3, 50, 3, 10}));
+    m.rnd.script({2, 2, 1, 8}); // the minute's work draws for a present first (and brings none)
+    m.time.advance(2499); // 59.999 s
+    QCOMPARE(m.rnd.scripted.asked(), (QList<int>{3, 3, 3}));
+    m.time.advance(1); // 60 s: the minute's draw, then those of the rests at 60.5 s (stays) and 61.5 s
+    QCOMPARE(m.rnd.scripted.asked(), (QList<int>{3, 3, 3, 50, 3, 3, 10}));
+    m.time.advance(1499); // 61.499 s: still resting; the rest at 61.5 s has chosen the pose
     QCOMPARE(m.scene().frame(), 0);
+    QCOMPARE(m.rnd.scripted.asked().size(), 7);
     m.rnd.script({1, 9}); // the pose's own draws: back to the rest next
-    m.time.advance(1000);
+    m.time.advance(1001); // 62.5 s: the pose
     QCOMPARE(m.scene().frame(), 2);
     QVERIFY(m.drawsAsScripted());
+
+    // A meal begun again meanwhile (its countdown restarted) is not drawn ahead at the minute: it
+    // begins at its next step and draws at its first rest.
+    Life r(on(10, 0), {{"Loveval", "50"}, {"Precount", "100"}});
+    r.engine().setClockRunning(true);
+    r.time.advance(60000 - 2600);
+    r.rnd.script({2, 2, 2});
+    r.start(qint16(Activity::MealFirst));
+    r.time.advance(100);
+    r.engine().restartCountdown();
+    r.rnd.script({2, 2, 1, 9});
+    r.time.advance(3000); // 60.5 s: the meal begins again
+    QCOMPARE(r.rnd.scripted.asked(), (QList<int>{3, 3, 3, 50}));
+    r.time.advance(100); // its first rest stays; the next one chooses the pose
+    QCOMPARE(r.rnd.scripted.asked(), (QList<int>{3, 3, 3, 50, 3, 3, 10}));
+    QVERIFY(r.drawsAsScripted());
 }
 
 // Whether a switch by chance happens depends on what is going on when its visit comes. Guards
