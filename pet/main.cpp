@@ -93,7 +93,9 @@ int main(int argc, char **argv)
                                 QStringLiteral("START"));
     QCommandLineOption minutes(QStringLiteral("minutes"), QStringLiteral("Minutes to simulate."),
                                QStringLiteral("M"), QStringLiteral("60"));
-    QCommandLineOption seed(QStringLiteral("seed"), QStringLiteral("Seed of chance for the simulation."),
+    QCommandLineOption seed(QStringLiteral("seed"),
+                            QStringLiteral("Seed of chance (else the clock's): with the same start the pet draws "
+                                           "the same, as the benchmark needs."),
                             QStringLiteral("S"));
     QCommandLineOption event(QStringLiteral("event"),
                              QStringLiteral("After start-up, let the pet begin activity N (a demo of one activity)."),
@@ -110,6 +112,14 @@ int main(int argc, char **argv)
 
     QtSettingsStore store;
 
+    quint64 seedOfChance = quint64(QDateTime::currentMSecsSinceEpoch());
+    if (parser.isSet(seed)) {
+        bool whole = false;
+        seedOfChance = parser.value(seed).toULongLong(&whole);
+        if (!whole)
+            return fail(QStringLiteral("--seed needs a whole number"));
+    }
+
     if (parser.isSet(simulate)) {
         SimulationOptions opt;
         opt.start = parseStart(parser.value(simulate));
@@ -124,8 +134,7 @@ int main(int argc, char **argv)
             return fail(QStringLiteral("--trace needs events, scene or all"));
         opt.detail = *detail;
         opt.answering = parser.isSet(answer);
-        opt.seed = parser.isSet(seed) ? parser.value(seed).toULongLong()
-                                      : quint64(QDateTime::currentMSecsSinceEpoch());
+        opt.seed = seedOfChance;
         QTextStream out(stdout);
         return runSimulation(opt, store, paths::programDir(), paths::desktopDir(), out);
     }
@@ -154,7 +163,7 @@ int main(int argc, char **argv)
         clock = std::make_unique<SystemClock>();
     }
     QtTimers timers(speedFactor);
-    SeededRandom rnd(quint64(QDateTime::currentMSecsSinceEpoch()));
+    SeededRandom rnd(seedOfChance);
 
     Pet::Setup setup;
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
