@@ -295,7 +295,12 @@ public:
         : QObject(window), m_work(std::move(work))
     {
         window->installEventFilter(this);
-        QTimer::singleShot(latestMs, this, &FirstPaintWatch::run);
+        // A timer of its own, which goes with the watch: a single shot aimed at it would still
+        // wake the program after the work was done.
+        auto *latest = new QTimer(this);
+        latest->setSingleShot(true);
+        connect(latest, &QTimer::timeout, this, &FirstPaintWatch::run);
+        latest->start(latestMs);
     }
 
 protected:

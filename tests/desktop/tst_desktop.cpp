@@ -7,6 +7,7 @@
 #include "desktop/platform.h"
 #include "desktop/singleinstance.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -239,9 +240,12 @@ private slots:
     }
 
     // What a start leaves until its window is on the screen runs right after the first paint,
-    // once; a window that is never painted has it done all the same, a moment later.
+    // once; a window that is never painted has it done all the same, a moment later. Once done,
+    // no timer is left behind to wake the program for nothing.
     void workAfterTheFirstPaintRunsOnce()
     {
+        const QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance();
+        const qsizetype timersBefore = dispatcher->children().size();
         QWidget shown;
         shown.resize(100, 80);
         int ranShown = 0;
@@ -262,6 +266,8 @@ private slots:
         shown.update();
         QTRY_COMPARE(ranHidden, 1);
         QCOMPARE(ranShown, 1);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(dispatcher->children().size(), timersBefore);
     }
 
     // Without XDG_RUNTIME_DIR the lock goes to a folder of this user's own, closed to others.
