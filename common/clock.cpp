@@ -5,10 +5,10 @@
 QDateTime SystemClock::now() const
 {
     static const QTimeZone local = QTimeZone::systemTimeZone();
-    return QDateTime::currentDateTimeUtc().toTimeZone(local);
+    return QDateTime::currentDateTimeUtc().addMSecs(m_ahead).toTimeZone(local);
 }
 
-qint64 SystemClock::nowMs() const { return QDateTime::currentMSecsSinceEpoch(); }
+qint64 SystemClock::nowMs() const { return QDateTime::currentMSecsSinceEpoch() + m_ahead; }
 
 StartedClock::StartedClock(const QDateTime &start, double speed)
     : m_start(start.timeSpec() == Qt::LocalTime ? QDateTime(start.date(), start.time(), QTimeZone::systemTimeZone())
@@ -18,6 +18,6 @@ StartedClock::StartedClock(const QDateTime &start, double speed)
     m_elapsed.start();
 }
 
-qint64 StartedClock::elapsedMs() const { return qint64(double(m_elapsed.elapsed()) * m_speed); }
+qint64 StartedClock::elapsedMs() const { return qint64(double(m_elapsed.elapsed()) * m_speed) + m_ahead; }
 QDateTime StartedClock::now() const { return m_start.addMSecs(elapsedMs()); }
 qint64 StartedClock::nowMs() const { return m_startMs + elapsedMs(); }

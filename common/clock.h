@@ -14,6 +14,12 @@ public:
     // The same instant as milliseconds since the epoch, without working out a date and time in
     // the zone: what a step asks many times a minute only to learn where it stands in the minute.
     virtual qint64 nowMs() const { return now().toMSecsSinceEpoch(); }
+    // While the timers call a handler ahead of its moment (or after it), the clock reads that
+    // moment: ms later than it is (earlier when less than 0). The live clocks follow it.
+    void setAhead(qint64 ms) { m_ahead = ms; }
+
+protected:
+    qint64 m_ahead = 0;
 };
 
 class SystemClock : public Clock

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <memory>
 #include <random>
 
 class Random
@@ -11,6 +12,11 @@ class Random
 public:
     virtual ~Random() = default;
     virtual int draw(int n) = 0;
+    // Where the draws stand, to be put back (draws made for a moment worked out ahead of its
+    // time are made again when it comes); nothing where they cannot be put back.
+    using Saved = std::shared_ptr<const void>;
+    virtual Saved save() const { return nullptr; }
+    virtual void restore(const Saved &) {}
 };
 
 class SeededRandom : public Random
@@ -18,6 +24,12 @@ class SeededRandom : public Random
 public:
     explicit SeededRandom(quint64 seed) : m_engine(seed) {}
     int draw(int n) override;
+    Saved save() const override { return std::make_shared<std::mt19937_64>(m_engine); }
+    void restore(const Saved &s) override
+    {
+        if (s)
+            m_engine = *static_cast<const std::mt19937_64 *>(s.get());
+    }
 
 private:
     std::mt19937_64 m_engine;

@@ -273,6 +273,8 @@ std::unique_ptr<QtSettingsStore::PrivateCopy> QtSettingsStore::privateCopy(const
 
 void QtSettingsStore::write(const QString &key, const QString &value)
 {
+    if (refuse())
+        return;
     if (m_held > 0) {
         m_unsaved.insert(key, value);
         m_values.insert(key, value);
@@ -304,6 +306,8 @@ void QtSettingsStore::releaseWrites()
 
 void QtSettingsStore::removeApplication()
 {
+    if (refuse())
+        return;
     m_unsaved.clear();
     const bool ok = change(Change::Clear, QString(), QString());
     m_values.clear();
@@ -347,9 +351,17 @@ bool QtSettingsStore::contains(const QString &key) const { return m_native->cont
 
 QStringList QtSettingsStore::keys() const { return sectionOf(*m_native).keys(); }
 
-void QtSettingsStore::write(const QString &key, const QString &value) { noteWrite(change(Change::Set, key, value)); }
+void QtSettingsStore::write(const QString &key, const QString &value)
+{
+    if (!refuse())
+        noteWrite(change(Change::Set, key, value));
+}
 
-void QtSettingsStore::removeApplication() { noteWrite(change(Change::Clear, QString(), QString())); }
+void QtSettingsStore::removeApplication()
+{
+    if (!refuse())
+        noteWrite(change(Change::Clear, QString(), QString()));
+}
 
 // The registry writes each key on its own.
 void QtSettingsStore::holdWrites() {}
@@ -374,6 +386,8 @@ QString MemorySettingsStore::read(const QString &key, const QString &def) const
 
 void MemorySettingsStore::write(const QString &key, const QString &value)
 {
+    if (refuse())
+        return;
     m_values.insert(key, value);
     ++m_writes;
 }

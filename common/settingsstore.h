@@ -27,6 +27,15 @@ public:
     virtual void reload() {}
     // False when the last write could not be made durable (full disk, read-only folder).
     virtual bool lastWriteOk() const { return true; }
+    // While the pet works a moment out ahead of its time nothing of it may reach the store: every
+    // write and removal is refused then, and refused() tells that one was asked for.
+    void setRefusing(bool on)
+    {
+        m_refusing = on;
+        if (on)
+            m_refused = false;
+    }
+    bool refused() const { return m_refused; }
 
     // Writes made while a Batch lives reach the file together when the last Batch ends: one lock
     // and one replace of the file instead of one per key, and a killed program leaves all of them
@@ -44,9 +53,19 @@ public:
     };
 
 protected:
+    // Whether a write asked for now is refused.
+    bool refuse()
+    {
+        m_refused = m_refused || m_refusing;
+        return m_refusing;
+    }
     // A store that writes each key at once has nothing to gather.
     virtual void holdWrites() {}
     virtual void releaseWrites() {}
+
+private:
+    bool m_refusing = false;
+    bool m_refused = false;
 };
 
 // The real store: QSettings, organisation and application "Tobberly", group "setting".
@@ -110,7 +129,11 @@ public:
     QString read(const QString &key, const QString &def) const override;
     bool contains(const QString &key) const override { return m_values.contains(key); }
     void write(const QString &key, const QString &value) override;
-    void removeApplication() override { m_values.clear(); }
+    void removeApplication() override
+    {
+        if (!refuse())
+            m_values.clear();
+    }
     QStringList keys() const override { return m_values.keys(); }
     int writeCount() const { return m_writes; }
     QHash<QString, QString> &values() { return m_values; }

@@ -39,6 +39,29 @@ public:
     // passed over do not count); -1 when no other timer runs.
     virtual qint64 untilOtherCall(int id) const = 0;
 
+    // Working out the pet's next moments ahead of their time, so that the window system shows its
+    // pictures on time while the program sleeps. The next call of a handler (firings passed over
+    // are not calls): which timer and in how many milliseconds (less than 0: overdue); id -1 when
+    // no timer runs, or where these timers cannot call ahead.
+    struct Call {
+        int id = -1;
+        qint64 in = 0;
+    };
+    virtual Call nextCall() const { return {}; }
+    // Makes nextCall() now, as the timers would at its moment: while the handler runs, the timers'
+    // time (and the clock they were given) reads that moment, ahead or behind.
+    virtual void callNext() {}
+    // Every timer's state, to be put back as it was (a moment worked out ahead that must not stand).
+    using Saved = std::shared_ptr<const void>;
+    virtual Saved save() const { return nullptr; }
+    virtual void restore(const Saved &) {}
+    // No handler is called until ms from now (nor by a firing late by then); at that moment wake
+    // is called instead, once, and the owner makes the calls that fell due with callNext() before
+    // it releases the timers. release() ends the hold at any time; the calls overdue then follow.
+    virtual void holdUntil(qint64 /*ms*/, Handler /*wake*/) {}
+    virtual void release() {}
+    virtual bool held() const { return false; }
+
     // Disable, set the interval, enable: the next firing comes ms from now.
     virtual void start(int id, int ms)
     {
@@ -67,18 +90,37 @@ public:
     qint64 untilNextFiring(int id) const override;
     qint64 untilOtherCall(int id) const override;
     void start(int id, int ms) override;
+    Call nextCall() const override;
+    void callNext() override;
+    Saved save() const override;
+    void restore(const Saved &saved) override;
+    void holdUntil(qint64 ms, Handler wake) override;
+    void release() override;
+    bool held() const override { return m_held; }
+    // The clock a handler called ahead (or behind) reads at its moment.
+    void setClock(Clock *clock) { m_clock = clock; }
 
 private:
     struct Entry;
+    struct State;
     void apply(Entry &e);
     void fired(Entry &e);
     void rollOn(Entry &e) const;
     void schedule(Entry &e);
+    // Arms the Qt timer of an entry whose rhythm the anchor holds.
+    void arm(Entry &e);
+    void armPutOff();
     qint64 now() const;
     double m_speed;
     QElapsedTimer m_elapsed;
     std::vector<std::unique_ptr<Entry>> m_entries;
     const Entry *m_firing = nullptr; // the timer whose handler runs now
+    Clock *m_clock = nullptr;
+    qint64 m_pinned = -1; // the timers' time while a handler is called at its moment by hand
+    int m_byHand = 0;     // while calling by hand, Qt's timers are armed afterwards
+    bool m_held = false;
+    std::unique_ptr<QTimer> m_hold;
+    Handler m_wake;
 };
 
 class VirtualTime : public Timers, public Clock
@@ -96,6 +138,13 @@ public:
     int takePassedOver(int id) override;
     qint64 untilNextFiring(int id) const override;
     qint64 untilOtherCall(int id) const override;
+    Call nextCall() const override;
+    void callNext() override;
+    Saved save() const override;
+    void restore(const Saved &saved) override;
+    void holdUntil(qint64 ms, Handler wake) override;
+    void release() override;
+    bool held() const override { return m_holdAt >= 0; }
 
     QDateTime now() const override { return m_start.addMSecs(m_elapsed); }
     qint64 nowMs() const override { return m_startMs + m_elapsed; }
@@ -108,8 +157,7 @@ public:
     qint64 nextDue() const;
 
 private:
-    struct Entry {
-        Handler handler;
+    struct State {
         int interval = 0;
         bool enabled = false;
         bool singleShot = false;
@@ -118,11 +166,20 @@ private:
         int toPassOver = 0;
         int passedOver = 0;
     };
+    struct Entry : State {
+        Handler handler;
+    };
     void arm(Entry &e);
+    // The next firing, passed over or not, due by `until` (nullptr: none).
+    Entry *nextFiring(qint64 until) const;
+    // One firing of e at its moment: passed over (false), or a call whose handler runs now (true).
+    bool fire(Entry &e);
     void rebase();
     QDateTime m_start;
     qint64 m_startMs;
     qint64 m_elapsed = 0;
     quint64 m_seq = 0;
     std::vector<std::unique_ptr<Entry>> m_entries;
+    qint64 m_holdAt = -1;
+    Handler m_wake;
 };

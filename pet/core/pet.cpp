@@ -155,14 +155,181 @@ void Pet::petFrameChanged(qint32 width, qint32 height)
     m_presentation->followPet();
 }
 
-void Pet::sayLines(Lines lines) { m_presentation->showLines(lines); }
-void Pet::sayClickLines() { m_interaction->clickPet(); }
-void Pet::askQuestion(Question kind) { m_presentation->askQuestion(kind); }
-void Pet::closeSpeech() { m_presentation->closeSpeech(); }
-void Pet::closeQuestion() { m_presentation->closeQuestion(); }
-void Pet::conversationOver() { m_questions->conversationOver(); }
-void Pet::refreshButtons() { m_buttons->refreshButtons(); }
-void Pet::lockPresentAndHobby() { m_buttons->lockPresentAndHobby(); }
-void Pet::unlockPresentAndHobby() { m_buttons->unlockPresentAndHobby(); }
-void Pet::greyHobby() { m_buttons->setAvailable(Button::Hobby, false); }
-void Pet::friendshipChanged() { m_presentation->refreshFriendshipLabel(); }
+void Pet::sayLines(Lines lines)
+{
+    if (!refusedAhead())
+        m_presentation->showLines(lines);
+}
+void Pet::sayClickLines()
+{
+    if (!refusedAhead())
+        m_interaction->clickPet();
+}
+void Pet::askQuestion(Question kind)
+{
+    if (!refusedAhead())
+        m_presentation->askQuestion(kind);
+}
+void Pet::closeSpeech()
+{
+    if (!refusedAhead())
+        m_presentation->closeSpeech();
+}
+void Pet::closeQuestion()
+{
+    if (!refusedAhead())
+        m_presentation->closeQuestion();
+}
+void Pet::conversationOver()
+{
+    if (!refusedAhead())
+        m_questions->conversationOver();
+}
+void Pet::refreshButtons()
+{
+    if (!refusedAhead())
+        m_buttons->refreshButtons();
+}
+void Pet::lockPresentAndHobby()
+{
+    if (!refusedAhead())
+        m_buttons->lockPresentAndHobby();
+}
+void Pet::unlockPresentAndHobby()
+{
+    if (!refusedAhead())
+        m_buttons->unlockPresentAndHobby();
+}
+void Pet::greyHobby()
+{
+    if (!refusedAhead())
+        m_buttons->setAvailable(Button::Hobby, false);
+}
+void Pet::friendshipChanged()
+{
+    if (!refusedAhead())
+        m_presentation->refreshFriendshipLabel();
+}
+
+bool Pet::refusedAhead()
+{
+    m_aheadRefused = m_aheadRefused || m_ahead;
+    return m_ahead;
+}
+
+// While working ahead: the stage, the store, the trace, the sounds and the game pack refuse
+// every request, and the scene keeps its changes to itself.
+struct Pet::AheadGuard : Trace, Effects, GameLauncher {
+    explicit AheadGuard(Pet &p) : pet(p), trace(p.m_ctx.trace), effects(p.m_ctx.effects), launcher(p.m_ctx.launcher)
+    {
+        pet.m_ahead = true;
+        pet.m_aheadRefused = false;
+        pet.m_ctx.store.setRefusing(true);
+        pet.m_ctx.scene.holdChanges(true);
+        pet.m_ctx.trace = this;
+        pet.m_ctx.effects = this;
+        pet.m_ctx.launcher = this;
+    }
+    ~AheadGuard()
+    {
+        pet.m_ctx.trace = trace;
+        pet.m_ctx.effects = effects;
+        pet.m_ctx.launcher = launcher;
+        pet.m_ctx.scene.holdChanges(false);
+        pet.m_ctx.store.setRefusing(false);
+        pet.m_ahead = false;
+    }
+    // Whether the last call did only what may be worked out ahead.
+    bool plain()
+    {
+        const int parts = pet.m_ctx.scene.holdChanges(true);
+        return !pet.m_aheadRefused && !refused && !pet.m_ctx.store.refused()
+               && (parts & ~(Scene::PetPicture | Scene::Props)) == 0;
+    }
+    void eventStarted(int) override { refused = true; }
+    void speechShown(const QString &) override { refused = true; }
+    void questionShown(int) override { refused = true; }
+    void presentDelivered(int) override { refused = true; }
+    void beep() override { refused = true; }
+    bool start(const QString &, const QStringList &, std::function<void()>) override
+    {
+        refused = true;
+        return false;
+    }
+
+    Pet &pet;
+    Trace *trace;
+    Effects *effects;
+    GameLauncher *launcher;
+    bool refused = false;
+};
+
+Pet::Foresight Pet::foresee(qint64 mostMs)
+{
+    Foresight f;
+    Timers &t = m_ctx.timers;
+    const Timers::Saved timers = t.save();
+    const Random::Saved draws = m_ctx.rnd.save();
+    if (!timers || !draws || m_ahead)
+        return f;
+    f.possible = true;
+    const Runtime rt = m_ctx.rt;
+    const Memory memory = m_ctx.mem();
+    const ScenePicture shown = m_ctx.scene.picture();
+    const auto scene = m_ctx.scene.save();
+    const qint64 labelMinute = m_ctx.day.labelMinute();
+    const Engine::Saved engine = m_engine->save();
+    {
+        AheadGuard guard(*this);
+        ScenePicture last = shown;
+        // A bound, should the steps never come to other work.
+        constexpr int kMostCalls = 400;
+        f.until = -1;
+        for (int n = 0; n < kMostCalls && f.until < 0; ++n) {
+            const Timers::Call c = t.nextCall();
+            if (c.id < 0 || c.in >= mostMs) {
+                f.until = mostMs;
+            } else if (!m_engine->callsAhead(c.id)) {
+                f.until = c.in;
+            } else {
+                t.callNext();
+                if (!guard.plain()) {
+                    f.until = c.in;
+                } else if (ScenePicture now = m_ctx.scene.picture(); now != last) {
+                    // Calls due together show their last picture.
+                    if (!f.moments.empty() && f.moments.back().in == c.in)
+                        f.moments.back().picture = now;
+                    else
+                        f.moments.push_back({c.in, now});
+                    last = std::move(now);
+                }
+            }
+        }
+        if (f.until < 0) {
+            const Timers::Call c = t.nextCall();
+            f.until = c.id < 0 ? mostMs : std::min(mostMs, c.in);
+        }
+        // What comes at the moment the pictures stop holding is the program's to show.
+        while (!f.moments.empty() && f.moments.back().in >= f.until)
+            f.moments.pop_back();
+        m_ctx.scene.restore(scene);
+        m_ctx.day.setLabelMinute(labelMinute);
+        m_engine->restore(engine);
+        m_ctx.mem() = memory;
+        m_ctx.rt = rt;
+        m_ctx.rnd.restore(draws);
+        t.restore(timers);
+    }
+    return f;
+}
+
+void Pet::catchUp()
+{
+    Timers &t = m_ctx.timers;
+    for (;;) {
+        const Timers::Call c = t.nextCall();
+        if (c.id < 0 || c.in > 0 || !m_engine->callsAhead(c.id))
+            break;
+        t.callNext();
+    }
+}

@@ -9,6 +9,7 @@
 #include "pet/model/stage.h"
 
 #include <memory>
+#include <vector>
 
 class Buttons;
 class Engine;
@@ -75,6 +76,29 @@ public:
     // The first frame corrects the place load gave, so the whole frame lies on the screen.
     void petFrameChanged(qint32 width, qint32 height);
 
+    // The pet's next moments worked out ahead of their time, so that the window system can show
+    // its pictures on time while the program sleeps. The calls of the steps and the props'
+    // animations that come before any other work (the clock's, a dialog's) are made one by one
+    // as at their moments, each picture that changes noted with when it comes (ms from now),
+    // until a call that would do more than change the picture and make draws (say lines, write
+    // the store, start a game...), or `mostMs`; `until` says how far the pictures hold (ms from
+    // now). Then everything is put back as it was: the calls are made for real when their time
+    // comes, with the same draws. Not possible (nothing worked out) where the timers or the draws
+    // cannot be put back.
+    struct Moment {
+        qint64 in;
+        ScenePicture picture;
+    };
+    struct Foresight {
+        bool possible = false;
+        std::vector<Moment> moments;
+        qint64 until = 0;
+    };
+    Foresight foresee(qint64 mostMs);
+    // Makes the calls of the steps and the props' animations that have fallen due, each as at its
+    // moment (the timers held them back while the pictures came from the window system).
+    void catchUp();
+
     // The stage the activities play on.
     void sayLines(Lines lines) override;
     void sayClickLines() override;
@@ -89,7 +113,13 @@ public:
     void friendshipChanged() override;
 
 private:
+    // A request of the stage made while working ahead is refused, and the moment not worked out.
+    bool refusedAhead();
+    struct AheadGuard;
+
     PetContext m_ctx;
+    bool m_ahead = false;
+    bool m_aheadRefused = false;
     bool m_framed = false;
     std::unique_ptr<Engine> m_engine;
     std::unique_ptr<Buttons> m_buttons;

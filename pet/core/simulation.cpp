@@ -62,24 +62,7 @@ const char *lookName(const ButtonState &b)
 bool clockLabel(Label l) { return l == Label::Time || l == Label::GermanTime || l == Label::TotalTime; }
 
 // What the pet window and its two dialogs showed when the trace last looked.
-struct SceneShot {
-    QString strip;
-    int frame = 0;
-    std::array<PropState, size_t(Prop::Count)> props;
-    std::array<ButtonState, size_t(Button::Count)> buttons;
-    std::array<QString, size_t(Label::Count)> labels;
-    QString germanTip;
-    bool summerMark = false;
-    QString petTip;
-    bool speechOpen = false;
-    QString speechText;
-    QPoint speechPlace;
-    bool questionOpen = false;
-    QString questionText;
-    std::array<QString, 4> answers;
-    QPoint questionPlace;
-    bool petShown = false;
-};
+using SceneShot = SceneContent;
 
 class PrintingTrace : public Trace
 {
@@ -278,9 +261,9 @@ private:
         if (first || m_last.germanTip != s.germanTimeToolTip())
             line(QStringLiteral("label german tip ") + quoted(s.germanTimeToolTip()));
         m_last.germanTip = s.germanTimeToolTip();
-        if (first || m_last.summerMark != s.summerMarkVisible())
+        if (first || m_last.stVisible != s.summerMarkVisible())
             line(s.summerMarkVisible() ? QStringLiteral("summer mark shown") : QStringLiteral("summer mark hidden"));
-        m_last.summerMark = s.summerMarkVisible();
+        m_last.stVisible = s.summerMarkVisible();
     }
 
     // The clock labels change every minute; in the scene trace they are shown once an hour, which

@@ -214,6 +214,27 @@ void Engine::drawAheadAfterOtherWork(std::function<void(Player &)> more)
     m_aheadStep = m_ctx.rt.step;
 }
 
+bool Engine::callsAhead(int timerId) const
+{
+    return timerId == m_stepTimer || std::find(std::begin(m_anim), std::end(m_anim), timerId) != std::end(m_anim);
+}
+
+Engine::Saved Engine::save() const
+{
+    return {m_aheadLater, m_aheadActivity, m_aheadStep, m_bubblePhase, m_waterUp, m_grassBent, m_raceBounce};
+}
+
+void Engine::restore(const Saved &s)
+{
+    m_aheadLater = s.aheadLater;
+    m_aheadActivity = s.aheadActivity;
+    m_aheadStep = s.aheadStep;
+    m_bubblePhase = s.bubblePhase;
+    m_waterUp = s.waterUp;
+    m_grassBent = s.grassBent;
+    m_raceBounce = s.raceBounce;
+}
+
 int Engine::stepInterval() const { return m_ctx.timers.interval(m_stepTimer); }
 
 qint64 Engine::untilNextStep() const { return m_ctx.timers.untilNextFiring(m_stepTimer); }

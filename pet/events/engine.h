@@ -63,6 +63,22 @@ public:
     void raceRunStep();
     void showFlowerGrowth() override;
 
+    // Working out the pet's next moments ahead of their time: whether timer id is one whose calls
+    // may be made ahead (the steps and the props' animations; the clock's work never is), and the
+    // engine's own working values, to be put back as they were.
+    bool callsAhead(int timerId) const;
+    struct Saved {
+        std::function<void(Player &)> aheadLater;
+        qint16 aheadActivity = 0;
+        qint16 aheadStep = 0;
+        int bubblePhase = 0;
+        bool waterUp = false;
+        bool grassBent = false;
+        bool raceBounce = false;
+    };
+    Saved save() const;
+    void restore(const Saved &s);
+
 private:
     // The clock's timer sleeps through the seconds in which the tick would only count, and the
     // seconds it slept through are counted before anything reads or changes the counts.

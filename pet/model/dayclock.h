@@ -58,6 +58,9 @@ public:
     bool minuteDue() const;
     // The user goes out: the minutes away count from now.
     void startCountingAway();
+    // The minute the clock labels show, to be put back as it was (a moment worked out ahead).
+    qint64 labelMinute() const { return m_labelKey; }
+    void setLabelMinute(qint64 key) { m_labelKey = key; }
 
 private:
     // The clock worked out once a minute: the labels and the hours only change when the minute

@@ -1,5 +1,7 @@
 #include "scene.h"
 
+#include <utility>
+
 PropPlace propDesignPlace(Prop p)
 {
     switch (p) {
@@ -38,198 +40,233 @@ QString propPictureName(Prop p, int picture)
 
 Scene::Scene()
 {
-    for (size_t i = 0; i < m_props.size(); ++i) {
+    for (size_t i = 0; i < m_c.props.size(); ++i) {
         const PropPlace pl = propDesignPlace(Prop(i));
-        m_props[i].x = pl.x;
-        m_props[i].y = pl.y;
+        m_c.props[i].x = pl.x;
+        m_c.props[i].y = pl.y;
     }
-    m_buttons[size_t(Button::About)].toolTip = QStringLiteral("ぼくの事だよ");
-    m_buttons[size_t(Button::Hobby)].toolTip = QStringLiteral("何して遊ぼうか？");
-    m_buttons[size_t(Button::Present)].toolTip = QStringLiteral("何をプレゼントしてくれるの？");
-    m_buttons[size_t(Button::Option)].toolTip = QStringLiteral("いろいろ設定できるよ");
-    m_buttons[size_t(Button::Leave)].toolTip = QStringLiteral("どこかに行く時はぼくに言ってからね");
-    m_buttons[size_t(Button::End)].toolTip = QStringLiteral("終わっちゃうの？");
-    m_labels[size_t(Label::TotalTime)] = QStringLiteral("0000000");
-    m_labels[size_t(Label::Level)] = QStringLiteral("普通");
-    m_petTip = QStringLiteral("たまにクリックしてね！");
+    m_c.buttons[size_t(Button::About)].toolTip = QStringLiteral("ぼくの事だよ");
+    m_c.buttons[size_t(Button::Hobby)].toolTip = QStringLiteral("何して遊ぼうか？");
+    m_c.buttons[size_t(Button::Present)].toolTip = QStringLiteral("何をプレゼントしてくれるの？");
+    m_c.buttons[size_t(Button::Option)].toolTip = QStringLiteral("いろいろ設定できるよ");
+    m_c.buttons[size_t(Button::Leave)].toolTip = QStringLiteral("どこかに行く時はぼくに言ってからね");
+    m_c.buttons[size_t(Button::End)].toolTip = QStringLiteral("終わっちゃうの？");
+    m_c.labels[size_t(Label::TotalTime)] = QStringLiteral("0000000");
+    m_c.labels[size_t(Label::Level)] = QStringLiteral("普通");
+    m_c.petTip = QStringLiteral("たまにクリックしてね！");
 }
 
 void Scene::setStrip(const QString &name)
 {
-    if (m_strip == name)
+    if (m_c.strip == name)
         return;
-    m_strip = name;
-    emit changed(PetPicture);
+    m_c.strip = name;
+    notify(PetPicture);
 }
 
 void Scene::setFrame(int n)
 {
-    if (m_frame == n)
+    if (m_c.frame == n)
         return;
-    m_frame = n;
-    emit changed(PetPicture);
+    m_c.frame = n;
+    notify(PetPicture);
 }
 
 void Scene::setPropVisible(Prop p, bool visible)
 {
-    PropState &s = m_props[size_t(p)];
+    PropState &s = m_c.props[size_t(p)];
     if (s.visible == visible)
         return;
     s.visible = visible;
-    emit changed(Props);
+    notify(Props);
 }
 
 void Scene::moveProp(Prop p, int x, int y)
 {
-    PropState &s = m_props[size_t(p)];
+    PropState &s = m_c.props[size_t(p)];
     if (s.x == x && s.y == y)
         return;
     s.x = x;
     s.y = y;
     if (s.visible)
-        emit changed(Props);
+        notify(Props);
 }
 
 void Scene::setPropPicture(Prop p, int picture)
 {
-    PropState &s = m_props[size_t(p)];
+    PropState &s = m_c.props[size_t(p)];
     if (s.picture == picture)
         return;
     s.picture = picture;
     if (s.visible)
-        emit changed(Props);
+        notify(Props);
 }
 
 void Scene::setButtonAvailable(Button b, bool available)
 {
-    ButtonState &s = m_buttons[size_t(b)];
+    ButtonState &s = m_c.buttons[size_t(b)];
     const ButtonLook look = available ? ButtonLook::Normal : ButtonLook::Unavailable;
     if (s.enabled == available && s.look == look)
         return;
     s.enabled = available;
     s.look = look;
-    emit changed(Buttons);
+    notify(Buttons);
 }
 
 void Scene::setButtonPressed(Button b, bool pressed)
 {
-    ButtonState &s = m_buttons[size_t(b)];
+    ButtonState &s = m_c.buttons[size_t(b)];
     if (!s.enabled)
         return; // an unavailable button ignores the mouse
     const ButtonLook look = pressed ? ButtonLook::Pressed : ButtonLook::Normal;
     if (s.look == look)
         return;
     s.look = look;
-    emit changed(Buttons);
+    notify(Buttons);
 }
 
 void Scene::setButtonToolTip(Button b, const QString &tip)
 {
-    ButtonState &s = m_buttons[size_t(b)];
+    ButtonState &s = m_c.buttons[size_t(b)];
     if (s.toolTip == tip)
         return;
     s.toolTip = tip;
-    emit changed(Buttons);
+    notify(Buttons);
 }
 
 void Scene::setLabel(Label l, const QString &text)
 {
-    QString &s = m_labels[size_t(l)];
+    QString &s = m_c.labels[size_t(l)];
     if (s == text)
         return;
     s = text;
-    emit changed(Labels);
+    notify(Labels);
 }
 
 void Scene::setGermanTimeToolTip(const QString &tip)
 {
-    if (m_germanTip == tip)
+    if (m_c.germanTip == tip)
         return;
-    m_germanTip = tip;
-    emit changed(Labels);
+    m_c.germanTip = tip;
+    notify(Labels);
 }
 
 void Scene::setSummerMarkVisible(bool v)
 {
-    if (m_stVisible == v)
+    if (m_c.stVisible == v)
         return;
-    m_stVisible = v;
-    emit changed(Labels);
+    m_c.stVisible = v;
+    notify(Labels);
 }
 
 void Scene::setPetToolTip(const QString &tip)
 {
-    if (m_petTip == tip)
+    if (m_c.petTip == tip)
         return;
-    m_petTip = tip;
-    emit changed(PetPicture);
+    m_c.petTip = tip;
+    notify(PetPicture);
 }
 
 void Scene::setSpeechText(const QString &text)
 {
-    m_speechText = text;
-    emit changed(Speech);
+    m_c.speechText = text;
+    notify(Speech);
 }
 
 void Scene::showSpeech(QPoint placeTwips)
 {
-    m_speechOpen = true;
-    m_speechPlace = placeTwips;
-    ++m_speechBringUps;
-    emit changed(Speech);
+    m_c.speechOpen = true;
+    m_c.speechPlace = placeTwips;
+    ++m_c.speechBringUps;
+    notify(Speech);
 }
 
 void Scene::moveSpeech(QPoint placeTwips)
 {
-    if (!m_speechOpen || m_speechPlace == placeTwips)
+    if (!m_c.speechOpen || m_c.speechPlace == placeTwips)
         return;
-    m_speechPlace = placeTwips;
-    emit changed(Speech);
+    m_c.speechPlace = placeTwips;
+    notify(Speech);
 }
 
 void Scene::parkSpeech()
 {
-    if (!m_speechOpen)
+    if (!m_c.speechOpen)
         return;
-    m_speechOpen = false;
-    emit changed(Speech);
+    m_c.speechOpen = false;
+    notify(Speech);
 }
 
 void Scene::setQuestion(const QString &text, const QString &a1, const QString &a2, const QString &a3)
 {
-    m_questionText = text;
-    m_answers = {QString(), a1, a2, a3};
-    emit changed(Question);
+    m_c.questionText = text;
+    m_c.answers = {QString(), a1, a2, a3};
+    notify(Question);
 }
 
 void Scene::showQuestion(QPoint placeTwips)
 {
-    m_questionOpen = true;
-    m_questionPlace = placeTwips;
-    ++m_questionBringUps;
-    emit changed(Question);
+    m_c.questionOpen = true;
+    m_c.questionPlace = placeTwips;
+    ++m_c.questionBringUps;
+    notify(Question);
 }
 
 void Scene::moveQuestion(QPoint placeTwips)
 {
-    if (!m_questionOpen || m_questionPlace == placeTwips)
+    if (!m_c.questionOpen || m_c.questionPlace == placeTwips)
         return;
-    m_questionPlace = placeTwips;
-    emit changed(Question);
+    m_c.questionPlace = placeTwips;
+    notify(Question);
 }
 
 void Scene::parkQuestion()
 {
-    if (!m_questionOpen)
+    if (!m_c.questionOpen)
         return;
-    m_questionOpen = false;
-    emit changed(Question);
+    m_c.questionOpen = false;
+    notify(Question);
 }
 
 void Scene::setPetShown(bool shown)
 {
-    if (m_petShown == shown)
+    if (m_c.petShown == shown)
         return;
-    m_petShown = shown;
-    emit changed(PetWindow);
+    m_c.petShown = shown;
+    notify(PetWindow);
+}
+
+void Scene::notify(int parts)
+{
+    if (m_holding) {
+        m_heldParts |= parts;
+        return;
+    }
+    emit changed(parts);
+}
+
+int Scene::holdChanges(bool hold)
+{
+    m_holding = hold;
+    return std::exchange(m_heldParts, 0);
+}
+
+ScenePicture Scene::picture() const { return {m_c.strip, m_c.frame, m_c.props}; }
+
+void Scene::setPicture(const ScenePicture &p)
+{
+    const int parts = (p.strip != m_c.strip || p.frame != m_c.frame ? PetPicture : 0) | (p.props != m_c.props ? Props : 0);
+    m_c.strip = p.strip;
+    m_c.frame = p.frame;
+    m_c.props = p.props;
+    if (parts)
+        notify(parts);
+}
+
+std::shared_ptr<const void> Scene::save() const { return std::make_shared<SceneContent>(m_c); }
+
+void Scene::restore(const std::shared_ptr<const void> &saved)
+{
+    if (saved)
+        m_c = *static_cast<const SceneContent *>(saved.get());
 }

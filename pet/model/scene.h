@@ -8,6 +8,7 @@
 #include <QPoint>
 #include <QString>
 #include <array>
+#include <memory>
 
 enum class Prop { Flower, Water, Tv, Computer, ToyCar, BlueCar, RivalCar, Grass, Bubble1, Bubble2, Count };
 enum class Button { About, Hobby, Present, Option, Leave, End, Count };
@@ -19,6 +20,19 @@ struct PropState {
     int x = 0;
     int y = 0;
     int picture = 1; // which picture of the prop's set is shown (1-based; single props use 1)
+};
+
+inline bool operator==(const PropState &a, const PropState &b)
+{
+    return a.visible == b.visible && a.x == b.x && a.y == b.y && a.picture == b.picture;
+}
+
+// The pet's picture as a whole: the strip, its frame and the props over it.
+struct ScenePicture {
+    QString strip;
+    int frame = 0;
+    std::array<PropState, size_t(Prop::Count)> props;
+    bool operator==(const ScenePicture &o) const = default;
 };
 
 struct ButtonState {
@@ -38,6 +52,28 @@ QString propPictureName(Prop p, int picture);
 // Texts are composed with CR LF between lines; widgets want plain line feeds.
 inline QString displayText(QString s) { return s.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
 
+// Everything the scene holds, as one value.
+struct SceneContent {
+    QString strip;
+    int frame = 0;
+    std::array<PropState, size_t(Prop::Count)> props;
+    std::array<ButtonState, size_t(Button::Count)> buttons;
+    std::array<QString, size_t(Label::Count)> labels;
+    QString germanTip;
+    bool stVisible = false;
+    QString petTip;
+    bool speechOpen = false;
+    QString speechText;
+    QPoint speechPlace;
+    int speechBringUps = 0;
+    bool questionOpen = false;
+    QString questionText;
+    std::array<QString, 4> answers;
+    QPoint questionPlace;
+    int questionBringUps = 0;
+    bool petShown = true;
+};
+
 class Scene : public QObject
 {
     Q_OBJECT
@@ -56,57 +92,69 @@ public:
     Scene();
 
     // The pet picture.
-    QString strip() const { return m_strip; }
-    int frame() const { return m_frame; }
+    QString strip() const { return m_c.strip; }
+    int frame() const { return m_c.frame; }
     void setStrip(const QString &name);
     void setFrame(int n);
 
-    const PropState &prop(Prop p) const { return m_props[size_t(p)]; }
+    const PropState &prop(Prop p) const { return m_c.props[size_t(p)]; }
     void setPropVisible(Prop p, bool visible);
     void moveProp(Prop p, int x, int y);
     void setPropPicture(Prop p, int picture);
 
-    const ButtonState &button(Button b) const { return m_buttons[size_t(b)]; }
+    const ButtonState &button(Button b) const { return m_c.buttons[size_t(b)]; }
     void setButtonAvailable(Button b, bool available);
     void setButtonPressed(Button b, bool pressed);
     void setButtonToolTip(Button b, const QString &tip);
 
-    QString label(Label l) const { return m_labels[size_t(l)]; }
+    QString label(Label l) const { return m_c.labels[size_t(l)]; }
     void setLabel(Label l, const QString &text);
-    QString germanTimeToolTip() const { return m_germanTip; }
+    QString germanTimeToolTip() const { return m_c.germanTip; }
     void setGermanTimeToolTip(const QString &tip);
-    bool summerMarkVisible() const { return m_stVisible; }
+    bool summerMarkVisible() const { return m_c.stVisible; }
     void setSummerMarkVisible(bool v);
-    QString petToolTip() const { return m_petTip; }
+    QString petToolTip() const { return m_c.petTip; }
     void setPetToolTip(const QString &tip);
 
     // Speech window: its text and whether it is shown beside the pet (else parked).
-    bool speechOpen() const { return m_speechOpen; }
-    QString speechText() const { return m_speechText; }
-    QPoint speechPlace() const { return m_speechPlace; } // twips
+    bool speechOpen() const { return m_c.speechOpen; }
+    QString speechText() const { return m_c.speechText; }
+    QPoint speechPlace() const { return m_c.speechPlace; } // twips
     void setSpeechText(const QString &text);
     void showSpeech(QPoint placeTwips);
     // The open window follows the pet window to a new place without being brought up again.
     void moveSpeech(QPoint placeTwips);
     // Counts the bring-ups, so a window can tell a new one from a move.
-    int speechBringUps() const { return m_speechBringUps; }
+    int speechBringUps() const { return m_c.speechBringUps; }
     void parkSpeech();
 
-    bool questionOpen() const { return m_questionOpen; }
-    QString questionText() const { return m_questionText; }
-    QString answer(int i) const { return m_answers[size_t(i)]; } // 1..3
-    QPoint questionPlace() const { return m_questionPlace; }
+    bool questionOpen() const { return m_c.questionOpen; }
+    QString questionText() const { return m_c.questionText; }
+    QString answer(int i) const { return m_c.answers[size_t(i)]; } // 1..3
+    QPoint questionPlace() const { return m_c.questionPlace; }
     void setQuestion(const QString &text, const QString &a1, const QString &a2, const QString &a3);
     void showQuestion(QPoint placeTwips);
     void moveQuestion(QPoint placeTwips);
-    int questionBringUps() const { return m_questionBringUps; }
+    int questionBringUps() const { return m_c.questionBringUps; }
     void parkQuestion();
 
     // The pet window: shown, or hidden while a game runs; its place on the screen (twips).
-    bool petShown() const { return m_petShown; }
+    bool petShown() const { return m_c.petShown; }
     void setPetShown(bool shown);
 
-    void emitChanged(int parts) { emit changed(parts); }
+    void emitChanged(int parts) { notify(parts); }
+
+    const SceneContent &content() const { return m_c; }
+    // The picture as a whole, and put back as it was (told as a change where it differs).
+    ScenePicture picture() const;
+    void setPicture(const ScenePicture &p);
+    // While held, no change is told; gives the parts changed since the hold began (and ends it
+    // with false).
+    int holdChanges(bool hold);
+    // Everything the scene holds, to be put back as it was without telling anyone (a moment
+    // worked out ahead that must not stand).
+    std::shared_ptr<const void> save() const;
+    void restore(const std::shared_ptr<const void> &saved);
 
 signals:
     void changed(int parts);
@@ -114,22 +162,8 @@ signals:
     void raisePet(bool activate);
 
 private:
-    QString m_strip;
-    int m_frame = 0;
-    std::array<PropState, size_t(Prop::Count)> m_props;
-    std::array<ButtonState, size_t(Button::Count)> m_buttons;
-    std::array<QString, size_t(Label::Count)> m_labels;
-    QString m_germanTip;
-    bool m_stVisible = false;
-    QString m_petTip;
-    bool m_speechOpen = false;
-    QString m_speechText;
-    QPoint m_speechPlace;
-    int m_speechBringUps = 0;
-    bool m_questionOpen = false;
-    QString m_questionText;
-    std::array<QString, 4> m_answers;
-    QPoint m_questionPlace;
-    int m_questionBringUps = 0;
-    bool m_petShown = true;
+    void notify(int parts);
+    bool m_holding = false;
+    int m_heldParts = 0;
+    SceneContent m_c;
 };
