@@ -15,6 +15,7 @@
 #include "pet/core/pet.h"
 #include "pet/windows/presentwindow.h"
 #include "pet/windows/speechwindow.h"
+#include "pet/windows/foresight.h"
 #include "pet/windows/petwindow.h"
 #include "pet/core/simulation.h"
 
@@ -163,6 +164,7 @@ int main(int argc, char **argv)
         clock = std::make_unique<SystemClock>();
     }
     QtTimers timers(speedFactor);
+    timers.setClock(clock.get());
     SeededRandom rnd(seedOfChance);
 
     Pet::Setup setup;
@@ -179,6 +181,7 @@ int main(int argc, char **argv)
     pet.ctx().effects = &effects;
 
     PetWindow window(pet);
+    Foresight foresight(pet, timers, *window.view(), speedFactor);
     SpeechWindow speech(pet, &window);
     QuestionWindow question(pet, &window);
     // The present window is made the first time it is asked for, and kept.

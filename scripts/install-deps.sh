@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(g++ make cmake pkg-config qt6-base-dev libgif-dev xvfb xauth xdotool imagemagick
           fonts-noto-cjk x11-utils libx11-dev qt6-translations-l10n desktop-file-utils appstream
-          libsm-dev ninja-build libxcb1-dev openbox xfwm4 xterm dbus-daemon)
+          libsm-dev ninja-build libxcb1-dev libxcb-sync-dev openbox xfwm4 xterm dbus-daemon)
 
 missing=()
 for p in "${packages[@]}"; do

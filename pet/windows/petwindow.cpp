@@ -10,6 +10,7 @@
 #include <QDateTime>
 #include <QGuiApplication>
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <QCoreApplication>
@@ -98,7 +99,10 @@ bool PetView::serverCanvasReady()
     if (m_composedRatio != ratio) {
         m_composedRatio = ratio;
         m_canvas->setSize(size() * int(ratio));
-        composeInServer(rect());
+        // What waits for later was put together for the old picture.
+        m_canvas->cancelLater();
+        m_later.clear();
+        composeInServer(rect(), m_scene.picture());
     }
     return true;
 }
@@ -110,7 +114,7 @@ void PetView::paintInProgram()
     update();
 }
 
-void PetView::composeInServer(const QRegion &area)
+void PetView::composeInServer(const QRegion &area, const ScenePicture &picture)
 {
     PictureStore &pictures = PictureStore::instance();
     const int s = int(m_composedRatio);
@@ -128,8 +132,8 @@ void PetView::composeInServer(const QRegion &area)
         }
         return *it;
     };
-    const QPixmap &all = atRatio(pictures.strip(m_scene.strip(), s));
-    const QRect frame = PictureStore::frameRect(all, m_scene.frame());
+    const QPixmap &all = atRatio(pictures.strip(picture.strip, s));
+    const QRect frame = PictureStore::frameRect(all, picture.frame);
     if (all.cacheKey() != m_heldStrip) {
         if (m_heldStrip) {
             m_canvas->forget(m_heldStrip);
@@ -150,7 +154,7 @@ void PetView::composeInServer(const QRegion &area)
             m_canvas->fill(QRect(b.topLeft() * s, b.size() * s), background);
     }
     for (int i = 0; i < int(Prop::Count); ++i) {
-        const PropState &st = m_scene.prop(Prop(i));
+        const PropState &st = picture.props[size_t(i)];
         if (!st.visible)
             continue;
         const QPixmap &pic = atRatio(pictures.propPicture(Prop(i), st.picture, s));
@@ -306,9 +310,61 @@ void PetView::composePending()
 {
     m_composeQueued = false;
     const qreal ratio = devicePixelRatio();
-    const QRegion area = takeChanges(ratio);
-    if (!area.isEmpty() && composesNow(ratio))
-        composeInServer(area);
+    const qint64 now = steadyMs();
+    settleLater(now);
+    QRegion area = takeChanges(ratio);
+    if (area.isEmpty() || !composesNow(ratio))
+        return;
+    // The picture changes otherwise than worked out: what waits is dropped, and as the window may
+    // then show any of the pictures up to now, all of it is put together again.
+    if (m_canvas->dropLater(now))
+        area = rect();
+    m_later.clear();
+    composeInServer(area, m_scene.picture());
+}
+
+void PetView::settleLater(qint64 now)
+{
+    auto due = m_later.begin();
+    while (due != m_later.end() && due->at <= now)
+        ++due;
+    if (due == m_later.begin())
+        return;
+    m_frame = (due - 1)->picture.frame;
+    m_props = (due - 1)->picture.props;
+    m_later.erase(m_later.begin(), due);
+}
+
+bool PetView::showsLater() const
+{
+    const QWindow *shown = window()->windowHandle();
+    return m_canvas && m_canvas->canShowLater() && m_composedRatio != 0 && m_composedRatio == devicePixelRatio()
+           && shown && shown->isExposed();
+}
+
+int PetView::showLater(const std::vector<Later> &moments)
+{
+    if (!showsLater())
+        return 0;
+    const qint64 now = steadyMs();
+    settleLater(now);
+    if (m_later == moments)
+        return int(moments.size());
+    const bool dropped = m_canvas->dropLater(now);
+    m_later.clear();
+    // The moments follow on from the scene's picture, which the window must show first.
+    if (!takeChanges(m_composedRatio).isEmpty() || dropped)
+        composeInServer(rect(), m_scene.picture());
+    int taken = 0;
+    for (const Later &m : moments) {
+        if (m.picture.strip != m_strip || !m_canvas->beginLater(m.at))
+            break;
+        composeInServer(rect(), m.picture);
+        m_later.push_back(m);
+        ++taken;
+    }
+    m_canvas->endLater();
+    return taken;
 }
 
 bool PetView::event(QEvent *e)

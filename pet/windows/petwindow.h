@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <vector>
 
 class Pet;
 class PetView;
@@ -69,6 +70,18 @@ public:
     // here; decided when the view is first shown.
     bool drawsInServer() const { return m_canvas != nullptr; }
     int picturesHeldInServer() const { return m_canvas ? m_canvas->picturesHeld() : 0; }
+    // Pictures for moments to come, each at its time (ms of the steady clock), shown by the server
+    // while the program sleeps. Only those of the strip shown now are taken (the server lets go of
+    // a strip no longer shown); gives how many were taken, from the first. The ones already
+    // waiting are kept when they are the same.
+    struct Later {
+        qint64 at;
+        ScenePicture picture;
+        bool operator==(const Later &) const = default;
+    };
+    int showLater(const std::vector<Later> &moments);
+    // Whether pictures for later can be shown now (put together in the server, seen).
+    bool showsLater() const;
     QPaintEngine *paintEngine() const override;
 
 signals:
@@ -94,8 +107,10 @@ private:
     // new strip, else the squares where the frame differs and the old and new places of props, at
     // the view's device pixel ratio now.
     QRegion takeChanges(qreal ratio);
-    // The server's way: `area` (window units) put together anew and shown.
-    void composeInServer(const QRegion &area);
+    // The server's way: `area` (window units) of `picture` put together anew and shown.
+    void composeInServer(const QRegion &area, const ScenePicture &picture);
+    // The pictures for later whose moments have come count as drawn.
+    void settleLater(qint64 now);
     void paintInProgram();
     const Scene &m_scene;
     // What was last drawn, or asked to be.
@@ -108,6 +123,7 @@ private:
     qint64 m_heldStrip = 0;    // the strip the server holds
     bool m_composeQueued = false;
     QHash<qint64, QPixmap> m_enlarged; // 1x pictures standing in for missing 2x ones, enlarged
+    std::vector<Later> m_later;          // the pictures for later not yet counted as drawn
 };
 
 // A 36 x 36 picture button with its normal, pressed and unavailable pictures.

@@ -10,7 +10,15 @@
 #include <QHash>
 #include <QPixmap>
 #include <QRegion>
+#include <chrono>
 #include <memory>
+
+// The steady clock's milliseconds: the time of the moments pictures are shown at later.
+inline qint64 steadyMs()
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
 
 class ServerCanvas
 {
@@ -46,6 +54,22 @@ public:
     void forget(qint64 pictureKey);
     int picturesHeld() const { return int(m_pictures.size()); }
 
+    // Pictures for moments to come. Between beginLater(at) and endLater() the draws, fills and
+    // show() go to the server over a second connection that the server holds back until `at`
+    // (milliseconds of the steady clock, std::chrono::steady_clock): it shows them on time while
+    // the program sleeps. False where the server cannot hold requests back (then nothing is
+    // drawn until endLater()).
+    bool beginLater(qint64 at);
+    // Whether pictures for later may be shown (false once the server proved unable).
+    bool canShowLater() const;
+    void endLater();
+    // Drops every picture still waiting for its moment (its connection is closed at once by the
+    // server). What the window shows is then one of those pictures or the one before them.
+    void cancelLater();
+    // Drops the pictures still waiting, when some may be (a moment to come, or one that came so
+    // lately that the server may not have drawn it yet): gives whether it did.
+    bool dropLater(qint64 now);
+
 private:
     ServerCanvas() = default;
     struct Held
@@ -55,6 +79,21 @@ private:
     };
     const Held &upload(const QPixmap &picture);
 
+    // Where the draws go: the program's own connection, or the one held back.
+    struct Target {
+        void *connection = nullptr; // xcb_connection_t
+        quint32 limitedGc = 0;
+        quint32 maskedGc = 0;
+    };
+    bool openLater();
+    Target m_target;
+    Target m_now;
+    Target m_later;
+    qint64 m_serverAhead = 0; // the server's time less the steady clock's, in ms
+    quint32 m_serverTime = 0; // the server's SERVERTIME counter
+    qint64 m_lastLater = -1;
+    bool m_uploadedLater = false; // a picture went to the server while drawing for later
+    bool m_laterUnavailable = false;
     void *m_connection = nullptr; // xcb_connection_t
     quint32 m_window = 0;
     quint32 m_root = 0;

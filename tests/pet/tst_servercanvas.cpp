@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <chrono>
+
 namespace {
 QString gifDir() { return QStringLiteral(TOBBERLY_BIN_DIR "/gif"); }
 
@@ -73,6 +75,7 @@ private slots:
     void coveredPictureComesBack();
     void singleSizePictureIsEnlargedOnADoubleScreen();
     void serverHoldsOnlyTheStripInUse();
+    void picturesForLaterComeAtTheirMoments();
 };
 
 void TestServerCanvas::initTestCase()
@@ -210,3 +213,57 @@ void TestServerCanvas::serverHoldsOnlyTheStripInUse()
 
 QTEST_MAIN(TestServerCanvas)
 #include "tst_servercanvas.moc"
+
+// The pictures the pet worked out ahead are held back by the server until their moments, while
+// the program sleeps. Guards against a picture shown early or never, against pictures left
+// waiting when the pet did something else (the click that dropped them must not be drawn over by
+// them a moment later), and against a later picture that differs from the painter's.
+void TestServerCanvas::picturesForLaterComeAtTheirMoments()
+{
+    TwoPictures two;
+    QVERIFY(two.exposed());
+    two.show(QStringLiteral("18"), 0);
+    QVERIFY(two.server.view.showsLater());
+    const auto steady = [] {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(
+                   std::chrono::steady_clock::now().time_since_epoch())
+            .count();
+    };
+    const auto picture = [&](int frame) {
+        ScenePicture p = two.server.scene.picture();
+        p.frame = frame;
+        return p;
+    };
+    qint64 start = steady();
+    std::vector<PetView::Later> moments{{start + 600, picture(2)}, {start + 1800, picture(3)}};
+    QCOMPARE(two.server.view.showLater(moments), 2);
+    // Asked again for the same, the view keeps what waits.
+    QCOMPARE(two.server.view.showLater(moments), 2);
+    two.settle();
+    QVERIFY2(two.same(), "before the first moment");
+    QTest::qWait(int(start + 1200 - steady()));
+    two.painted->scene.setFrame(2);
+    two.painted->view.refresh();
+    two.settle();
+    QVERIFY2(two.same(), "after the first moment");
+    QTest::qWait(int(start + 2400 - steady()));
+    two.painted->scene.setFrame(3);
+    two.painted->view.refresh();
+    two.settle();
+    QVERIFY2(two.same(), "after the second moment");
+
+    // The scene moves on before the moment: what waited is dropped, never drawn.
+    two.server.scene.setFrame(3);
+    start = steady();
+    QCOMPARE(two.server.view.showLater({{start + 600, picture(1)}}), 1);
+    two.show(QStringLiteral("18"), 0);
+    QTest::qWait(int(start + 1200 - steady()));
+    two.settle();
+    QVERIFY2(two.same(), "a moment dropped");
+
+    // Only the strip shown now is taken: the server lets go of a strip no longer shown.
+    start = steady();
+    ScenePicture other = picture(1);
+    other.strip = QStringLiteral("7");
+    QCOMPARE(two.server.view.showLater({{start + 600, picture(1)}, {start + 1200, other}}), 1);
+}
