@@ -355,9 +355,12 @@ int PetView::showLater(const std::vector<Later> &moments)
     // The moments follow on from the scene's picture, which the window must show first.
     if (!takeChanges(m_composedRatio).isEmpty() || dropped)
         composeInServer(rect(), m_scene.picture());
+    // Each moment is a few small requests that wait unread in the connection until it comes:
+    // enough for a minute at the pet's usual pace, far less than the connection holds.
+    constexpr int kMostLater = 100;
     int taken = 0;
     for (const Later &m : moments) {
-        if (m.picture.strip != m_strip || !m_canvas->beginLater(m.at))
+        if (taken == kMostLater || m.picture.strip != m_strip || !m_canvas->beginLater(m.at))
             break;
         composeInServer(rect(), m.picture);
         m_later.push_back(m);

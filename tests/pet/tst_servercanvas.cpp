@@ -266,4 +266,11 @@ void TestServerCanvas::picturesForLaterComeAtTheirMoments()
     ScenePicture other = picture(1);
     other.strip = QStringLiteral("7");
     QCOMPARE(two.server.view.showLater({{start + 600, picture(1)}, {start + 1200, other}}), 1);
+
+    // What waits unread in the connection stays small: were it to fill, the program would block
+    // on its next write until the moments came.
+    std::vector<PetView::Later> many;
+    for (int i = 0; i < 150; ++i)
+        many.push_back({start + 5000 + i * 50, picture(i % 2)});
+    QCOMPARE(two.server.view.showLater(many), 100);
 }
