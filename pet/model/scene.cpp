@@ -253,16 +253,6 @@ int Scene::holdChanges(bool hold)
 
 ScenePicture Scene::picture() const { return {m_c.strip, m_c.frame, m_c.props}; }
 
-void Scene::setPicture(const ScenePicture &p)
-{
-    const int parts = (p.strip != m_c.strip || p.frame != m_c.frame ? PetPicture : 0) | (p.props != m_c.props ? Props : 0);
-    m_c.strip = p.strip;
-    m_c.frame = p.frame;
-    m_c.props = p.props;
-    if (parts)
-        notify(parts);
-}
-
 std::shared_ptr<const void> Scene::save() const { return std::make_shared<SceneContent>(m_c); }
 
 void Scene::restore(const std::shared_ptr<const void> &saved)

@@ -144,10 +144,8 @@ public:
 
     void emitChanged(int parts) { notify(parts); }
 
-    const SceneContent &content() const { return m_c; }
-    // The picture as a whole, and put back as it was (told as a change where it differs).
+    // The picture as a whole.
     ScenePicture picture() const;
-    void setPicture(const ScenePicture &p);
     // While held, no change is told; gives the parts changed since the hold began (and ends it
     // with false).
     int holdChanges(bool hold);
